@@ -1,0 +1,41 @@
+#include "app/Folders.h"
+
+#include "app/AppGlobals.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+QString AddBackslash(const QString& path) {
+    return path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/');
+}
+
+QString GetWindowsDir() {
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const QString dir = base + QStringLiteral("/Varnholt Software/Glisterwood 99");
+    if (!QDir().mkpath(dir)) {
+        App().DataFolderProblem =
+            QStringLiteral("The folder %1 cannot be created.").arg(QDir::toNativeSeparators(dir));
+    } else {
+        QTemporaryFile probe(dir + QStringLiteral("/write-check-XXXXXX"));
+        if (!probe.open())
+            App().DataFolderProblem =
+                QStringLiteral("The folder %1 cannot be written.").arg(QDir::toNativeSeparators(dir));
+    }
+    return AddBackslash(dir);
+}
+
+QString ProgramFolder() {
+    // Run from the build tree, the resources sit in the source tree; installed, in the data folder.
+    const QString installed = QStringLiteral(GW_DATA_DIR);
+    const QString appDir = QCoreApplication::applicationDirPath();
+    if (QFileInfo(appDir + QStringLiteral("/CMakeCache.txt")).exists() || !QFileInfo(installed).isDir())
+        return AddBackslash(QStringLiteral(GW_BUILD_RESOURCES));
+    return AddBackslash(installed);
+}
+
+bool FileExists(const QString& path) {
+    return QFileInfo(path).lastModified().isValid();
+}

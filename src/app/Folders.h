@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// The per-user data folder (bookmarks and desktop cards live there), created when missing; ends
+// with a separator. When it cannot be created or written, AppGlobals::DataFolderProblem says why.
+QString GetWindowsDir();
+// The path with a trailing separator.
+QString AddBackslash(const QString& path);
+// The folder of the program's own files (theme song, default music, characters), with a separator.
+QString ProgramFolder();
+// True when the file's date can be read.
+bool FileExists(const QString& path);

@@ -1,0 +1,90 @@
+#include "app/Startup.h"
+
+#include "agent/AgentController.h"
+#include "app/AppGlobals.h"
+#include "app/Folders.h"
+#include "app/FormMain.h"
+#include "app/ProductProfile.h"
+#include "app/Random.h"
+#include "app/RegUtil.h"
+#include "dialogs/FormAboutSplash.h"
+#include "music/Music.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+void InitGlobals() {
+    AppGlobals& g = App();
+    const QString dataDir = GetWindowsDir();
+    g.SitesFile = dataDir + QStringLiteral("sites.gws");
+    g.BookmarkFile = dataDir + QStringLiteral("BookMark.gwb");
+    g.Agent = std::make_unique<AgentController>();
+    g.Profile = std::make_unique<ProductProfile>();
+
+    g.StartupPage = g.Profile->Product_StartupPage();
+    g.StartupPageEditable = g.Profile->Product_StartupPage_Editable();
+    g.SearchPage = g.Profile->Product_SearchPage();
+    g.SearchPageEditable = g.Profile->Product_SearchPage_Editable();
+    g.WelcomePage = g.Profile->Product_WelcomePage();
+
+    const QString startup =
+        RegUtil::GetRegString(RegUtil::kProductKey, QStringLiteral("Startup page")).trimmed();
+    if (!startup.isEmpty() && g.StartupPageEditable) g.StartupPage = startup;
+    const QString search =
+        RegUtil::GetRegString(RegUtil::kProductKey, QStringLiteral("Search page")).trimmed();
+    if (!search.isEmpty() && g.SearchPageEditable) g.SearchPage = search;
+}
+
+QString StartupFailureText() {
+    return QStringLiteral("Glisterwood cannot startup!\n\n"
+                          "Please make sure that it has been properly installed, and that Microsoft Internet "
+                          "Explorer 3.0 or later has also been properly installed.\n\n"
+                          "For more information, please visit the Varnholt Software web site.");
+}
+
+FormMain* Main(BrowserFactory& factory, const StartupHooks& hooks) {
+    auto* splash = new FormAboutSplash();
+    splash->Init(false);
+    splash->show();
+    QCoreApplication::processEvents();
+
+    SeedRandomFromClock();
+    InitGlobals();
+    InitMusic();
+
+    auto* form = new FormMain(factory);
+    if (!form->DoInit()) {
+        splash->CloseSplash();
+        const QString title = QStringLiteral("Varnholt Software Glisterwood 99");
+        if (hooks.reportFailure)
+            hooks.reportFailure(title, StartupFailureText());
+        else
+            QMessageBox::critical(nullptr, title, StartupFailureText());
+        delete splash;
+        delete form;
+        App().Agent.reset();
+        App().Profile.reset();
+        return nullptr;
+    }
+
+    if (PlayThemeAtStart()) form->TimerThemeSong->start();
+    form->show();
+    QCoreApplication::processEvents();
+    splash->CloseSplash();
+    delete splash;
+    if (hooks.windowShown) hooks.windowShown(*form);
+    form->OpenStartupPage();
+
+    if (!App().DataFolderProblem.isEmpty()) {
+        // Told once, without stopping the user from browsing.
+        auto* box = new QMessageBox(
+            QMessageBox::Warning, QStringLiteral("Glisterwood 99"),
+            App().DataFolderProblem +
+                QStringLiteral("\n\nBookmarks and desktop cards cannot be saved in this run."),
+            QMessageBox::Ok, form);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    }
+    return form;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class BrowserFactory;
+class FormMain;
+
+// Fills the file paths, the character controller, the product profile and the page addresses.
+void InitGlobals();
+
+// What start-up shows when the first browser page cannot be created.
+QString StartupFailureText();
+
+struct StartupHooks {
+    // Shows the start-up failure; the default is a modal message box.
+    std::function<void(const QString& title, const QString& text)> reportFailure;
+    // Called with the main window once it is visible (benchmarks and tests watch it).
+    std::function<void(FormMain&)> windowShown;
+};
+
+// The program's entry: splash, globals, music, main window, first page. Returns the main window,
+// or null when start-up failed (the failure has been reported and nothing stays open).
+FormMain* Main(BrowserFactory& factory, const StartupHooks& hooks = {});

@@ -1,0 +1,62 @@
+#include "app/FormMain.h"
+#include "app/Startup.h"
+#include "browse/BrowserControl.h"
+#include "browse/Browsers.h"
+#include "browse/PageScheme.h"
+#include "browse/WebEngineBrowser.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWebEngineProfile>
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+// Benchmark mode: report when the first page has loaded, stay a moment for the memory reading, quit.
+void BenchWatchFirstLoad(FormMain& form, const QElapsedTimer& clock) {
+    BrowserControl* page = form.Pages->Current();
+    if (!page) return;
+    const int holdMs = qEnvironmentVariableIntValue("GLISTERWOOD_BENCH_HOLD_MS");
+    QObject::connect(page, &BrowserControl::DocumentComplete, &form, [&form, &clock, holdMs] {
+        static bool reported = false;
+        if (reported) return;
+        reported = true;
+        std::printf("bench: loaded %lld\n", static_cast<long long>(clock.elapsed()));
+        std::fflush(stdout);
+        QTimer::singleShot(holdMs > 0 ? holdMs : 1500, &form, [&form] { form.FileExit(); });
+    });
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    // The engine's sandbox cannot run for the root user.
+    if (geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    PageSchemeHandler::RegisterScheme();
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Varnholt Software"));
+    QApplication::setApplicationName(QStringLiteral("Glisterwood 99"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Glisterwood 99"));
+    QApplication::setDesktopFileName(QStringLiteral("glisterwood99"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/icon-64.png")));
+
+    WebEngineBrowserFactory factory;
+    StartupHooks hooks;
+    // Benchmarks ask for the moments the window shows and the start page has loaded.
+    const bool bench = qEnvironmentVariableIsSet("GLISTERWOOD_BENCH");
+    QElapsedTimer clock;
+    clock.start();
+    if (bench)
+        hooks.windowShown = [&clock](FormMain&) {
+            std::printf("bench: shown %lld\n", static_cast<long long>(clock.elapsed()));
+            std::fflush(stdout);
+        };
+    FormMain* form = Main(factory, hooks);
+    if (!form) return 1;
+    factory.SetDialogParent(form);
+    if (bench) BenchWatchFirstLoad(*form, clock);
+    const int code = app.exec();
+    delete form;
+    return code;
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <QVariant>
+#include <functional>
+
+class QWidget;
+
+// One embedded browser page as the window sees it: commands in, navigation events out. The window
+// never touches the engine directly, so tests can drive it with a scripted fake.
+class BrowserControl : public QObject {
+    Q_OBJECT
+public:
+    using ScriptCallback = std::function<void(const QVariant&)>;
+
+    explicit BrowserControl(QObject* parent = nullptr)
+        : QObject(parent) {}
+    ~BrowserControl() override = default;
+
+    // The widget that shows the page.
+    virtual QWidget* View() = 0;
+
+    virtual void Navigate(const QString& address) = 0;
+    virtual void GoBack() = 0;
+    virtual void GoForward() = 0;
+    virtual void Stop() = 0;
+    virtual void Refresh() = 0;
+    virtual QString LocationURL() const = 0;
+    virtual QString LocationName() const = 0;
+    // True while the page is loading.
+    virtual bool Busy() const = 0;
+    // False once the page's renderer has died or the page closed itself; such a page is cleaned up.
+    virtual bool Alive() const = 0;
+
+    // Runs a script in the page's main frame, isolated from the page's own scripts; the callback
+    // receives the result later, or an invalid value when the page cannot answer.
+    virtual void RunScript(const QString& script, ScriptCallback callback) = 0;
+
+    // Page commands: the engine's own find and print.
+    virtual void FindText(const QString& text, bool backward, std::function<void(int matches)> done) = 0;
+    virtual void Print(QWidget* dialogParent) = 0;
+    virtual void SetZoom(double factor) = 0;
+    virtual double Zoom() const = 0;
+
+    // Commands of the CommandStateChange event.
+    enum Command { CommandForward = 1, CommandBack = 2 };
+
+signals:
+    void BeforeNavigate2(const QString& address, int flags, const QString& targetFrame,
+                         const QByteArray& postData, const QString& headers);
+    void NavigateComplete2(const QString& address);
+    void ProgressChange(int progress, int maximum);
+    void CommandStateChange(int command, bool enabled);
+    void DocumentComplete(const QString& address);
+    void StatusTextChange(const QString& text);
+    void TitleChange(const QString& text);
+    // The page asks for a new window. A handler sets *target to the control that shows it;
+    // leaving it null refuses the window.
+    void NewWindow2(BrowserControl** target);
+    void OnQuit();
+};
+
+// Makes browser controls; returns nullptr when no page can be created.
+class BrowserFactory {
+public:
+    virtual ~BrowserFactory() = default;
+    virtual BrowserControl* Create(QWidget* parent) = 0;
+};

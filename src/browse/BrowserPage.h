@@ -1,0 +1,34 @@
+#pragma once
+
+#include "bookmarks/Bulbs.h"
+
+#include <QString>
+#include <QVector>
+
+class BrowserControl;
+
+// One page slot: the page's control and everything the window shows again when it becomes current.
+struct BrowserPage {
+    bool InUse = false;
+    int TabIndex = 0;
+    int LastBulb = 0;
+    QVector<BulbRecord> BulbSlots; // index 1..SlotCount; element 0 unused
+    QString AddressText;
+    int SelStart = 0;
+    int SelLength = 0;
+    QString Title;
+    QString WindowCaption;
+    QString StatusText;
+    PendingBulbs Pending;
+    int BusyCount = 0;
+    bool NavButtons[5] = {false, false, false, false, false}; // 1 back, 2 forward, 3 stop, 4 reload
+    BrowserControl* Control = nullptr;
+
+    void Reset(int slotCount) {
+        *this = BrowserPage();
+        BulbSlots.resize(slotCount + 1);
+    }
+};
+
+enum Corner { CornerBack = 1, CornerForward = 2, CornerStop = 3, CornerReload = 4 };
+enum Interface { InterfaceBookmarks = 1, InterfaceHistory = 2, InterfaceBrowser = 3 };

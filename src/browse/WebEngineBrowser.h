@@ -1,0 +1,98 @@
+#pragma once
+
+#include "browse/BrowserControl.h"
+
+#include <QPointer>
+#include <QWebEnginePage>
+#include <memory>
+
+class QPrinter;
+
+class QWebEngineProfile;
+class QWebEngineView;
+class WebEngineBrowser;
+class FullScreenWindow;
+
+// The engine's page, handing navigation and window requests to its control.
+class EnginePage : public QWebEnginePage {
+    Q_OBJECT
+public:
+    EnginePage(QWebEngineProfile* profile, WebEngineBrowser* owner);
+
+protected:
+    bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
+    QWebEnginePage* createWindow(WebWindowType type) override;
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString&, int,
+                                  const QString&) override {}
+
+private:
+    WebEngineBrowser* owner_;
+};
+
+// A browser page on Qt WebEngine, raising the window's navigation events from the engine's signals.
+class WebEngineBrowser : public BrowserControl {
+    Q_OBJECT
+public:
+    WebEngineBrowser(QWebEngineProfile* profile, QWidget* parent);
+    ~WebEngineBrowser() override;
+
+    QWidget* View() override;
+    void Navigate(const QString& address) override;
+    void GoBack() override;
+    void GoForward() override;
+    void Stop() override;
+    void Refresh() override;
+    QString LocationURL() const override;
+    QString LocationName() const override;
+    bool Busy() const override { return loading_; }
+    bool Alive() const override { return alive_; }
+    void RunScript(const QString& script, ScriptCallback callback) override;
+    void FindText(const QString& text, bool backward, std::function<void(int)> done) override;
+    void Print(QWidget* dialogParent) override;
+    void SetZoom(double factor) override;
+    double Zoom() const override;
+
+    EnginePage* Page() const { return page_; }
+
+    // Called by the page.
+    void OnNavigationRequest(const QUrl& url, bool isMainFrame);
+    QWebEnginePage* OnCreateWindow();
+
+    // The address the engine would load for what a user typed.
+    static QUrl UrlFromUserInput(const QString& text);
+
+private:
+    void onLoadFinished(bool ok);
+    void onBackForwardChanged();
+    void onFullScreenRequested(class QWebEngineFullScreenRequest request);
+
+    QWebEngineView* view_ = nullptr;
+    EnginePage* page_ = nullptr;
+    bool loading_ = false;
+    bool alive_ = true;
+    int navigationsInLoad_ = 0; // started since the last finished load
+    QString lastStatusText_;
+    bool canGoBack_ = false;
+    bool canGoForward_ = false;
+    QPointer<FullScreenWindow> fullScreen_;
+    std::unique_ptr<QPrinter> printer_;
+};
+
+// Creates pages that share one profile, with the program's own page scheme, downloads and
+// permission questions.
+class WebEngineBrowserFactory : public BrowserFactory {
+public:
+    // An off-the-record profile keeps nothing on disk (tests, benchmarks).
+    explicit WebEngineBrowserFactory(bool offTheRecord = false, QWidget* dialogParent = nullptr);
+    ~WebEngineBrowserFactory() override;
+    BrowserControl* Create(QWidget* parent) override;
+    QWebEngineProfile* Profile() const { return profile_; }
+    void SetDialogParent(QWidget* parent);
+
+    // Whether the engine's helper process is installed; without it no page can be shown.
+    static bool EngineInstalled();
+
+private:
+    QWebEngineProfile* profile_ = nullptr;
+    class Downloads* downloads_ = nullptr;
+};
