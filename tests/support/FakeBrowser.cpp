@@ -1,0 +1,42 @@
+#include "FakeBrowser.h"
+
+FakeBrowser::FakeBrowser(QWidget* parent)
+    : BrowserControl(parent)
+    , view_(new QWidget(parent)) {}
+
+FakeBrowser::~FakeBrowser() {
+    delete view_;
+}
+
+void FakeBrowser::RunScript(const QString& script, ScriptCallback callback) {
+    scripts << script;
+    pendingScripts << callback;
+}
+
+void FakeBrowser::FindText(const QString& text, bool, std::function<void(int)> done) {
+    commands << QStringLiteral("find:") + text;
+    if (done) done(text.isEmpty() ? 0 : 1);
+}
+
+void FakeBrowser::Begin(const QString& address, const QString& frame) {
+    busy = true;
+    emit BeforeNavigate2(address, 0, frame, QByteArray(), QString());
+}
+
+void FakeBrowser::Commit(const QString& address) {
+    location = address;
+    emit NavigateComplete2(address);
+}
+
+void FakeBrowser::AnswerScript(const QVariant& answer) {
+    if (pendingScripts.isEmpty()) return;
+    ScriptCallback callback = pendingScripts.takeFirst();
+    if (callback) callback(answer);
+}
+
+BrowserControl* FakeFactory::Create(QWidget* parent) {
+    if (fail) return nullptr;
+    auto* page = new FakeBrowser(parent);
+    created << page;
+    return page;
+}

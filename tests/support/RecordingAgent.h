@@ -1,0 +1,21 @@
+#pragma once
+
+#include "agent/AgentController.h"
+
+#include <QStringList>
+
+// A character that writes down what it was asked to do.
+class RecordingAgent : public AgentController {
+public:
+    void Interrupt() override { said << QStringLiteral("interrupt"); }
+    void Speak(const QString& text) override { said << QStringLiteral("speak:") + text; }
+    void Think(const QString& text) override { said << QStringLiteral("think:") + text; }
+    bool Script(const QString& name, bool, const QVariantList&) override {
+        said << QStringLiteral("script:") + name;
+        return true;
+    }
+    void VoiceCommandVisible(const QString& command, bool visible) override {
+        said << QStringLiteral("voice:%1=%2").arg(command).arg(visible);
+    }
+    QStringList said;
+};
