@@ -67,6 +67,7 @@ WebEngineBrowser::WebEngineBrowser(QWebEngineProfile* profile, QWidget* parent)
 }
 
 WebEngineBrowser::~WebEngineBrowser() {
+    dying_ = true;
     delete fullScreen_;
     // The view shows the page; take the page away first so neither outlives the other badly.
     view_->setPage(nullptr);
@@ -107,18 +108,21 @@ QString WebEngineBrowser::LocationName() const {
 }
 
 void WebEngineBrowser::RunScript(const QString& script, ScriptCallback callback) {
-    // The application world keeps the page's own scripts from tampering with our reads.
+    // The application world keeps the page's own scripts from tampering with our reads. A page
+    // that is being destroyed answers every open request; those answers go nowhere.
+    QPointer<WebEngineBrowser> self(this);
     page_->runJavaScript(script, QWebEngineScript::ApplicationWorld,
-                         [callback = std::move(callback)](const QVariant& v) {
-                             if (callback) callback(v);
+                         [self, callback = std::move(callback)](const QVariant& v) {
+                             if (self && !self->dying_ && callback) callback(v);
                          });
 }
 
 void WebEngineBrowser::FindText(const QString& text, bool backward, std::function<void(int)> done) {
     QWebEnginePage::FindFlags flags;
     if (backward) flags |= QWebEnginePage::FindBackward;
-    page_->findText(text, flags, [done = std::move(done)](const QWebEngineFindTextResult& result) {
-        if (done) done(result.numberOfMatches());
+    QPointer<WebEngineBrowser> self(this);
+    page_->findText(text, flags, [self, done = std::move(done)](const QWebEngineFindTextResult& result) {
+        if (self && !self->dying_ && done) done(result.numberOfMatches());
     });
 }
 

@@ -70,6 +70,7 @@ private:
     EnginePage* page_ = nullptr;
     bool loading_ = false;
     bool alive_ = true;
+    bool dying_ = false;
     int navigationsInLoad_ = 0; // started since the last finished load
     QString lastStatusText_;
     bool canGoBack_ = false;

@@ -1,0 +1,143 @@
+// The real engine on local pages: what the window sees of frames, pop-ups, links and dying pages.
+#include "RecordingAgent.h"
+#include "TestEnvironment.h"
+#include "app/AppGlobals.h"
+#include "app/FormMain.h"
+#include "browse/BrowserControl.h"
+#include "browse/Browsers.h"
+#include "browse/LinksMenu.h"
+#include "browse/PageScheme.h"
+#include "browse/WebEngineBrowser.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+
+namespace {
+constexpr int kLoadTimeoutMs = 30000;
+}
+
+class TestEngine : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestEnvironment> env;
+    std::unique_ptr<WebEngineBrowserFactory> factory;
+    std::unique_ptr<FormMain> form;
+    QTemporaryDir site;
+
+    QString write(const QString& name, const QByteArray& html) {
+        QFile file(site.filePath(name));
+        if (!file.open(QIODevice::WriteOnly)) return {};
+        file.write(html);
+        return QUrl::fromLocalFile(file.fileName()).toString();
+    }
+    BrowserControl* current() const { return form->Pages->Current(); }
+    // The page shows the address and has finished loading it.
+    bool loaded(int slot, const QString& url) const {
+        return form->Pages->InUse(slot) && form->Pages->Control(slot)->LocationURL() == url &&
+               !form->Pages->Control(slot)->Busy() && form->Pages->Page(slot).BusyCount == 0;
+    }
+
+private slots:
+    void init() {
+        env = std::make_unique<TestEnvironment>();
+        env->InitGlobalsWithRecorder();
+        factory = std::make_unique<WebEngineBrowserFactory>(true);
+        form = std::make_unique<FormMain>(*factory);
+        QVERIFY(form->DoInit());
+        form->show();
+    }
+    void cleanup() {
+        form.reset();
+        factory.reset();
+        env.reset();
+    }
+
+    void framesAddAHistoryLineEach() {
+        write(QStringLiteral("a.html"), "<title>A</title><p>a</p>");
+        write(QStringLiteral("b.html"), "<title>B</title><p>b</p>");
+        write(QStringLiteral("c.html"), "<title>C</title><p>c</p>");
+        const QString top =
+            write(QStringLiteral("frames.html"),
+                  "<title>Framed</title><iframe src='a.html'></iframe><iframe src='b.html'></iframe>"
+                  "<iframe src='c.html'></iframe>");
+        current()->Navigate(top);
+        QTRY_VERIFY_WITH_TIMEOUT(form->windowTitle() == QStringLiteral("Framed - Glisterwood 99"),
+                                 kLoadTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(loaded(1, top), kLoadTimeoutMs);
+        QCOMPARE(form->ListHistory->count(), 4);
+        QCOMPARE(form->ListHistory->item(3)->text(), top); // the page itself came first
+        QCOMPARE(form->EditUrl->text(), top);              // frames left the address box alone
+        QCOMPARE(form->Pages->Page(1).LastBulb, 4);
+    }
+
+    void aScriptedWindowOpensAsTheCurrentTab() {
+        const QString popup = write(QStringLiteral("popup.html"), "<title>Popped</title><p>hello</p>");
+        const QString opener = write(QStringLiteral("opener.html"),
+                                     "<title>Opener</title><script>window.open('popup.html')</script>");
+        current()->Navigate(opener);
+        QTRY_VERIFY_WITH_TIMEOUT(form->Pages->CurBrowser == 2, kLoadTimeoutMs);
+        QCOMPARE(form->TabMain->count(), 4);
+        QTRY_COMPARE_WITH_TIMEOUT(current()->LocationURL(), popup, kLoadTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(form->windowTitle(), QStringLiteral("Popped - Glisterwood 99"),
+                                  kLoadTimeoutMs);
+        QCOMPARE(form->Pages->CurInterface, 3);
+    }
+
+    void linksMenuSkipsImageLinksAndTrimsText() {
+        const QString page =
+            write(QStringLiteral("links.html"), "<title>Links</title>"
+                                                "<a href='one.html'><img alt='' src='data:image/gif;base64,"
+                                                "R0lGODlhAQABAAAAACw='></a>"
+                                                "<a href='two.html'>   Padded words   </a>"
+                                                "<a href='three.html'>Fish &amp; chips</a>"
+                                                "<script>document.links[2].innerText;</script>");
+        current()->Navigate(page);
+        QTRY_VERIFY_WITH_TIMEOUT(loaded(1, page), kLoadTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(form->Links->LinkCount(), 2, kLoadTimeoutMs);
+        QCOMPARE(form->Links->Item(1)->text(), QStringLiteral("Padded words"));
+        QVERIFY(form->Links->Item(1)->data().toString().endsWith(QStringLiteral("/two.html")));
+        QCOMPARE(form->Links->Item(2)->text(), QStringLiteral("Fish && chips"));
+    }
+
+    void aKilledPageIsClosed() {
+        const QString first = write(QStringLiteral("first.html"), "<title>First</title>");
+        current()->Navigate(first);
+        QTRY_VERIFY_WITH_TIMEOUT(loaded(1, first), kLoadTimeoutMs);
+        const QString victimPage = write(QStringLiteral("victim.html"), "<title>Victim</title>");
+        form->Pages->OpenInNewBrowser(victimPage);
+        QTRY_VERIFY_WITH_TIMEOUT(loaded(2, victimPage), kLoadTimeoutMs);
+        auto* victim = static_cast<WebEngineBrowser*>(form->Pages->Control(2));
+        const qint64 pid = victim->Page()->renderProcessPid();
+        QVERIFY(pid > 0);
+        ::kill(pid_t(pid), SIGKILL);
+        QTRY_VERIFY_WITH_TIMEOUT(!form->Pages->InUse(2), kLoadTimeoutMs);
+        QCOMPARE(form->Pages->CurBrowser, 1);
+        QCOMPARE(form->TabMain->count(), 3);
+    }
+
+    void ownPagesAndTypedAddressesLoad() {
+        QCOMPARE(WebEngineBrowser::UrlFromUserInput(QStringLiteral("example.org")).toString(),
+                 QStringLiteral("http://example.org"));
+        current()->Navigate(App().StartupPage);
+        QTRY_COMPARE_WITH_TIMEOUT(form->windowTitle(),
+                                  QStringLiteral("Welcome to Glisterwood 99 - Glisterwood 99"),
+                                  kLoadTimeoutMs);
+    }
+};
+
+int main(int argc, char** argv) {
+    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    PageSchemeHandler::RegisterScheme();
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    TestEngine test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "test_engine.moc"
