@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTimer>
@@ -127,17 +128,31 @@ void WebEngineBrowser::FindText(const QString& text, bool backward, std::functio
 }
 
 void WebEngineBrowser::Print(QWidget* dialogParent) {
-    if (printer_) return; // still printing
-    // The printer must live until the engine reports that printing is finished.
-    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    QPrintDialog dialog(printer_.get(), dialogParent);
+    if (printer_) return; // still printing the last time
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialog(printer.get(), dialogParent);
     dialog.setWindowTitle(QStringLiteral("Print"));
-    if (dialog.exec() != QDialog::Accepted) {
-        printer_.reset();
-        return;
-    }
+    if (dialog.exec() != QDialog::Accepted) return;
     connect(
-        view_, &QWebEngineView::printFinished, this, [this](bool) { printer_.reset(); },
+        this, &WebEngineBrowser::PrintFinished, view_,
+        [this](bool ok) {
+            if (!ok)
+                QMessageBox::warning(view_, QStringLiteral("Print"),
+                                     QStringLiteral("The page could not be printed."));
+        },
+        Qt::SingleShotConnection);
+    PrintTo(std::move(printer));
+}
+
+void WebEngineBrowser::PrintTo(std::unique_ptr<QPrinter> printer) {
+    // The printer must live until the engine reports that printing is finished.
+    printer_ = std::move(printer);
+    connect(
+        view_, &QWebEngineView::printFinished, this,
+        [this](bool ok) {
+            printer_.reset();
+            emit PrintFinished(ok);
+        },
         Qt::SingleShotConnection);
     view_->print(printer_.get());
 }

@@ -49,11 +49,17 @@ public:
     void RunScript(const QString& script, ScriptCallback callback) override;
     void FindText(const QString& text, bool backward, std::function<void(int)> done) override;
     void Print(QWidget* dialogParent) override;
+    // Prints the page on a printer already set up; PrintFinished tells how it went.
+    void PrintTo(std::unique_ptr<QPrinter> printer);
     void SetZoom(double factor) override;
     double Zoom() const override;
 
     EnginePage* Page() const { return page_; }
 
+signals:
+    void PrintFinished(bool ok);
+
+public:
     // Called by the page.
     void OnNavigationRequest(const QUrl& url, bool isMainFrame);
     QWebEnginePage* OnCreateWindow();

@@ -13,8 +13,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPrinter>
+#include <QSignalSpy>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -120,6 +123,22 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!form->Pages->InUse(2), kLoadTimeoutMs);
         QCOMPARE(form->Pages->CurBrowser, 1);
         QCOMPARE(form->TabMain->count(), 3);
+    }
+
+    void printingWritesThePage() {
+        const QString page =
+            write(QStringLiteral("print.html"), "<title>Print me</title><h1>Printed words</h1>");
+        current()->Navigate(page);
+        QTRY_VERIFY_WITH_TIMEOUT(loaded(1, page), kLoadTimeoutMs);
+        auto* browser = static_cast<WebEngineBrowser*>(current());
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(site.filePath(QStringLiteral("out.pdf")));
+        QSignalSpy finished(browser, &WebEngineBrowser::PrintFinished);
+        browser->PrintTo(std::move(printer));
+        QVERIFY(finished.wait(kLoadTimeoutMs));
+        QCOMPARE(finished.first().first().toBool(), true);
+        QVERIFY(QFileInfo(site.filePath(QStringLiteral("out.pdf"))).size() > 500);
     }
 
     void ownPagesAndTypedAddressesLoad() {
