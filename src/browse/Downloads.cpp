@@ -25,7 +25,7 @@ QString Downloads::SuggestedPath(const QString& folder, const QString& fileName)
 void Downloads::onRequested(QWebEngineDownloadRequest* download) {
     // The engine cancels a download that is not accepted before this handler returns.
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
-    if (folder.isEmpty()) folder = QDir::homePath();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
     const QString path = QFileDialog::getSaveFileName(dialogParent_, QStringLiteral("Save File"),
                                                       SuggestedPath(folder, download->downloadFileName()));
     if (path.isEmpty()) {

@@ -187,8 +187,11 @@ QWebEnginePage* WebEngineBrowser::OnCreateWindow() {
     return browser ? browser->Page() : nullptr;
 }
 
-void WebEngineBrowser::onLoadFinished(bool) {
+void WebEngineBrowser::onLoadFinished(bool ok) {
     loading_ = false;
+    // A link that turned into a download, or a load that was stopped, ends on the address the page
+    // already had; say so, so that the address box shows where the page really is.
+    if (!ok) emit NavigateComplete2(LocationURL());
     emit DocumentComplete(LocationURL());
     // One finished download for every navigation this load carried (the page and its frames).
     const int finished = std::max(1, navigationsInLoad_);
