@@ -8,6 +8,7 @@
 #include "bookmarks/LightString.h"
 #include "browse/BrowserControl.h"
 #include "browse/Browsers.h"
+#include "browse/FindBar.h"
 #include "browse/History.h"
 #include "browse/LinksMenu.h"
 #include "browse/Navigation.h"
@@ -153,6 +154,13 @@ void FormMain::connectEvents() {
     on(m.KeyZoomIn, [this] { Commands->Zoom(1); });
     on(m.KeyZoomOut, [this] { Commands->Zoom(-1); });
     on(m.KeyZoomReset, [this] { Commands->Zoom(0); });
+    // Escape stops a loading page wherever the focus is, the page itself included.
+    on(m.KeyEscape, [this] {
+        if (!ImgStop->isHidden())
+            Nav->ImgStop_Click();
+        else if (!Commands->Finder()->isHidden())
+            Commands->Finder()->Close();
+    });
 
     connect(EditUrl, &QLineEdit::returnPressed, this, [this] { Nav->EditUrl_Enter(); });
     connect(ImgGoBack, &ImageButton::clicked, this, [this] { Nav->ImgGoBack_Click(); });
@@ -272,15 +280,6 @@ void FormMain::FileExit() {
 void FormMain::closeEvent(QCloseEvent* event) {
     FileExit();
     event->accept();
-}
-
-void FormMain::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && !ImgStop->isHidden()) {
-        Nav->ImgStop_Click();
-        event->accept();
-        return;
-    }
-    QMainWindow::keyPressEvent(event);
 }
 
 void FormMain::mouseMoveEvent(QMouseEvent* event) {

@@ -124,4 +124,5 @@ MainMenus::MainMenus(QMenuBar* bar, QWidget* owner)
     KeyZoomOut = keyOnly(owner, {QKeySequence(Qt::CTRL | Qt::Key_Minus)});
     KeyZoomReset = keyOnly(owner, {QKeySequence(Qt::CTRL | Qt::Key_0)});
     KeyReload = keyOnly(owner, {QKeySequence(Qt::CTRL | Qt::Key_R)});
+    KeyEscape = keyOnly(owner, {QKeySequence(Qt::Key_Escape)});
 }

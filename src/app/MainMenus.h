@@ -51,5 +51,5 @@ public:
 
     // Keyboard-only commands of a browser window (new page, next tab, zoom and the like).
     QAction *KeyFocusAddress, *KeyNextTab, *KeyPreviousTab, *KeyZoomIn, *KeyZoomOut, *KeyZoomReset,
-        *KeyReload;
+        *KeyReload, *KeyEscape;
 };

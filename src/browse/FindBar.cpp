@@ -59,10 +59,14 @@ void FindBar::ShowMatches(int matches) {
                                               : QStringLiteral("%1 matches").arg(matches));
 }
 
+void FindBar::Close() {
+    hide();
+    emit Closed();
+}
+
 void FindBar::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
-        hide();
-        emit Closed();
+        Close();
     } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         emit Find(edit_->text(), event->modifiers() & Qt::ShiftModifier);
     } else {

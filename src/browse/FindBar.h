@@ -14,6 +14,8 @@ public:
     void Open();
     QLineEdit* Edit() const { return edit_; }
     void ShowMatches(int matches);
+    // Hides the bar and clears the highlight.
+    void Close();
 
 signals:
     void Find(const QString& text, bool backward);

@@ -142,7 +142,7 @@ private slots:
         p->Begin(QStringLiteral("http://slow.example/"));
         w.form->Menus->ItemSurfReload->trigger();
         QVERIFY(!p->commands.contains(QStringLiteral("refresh"))); // no reload while busy
-        QTest::keyClick(w.form.get(), Qt::Key_Escape);
+        w.form->Menus->KeyEscape->trigger();                       // Escape
         QCOMPARE(p->commands, QStringList{QStringLiteral("stop")});
         QVERIFY(w.form->ImgStop->isHidden());
         QVERIFY(w.form->Pages->Page(1).NavButtons[CornerStop]); // the flag itself stays
