@@ -20,8 +20,8 @@ QString History::SelectedAddress() const {
 }
 
 void History::ListHistory_Click() {
-    const bool selected = !SelectedAddress().isEmpty() ||
-                          (w_.ListHistory->currentItem() && w_.ListHistory->currentItem()->isSelected());
+    const QListWidgetItem* item = w_.ListHistory->currentItem();
+    const bool selected = item && item->isSelected();
     w_.Menus->ItemFileOpenNew->setEnabled(selected);
     w_.Menus->ItemFileOpenExternal->setEnabled(selected);
     w_.Menus->ItemSurfAddToBookmarks->setEnabled(selected);

@@ -53,6 +53,7 @@ void Browsers::setMenusForList(bool history) {
     m.ItemFileNew->setEnabled(true);
     m.ItemFileOpen->setVisible(false);
     m.ItemFileOpenNew->setVisible(true);
+    m.ItemFileOpenNew->setEnabled(!history || lineSelected); // a history click may have turned it off
     m.ItemFileClose->setEnabled(false);
     m.ItemFileOpenExternal->setEnabled(lineSelected);
     m.ItemFilePrint->setEnabled(!history);
