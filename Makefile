@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 # Debian 12 packages needed to build, run and test the program.
 PACKAGES := cmake g++ make pkg-config \
 	qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libqt6webenginecore6-bin \
-	libgl-dev fonts-dejavu-core xvfb xauth
+	libgl-dev libxcb1-dev fonts-dejavu-core xvfb xauth
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

@@ -226,6 +226,9 @@ void WebEngineBrowser::onFullScreenRequested(QWebEngineFullScreenRequest request
 }
 
 WebEngineBrowserFactory::WebEngineBrowserFactory(bool offTheRecord, QWidget* dialogParent) {
+    // Without its helper process the engine ends the whole program at its first use; Create() then
+    // reports that no page can be made, and start-up tells the user.
+    if (!EngineInstalled()) return;
     profile_ =
         offTheRecord ? new QWebEngineProfile() : new QWebEngineProfile(QStringLiteral("Glisterwood99"));
     PageSchemeHandler::InstallOn(profile_);
@@ -238,7 +241,7 @@ WebEngineBrowserFactory::~WebEngineBrowserFactory() {
 }
 
 void WebEngineBrowserFactory::SetDialogParent(QWidget* parent) {
-    downloads_->SetDialogParent(parent);
+    if (downloads_) downloads_->SetDialogParent(parent);
 }
 
 bool WebEngineBrowserFactory::EngineInstalled() {
@@ -250,6 +253,6 @@ bool WebEngineBrowserFactory::EngineInstalled() {
 }
 
 BrowserControl* WebEngineBrowserFactory::Create(QWidget* parent) {
-    if (!EngineInstalled()) return nullptr;
+    if (!profile_) return nullptr;
     return new WebEngineBrowser(profile_, parent);
 }
