@@ -225,14 +225,21 @@ void WebEngineBrowser::onFullScreenRequested(QWebEngineFullScreenRequest request
     }
 }
 
-WebEngineBrowserFactory::WebEngineBrowserFactory(bool offTheRecord, QWidget* dialogParent) {
-    // Without its helper process the engine ends the whole program at its first use; Create() then
-    // reports that no page can be made, and start-up tells the user.
-    if (!EngineInstalled()) return;
+WebEngineBrowserFactory::WebEngineBrowserFactory(bool offTheRecord, QWidget* dialogParent)
+    : offTheRecord_(offTheRecord)
+    , dialogParent_(dialogParent) {}
+
+bool WebEngineBrowserFactory::startEngine() {
+    if (profile_) return true;
+    // Without its helper process the engine would end the whole program at its first use; no page
+    // can be made then, and start-up tells the user.
+    if (!EngineInstalled()) return false;
+    // The engine starts with the first page, after the splash is up.
     profile_ =
-        offTheRecord ? new QWebEngineProfile() : new QWebEngineProfile(QStringLiteral("Glisterwood99"));
+        offTheRecord_ ? new QWebEngineProfile() : new QWebEngineProfile(QStringLiteral("Glisterwood99"));
     PageSchemeHandler::InstallOn(profile_);
-    downloads_ = new Downloads(profile_, dialogParent);
+    downloads_ = new Downloads(profile_, dialogParent_);
+    return true;
 }
 
 WebEngineBrowserFactory::~WebEngineBrowserFactory() {
@@ -241,6 +248,7 @@ WebEngineBrowserFactory::~WebEngineBrowserFactory() {
 }
 
 void WebEngineBrowserFactory::SetDialogParent(QWidget* parent) {
+    dialogParent_ = parent;
     if (downloads_) downloads_->SetDialogParent(parent);
 }
 
@@ -253,6 +261,6 @@ bool WebEngineBrowserFactory::EngineInstalled() {
 }
 
 BrowserControl* WebEngineBrowserFactory::Create(QWidget* parent) {
-    if (!profile_) return nullptr;
+    if (!startEngine()) return nullptr;
     return new WebEngineBrowser(profile_, parent);
 }

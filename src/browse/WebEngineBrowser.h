@@ -93,13 +93,16 @@ public:
     explicit WebEngineBrowserFactory(bool offTheRecord = false, QWidget* dialogParent = nullptr);
     ~WebEngineBrowserFactory() override;
     BrowserControl* Create(QWidget* parent) override;
-    QWebEngineProfile* Profile() const { return profile_; }
     void SetDialogParent(QWidget* parent);
 
     // Whether the engine's helper process is installed; without it no page can be shown.
     static bool EngineInstalled();
 
 private:
+    bool startEngine();
+
+    bool offTheRecord_;
+    QWidget* dialogParent_;
     QWebEngineProfile* profile_ = nullptr;
     class Downloads* downloads_ = nullptr;
 };
