@@ -1,11 +1,11 @@
 // Ten pages open in the browser beside ten views in a bare tab widget: the time from the first open
 // to the last page loaded, and the memory of the process tree with all of them open. Each run starts
 // fresh processes: the browser side is this program again in worker mode, driving a real main window.
+#include "app/AppSetup.h"
 #include "app/FormMain.h"
 #include "app/Startup.h"
 #include "browse/BrowserControl.h"
 #include "browse/Browsers.h"
-#include "browse/PageScheme.h"
 #include "browse/WebEngineBrowser.h"
 #include "common/BenchCommon.h"
 
@@ -19,19 +19,15 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
-#include <unistd.h>
 
 namespace {
 constexpr int kRunTimeoutMs = 120000;
 
 // Worker: the browser's main window as start-up builds it, then `count` pages opened at once.
 int runBrowserWorker(int argc, char** argv, const QUrl& url, int count) {
-    if (geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    PageSchemeHandler::RegisterScheme();
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    PrepareBeforeApplication();
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Varnholt Software"));
-    QApplication::setApplicationName(QStringLiteral("Glisterwood 99"));
+    NameApplication();
 
     WebEngineBrowserFactory factory(true);
     InitGlobals();

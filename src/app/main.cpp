@@ -1,8 +1,8 @@
+#include "app/AppSetup.h"
 #include "app/FormMain.h"
 #include "app/Startup.h"
 #include "browse/BrowserControl.h"
 #include "browse/Browsers.h"
-#include "browse/PageScheme.h"
 #include "browse/WebEngineBrowser.h"
 
 #include <QApplication>
@@ -10,7 +10,6 @@
 #include <QTimer>
 #include <QWebEngineProfile>
 #include <cstdio>
-#include <unistd.h>
 
 namespace {
 // Benchmark mode: report when the first page has loaded, stay a moment for the memory reading, quit.
@@ -30,16 +29,9 @@ void BenchWatchFirstLoad(FormMain& form, const QElapsedTimer& clock) {
 } // namespace
 
 int main(int argc, char** argv) {
-    // The engine's sandbox cannot run for the root user.
-    if (geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    PageSchemeHandler::RegisterScheme();
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    PrepareBeforeApplication();
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Varnholt Software"));
-    QApplication::setApplicationName(QStringLiteral("Glisterwood 99"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Glisterwood 99"));
-    QApplication::setDesktopFileName(QStringLiteral("glisterwood99"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/icon-64.png")));
+    NameApplication();
 
     WebEngineBrowserFactory factory;
     StartupHooks hooks;

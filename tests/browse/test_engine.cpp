@@ -2,11 +2,11 @@
 #include "RecordingAgent.h"
 #include "TestEnvironment.h"
 #include "app/AppGlobals.h"
+#include "app/AppSetup.h"
 #include "app/FormMain.h"
 #include "browse/BrowserControl.h"
 #include "browse/Browsers.h"
 #include "browse/LinksMenu.h"
-#include "browse/PageScheme.h"
 #include "browse/WebEngineBrowser.h"
 
 #include <QAction>
@@ -152,9 +152,7 @@ private slots:
 };
 
 int main(int argc, char** argv) {
-    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    PageSchemeHandler::RegisterScheme();
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    PrepareBeforeApplication();
     QApplication app(argc, argv);
     TestEngine test;
     return QTest::qExec(&test, argc, argv);

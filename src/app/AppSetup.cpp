@@ -1,0 +1,22 @@
+#include "app/AppSetup.h"
+
+#include "browse/PageScheme.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <unistd.h>
+
+void PrepareBeforeApplication() {
+    // The engine's sandbox cannot run for the root user.
+    if (geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    PageSchemeHandler::RegisterScheme();
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}
+
+void NameApplication() {
+    QApplication::setOrganizationName(QStringLiteral("Varnholt Software"));
+    QApplication::setApplicationName(QStringLiteral("Glisterwood 99"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Glisterwood 99"));
+    QApplication::setDesktopFileName(QStringLiteral("glisterwood99"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/icon-64.png")));
+}
