@@ -30,5 +30,10 @@ struct BrowserPage {
     }
 };
 
+// The main window's caption for a page title.
+inline QString WindowCaptionFor(const QString& title) {
+    return title.isEmpty() ? QStringLiteral("Glisterwood 99") : title + QStringLiteral(" - Glisterwood 99");
+}
+
 enum Corner { CornerBack = 1, CornerForward = 2, CornerStop = 3, CornerReload = 4 };
 enum Interface { InterfaceBookmarks = 1, InterfaceHistory = 2, InterfaceBrowser = 3 };

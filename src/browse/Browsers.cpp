@@ -16,10 +16,6 @@
 
 namespace {
 const QString kProductCaption = QStringLiteral("Glisterwood 99");
-
-QString windowCaptionFor(const QString& title) {
-    return title.isEmpty() ? kProductCaption : title + QStringLiteral(" - Glisterwood 99");
-}
 } // namespace
 
 Browsers::Browsers(FormMain& window)
@@ -103,7 +99,7 @@ void Browsers::ActivateBrowser(int slot) {
     view->raise();
     CurBrowser = slot;
 
-    w_.setWindowTitle(windowCaptionFor(page.Title));
+    w_.setWindowTitle(WindowCaptionFor(page.Title));
     w_.EditUrl->setText(page.AddressText);
     if (page.SelLength > 0)
         w_.EditUrl->setSelection(page.SelStart, page.SelLength);

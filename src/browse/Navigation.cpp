@@ -161,8 +161,7 @@ void Navigation::TitleChange(int page, const QString& text) {
     if (record.LastBulb >= 1 && record.LastBulb < record.BulbSlots.size())
         record.BulbSlots[record.LastBulb].Title = text;
     record.Title = text;
-    record.WindowCaption =
-        text.isEmpty() ? QStringLiteral("Glisterwood 99") : text + QStringLiteral(" - Glisterwood 99");
+    record.WindowCaption = WindowCaptionFor(text);
     const int index = record.TabIndex - 1;
     w_.TabMain->setTabText(
         index, TabCaption(text, App().BrowserCount).replace(QLatin1Char('&'), QStringLiteral("&&")));
@@ -173,8 +172,7 @@ void Navigation::TitleChange(int page, const QString& text) {
 void Navigation::NewWindow2(int, BrowserControl** target) {
     const int slot = w_.Pages->NewBrowser(3);
     if (slot) {
-        w_.Pages->Control(slot)->View()->setGeometry(w_.Layout().pane());
-        w_.Pages->ActivateBrowser(slot);
+        w_.Pages->ActivateBrowser(slot); // places the page in the browser area too
         *target = w_.Pages->Control(slot);
     } else {
         *target = w_.Pages->Current();
