@@ -2,8 +2,8 @@
 // to the last page loaded, and the memory of the process tree with all of them open. Each run starts
 // fresh processes: the browser side is this program again in worker mode, driving a real main window.
 #include "app/AppSetup.h"
-#include "app/FormMain.h"
 #include "app/Startup.h"
+#include "app/WindowProbe.h"
 #include "browse/BrowserControl.h"
 #include "browse/Browsers.h"
 #include "browse/WebEngineBrowser.h"
@@ -58,8 +58,8 @@ int runBrowserWorker(int argc, char** argv, const QUrl& url, int count) {
     QTimer::singleShot(bench::kIdleBeforeTabsMs, &app, [&] {
         clock.start();
         for (int i = 0; i < count; ++i) {
-            form.Pages->OpenInNewBrowser(url.toString());
-            BrowserControl* control = form.Pages->Current();
+            form.OpenInNewPage(url.toString());
+            BrowserControl* control = form.CurrentPage();
             if (!control) {
                 std::fprintf(stderr, "bench_tabs: page %d did not open\n", i + 1);
                 QCoreApplication::exit(2);

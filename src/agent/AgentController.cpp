@@ -9,8 +9,8 @@ constexpr int kPercentages[] = {25, 50, 75, 100, 200, 400, 800};
 AgentController::AgentController() {
     // No character platform is installed yet, so no character can be loaded: the user's wish is
     // remembered, and every character call below stays silent.
-    useAgentFlag_ = RegUtil::GetRegNumber(RegUtil::kProductKey, QStringLiteral("Use agent")) != 0;
-    curSizeFactor_ = RegUtil::GetRegNumber(RegUtil::kProductKey, QStringLiteral("Agent size"));
+    useAgentFlag_ = RegUtil::GetRegNumber(RegUtil::kProductKey, RegUtil::kUseAgent) != 0;
+    curSizeFactor_ = RegUtil::GetRegNumber(RegUtil::kProductKey, RegUtil::kAgentSize);
 }
 
 AgentController::~AgentController() = default;
@@ -36,8 +36,7 @@ void AgentController::RecallSizeFactor() {
 
 void AgentController::SaveSizeFactor() {
     if (charLoaded_)
-        RegUtil::SetRegString(RegUtil::kProductKey, QStringLiteral("Agent size"),
-                              QString::number(curSizeFactor_));
+        RegUtil::SetRegString(RegUtil::kProductKey, RegUtil::kAgentSize, QString::number(curSizeFactor_));
 }
 
 bool AgentController::Script(const QString&, bool, const QVariantList&) {
@@ -72,7 +71,7 @@ bool AgentController::SelectAgent(const QString&, bool) {
 
 void AgentController::SetUseAgent(bool use) {
     useAgentFlag_ = use;
-    RegUtil::SetRegString(RegUtil::kProductKey, QStringLiteral("Use agent"),
+    RegUtil::SetRegString(RegUtil::kProductKey, RegUtil::kUseAgent,
                           use ? QStringLiteral("1") : QStringLiteral("0"));
 }
 

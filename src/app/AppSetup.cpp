@@ -1,5 +1,6 @@
 #include "app/AppSetup.h"
 
+#include "app/ProductProfile.h"
 #include "browse/PageScheme.h"
 
 #include <QApplication>
@@ -14,9 +15,10 @@ void PrepareBeforeApplication() {
 }
 
 void NameApplication() {
-    QApplication::setOrganizationName(QStringLiteral("Varnholt Software"));
-    QApplication::setApplicationName(QStringLiteral("Glisterwood 99"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Glisterwood 99"));
+    const ProductProfile product;
+    QApplication::setOrganizationName(product.OEM_Name());
+    QApplication::setApplicationName(product.Product_Name());
+    QApplication::setApplicationDisplayName(product.Product_Name());
     QApplication::setDesktopFileName(QStringLiteral("glisterwood99"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/icon-64.png")));
 }

@@ -1,6 +1,7 @@
 #include "app/Folders.h"
 
 #include "app/AppGlobals.h"
+#include "app/ProductProfile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,7 +15,8 @@ QString AddBackslash(const QString& path) {
 
 QString GetWindowsDir() {
     const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    const QString dir = base + QStringLiteral("/Varnholt Software/Glisterwood 99");
+    const QString dir = base + QLatin1Char('/') + ProductProfile().OEM_Name() + QLatin1Char('/') +
+                        ProductProfile().Product_Name();
     if (!QDir().mkpath(dir)) {
         App().DataFolderProblem =
             QStringLiteral("The folder %1 cannot be created.").arg(QDir::toNativeSeparators(dir));

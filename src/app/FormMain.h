@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+class BrowserControl;
 class BrowserFactory;
 class Browsers;
 class DesktopSurface;
@@ -14,15 +15,44 @@ class ImageButton;
 class LightString;
 class LinksMenu;
 class MainMenus;
-class Navigation;
 class PageCommands;
+class PageEvents;
 class QLineEdit;
-class QListWidget;
 class QTabBar;
 class QTimer;
 class QTreeWidget;
 class RegionWidget;
 class StatusBarPicture;
+class SurfCommands;
+
+// The window's own controls.
+struct MainControls {
+    DesktopSurface* Surface = nullptr;
+    QWidget* PicTabBorder = nullptr;
+    QTabBar* TabMain = nullptr;
+    QLineEdit* EditUrl = nullptr;
+    StatusBarPicture* PicStatusBar = nullptr;
+    RegionWidget* RegionBulbs[4] = {};
+    ImageButton *ImgGoBack = nullptr, *ImgGoForward = nullptr, *ImgStop = nullptr, *ImgReload = nullptr,
+                *ImgRadio = nullptr;
+    QTreeWidget* ListBookmarks = nullptr;
+    MainMenus* Menus = nullptr;
+    QTimer *TimerSnow = nullptr, *TimerThemeSong = nullptr;
+};
+
+// The modules that own the window's concerns. The window builds them and connects them to each
+// other; none of them knows the window. The pages come first, so they go last.
+struct MainModules {
+    MainModules();
+    ~MainModules();
+    std::unique_ptr<Browsers> Pages;
+    std::unique_ptr<PageEvents> Events;
+    std::unique_ptr<SurfCommands> Surf;
+    std::unique_ptr<PageCommands> Commands;
+    std::unique_ptr<History> HistoryList;
+    std::unique_ptr<LinksMenu> Links;
+    std::unique_ptr<LightString> Lights;
+};
 
 // The main window: it owns the controls and hands every event to the module that owns the concern.
 class FormMain : public QMainWindow {
@@ -37,30 +67,14 @@ public:
     void FileExit();
     // Opens the startup page in the current page: the last step of start-up.
     void OpenStartupPage();
+    // Starts the one-second check that closes the theme song once it has played.
+    void StartThemeSongTimer();
+    // A new page on the address, as File > New Browser Window does with one.
+    void OpenInNewPage(const QString& address);
+    // The page on show, or null.
+    BrowserControl* CurrentPage() const;
 
-    BrowserFactory& Factory() { return factory_; }
     const MainLayout& Layout() const { return layout_; }
-
-    // Controls.
-    DesktopSurface* Surface;
-    QWidget* PicTabBorder;
-    QTabBar* TabMain;
-    QLineEdit* EditUrl;
-    StatusBarPicture* PicStatusBar;
-    RegionWidget* RegionBulbs[4];
-    ImageButton *ImgGoBack, *ImgGoForward, *ImgStop, *ImgReload, *ImgRadio;
-    QListWidget* ListHistory;
-    QTreeWidget* ListBookmarks;
-    MainMenus* Menus;
-    QTimer *TimerBulbFlasher, *TimerSnow, *TimerThemeSong;
-
-    // The modules that own the window's concerns.
-    std::unique_ptr<Browsers> Pages;
-    std::unique_ptr<Navigation> Nav;
-    std::unique_ptr<LightString> Lights;
-    std::unique_ptr<History> HistoryList;
-    std::unique_ptr<LinksMenu> Links;
-    std::unique_ptr<PageCommands> Commands;
 
     // Shows a message box; tests replace it to record instead of blocking.
     std::function<void(const QString& title, const QString& text)> ShowMessage;
@@ -71,11 +85,27 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    friend struct FormMainProbe; // tests look at the controls and modules
+
     void createControls();
+    void createModules();
     void applyLayout();
-    void connectEvents();
+    // The wiring: menus and controls to modules, and modules to each other.
+    void connectMenus();
+    void connectControls();
+    void connectModules();
+    void stopCurrentPage();
+    // What the window shows for the pane on show.
+    void showPane(int pane);
+    // A page finished loading: stop image, flasher, Links menu and the character.
+    void pageFinished(int slot);
+    // The address box as the page left it, kept in its record.
+    void keepAddressBox(int slot);
+    void showAddressBox(const QString& text, int selStart, int selLength);
 
     BrowserFactory& factory_;
     MainLayout layout_;
+    MainControls ui_;
+    MainModules m_;
     bool exited_ = false;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bookmarks/Bulbs.h"
+
 #include <QPoint>
 #include <QRect>
 
@@ -29,6 +31,7 @@ struct MainLayout {
     QPoint goBack, goForward, stop, reload, radio;
 
     QRect pane() const { return {paneLeft, paneTop, paneWidth, paneHeight}; }
+    SlotCounts Counts() const { return {topCount, sideCount, rightEnd, bottomEnd, slotCount}; }
 };
 
 inline constexpr int kBulbSize = 16;

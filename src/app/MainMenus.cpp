@@ -1,5 +1,7 @@
 #include "app/MainMenus.h"
 
+#include "app/MenuState.h"
+
 #include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
@@ -125,4 +127,30 @@ MainMenus::MainMenus(QMenuBar* bar, QWidget* owner)
     KeyZoomReset = keyOnly(owner, {QKeySequence(Qt::CTRL | Qt::Key_0)});
     KeyReload = keyOnly(owner, {QKeySequence(Qt::CTRL | Qt::Key_R)});
     KeyEscape = keyOnly(owner, {QKeySequence(Qt::Key_Escape)});
+}
+
+void MainMenus::Apply(const MenuState& m) {
+    ItemFileNew->setEnabled(true);
+    ItemFileOpen->setVisible(m.fileOpenVisible);
+    ItemFileOpenNew->setVisible(m.fileOpenNewVisible);
+    ItemFileOpenNew->setEnabled(m.fileOpenNewEnabled);
+    ItemFileClose->setEnabled(m.fileCloseEnabled);
+    ItemFileOpenExternal->setEnabled(m.fileOpenExternalEnabled);
+    ItemFilePrint->setEnabled(m.filePrintEnabled);
+    for (QAction* a : {ItemEditCut, ItemEditCopy, ItemEditPaste, ItemEditSep1}) {
+        a->setVisible(m.editClipboardVisible);
+        a->setEnabled(false);
+    }
+    ItemEditFind->setEnabled(m.editFindEnabled);
+    ItemEditOptions->setEnabled(true);
+    for (QAction* a : {ItemSurfReload, ItemSurfStop, ItemSurfBack, ItemSurfForward, ItemSurfStartupPage,
+                       ItemSurfSearchPage, ItemSurfWelcomePage})
+        a->setEnabled(m.surfEnabled);
+    ItemSurfAddToBookmarks->setEnabled(m.surfAddToBookmarksEnabled);
+    MenuLinks->setEnabled(m.linksEnabled);
+    ItemCardOpen->setVisible(m.cardOpenVisible);
+    ItemTabOpenExternal->setVisible(m.tabOpenExternalVisible);
+    ItemTabClose->setVisible(m.tabCloseVisible);
+    ItemTabShowBookmarks->setVisible(m.tabShowBookmarksVisible);
+    ItemTabShowHistory->setVisible(m.tabShowHistoryVisible);
 }

@@ -5,12 +5,16 @@
 class QAction;
 class QMenu;
 class QMenuBar;
+struct MenuState;
 
 // The main window's menu bar and pop-up menus, with their items named as the handlers know them.
 class MainMenus : public QObject {
     Q_OBJECT
 public:
     MainMenus(QMenuBar* bar, QWidget* owner);
+
+    // Shows and enables the items as the pane on show wants them.
+    void Apply(const MenuState& state);
 
     QMenu* MenuFile;
     QAction *ItemFileNew, *ItemFileOpen, *ItemFileOpenNew, *ItemFileOpenExternal, *ItemFileClose,

@@ -10,6 +10,14 @@ inline constexpr const char* kProductKey = "Software\\Varnholt Software\\Glister
 inline constexpr const char* kScriptsKey = "Software\\Varnholt Software\\Glisterwood 97\\Scripts";
 inline constexpr const char* kMusicFoldersKey = "Software\\Varnholt Software\\Glisterwood 97\\Music Folders";
 
+// Value names under the product key.
+inline constexpr const char* kBackground = "Background";
+inline constexpr const char* kStartupPage = "Startup page";
+inline constexpr const char* kSearchPage = "Search page";
+inline constexpr const char* kUseAgent = "Use agent";
+inline constexpr const char* kAgentSize = "Agent size";
+inline constexpr const char* kPlayTheme = "Play theme";
+
 // Texts longer than this read as missing, as they would not fit the reader's buffer.
 inline constexpr int kMaxValueLength = 1023;
 

@@ -28,11 +28,9 @@ void InitGlobals() {
     g.SearchPageEditable = g.Profile->Product_SearchPage_Editable();
     g.WelcomePage = g.Profile->Product_WelcomePage();
 
-    const QString startup =
-        RegUtil::GetRegString(RegUtil::kProductKey, QStringLiteral("Startup page")).trimmed();
+    const QString startup = RegUtil::GetRegString(RegUtil::kProductKey, RegUtil::kStartupPage).trimmed();
     if (!startup.isEmpty() && g.StartupPageEditable) g.StartupPage = startup;
-    const QString search =
-        RegUtil::GetRegString(RegUtil::kProductKey, QStringLiteral("Search page")).trimmed();
+    const QString search = RegUtil::GetRegString(RegUtil::kProductKey, RegUtil::kSearchPage).trimmed();
     if (!search.isEmpty() && g.SearchPageEditable) g.SearchPage = search;
 }
 
@@ -56,7 +54,7 @@ FormMain* Main(BrowserFactory& factory, const StartupHooks& hooks) {
     auto* form = new FormMain(factory);
     if (!form->DoInit()) {
         splash->CloseSplash();
-        const QString title = QStringLiteral("Varnholt Software Glisterwood 99");
+        const QString title = ProductProfile().Product_FullName();
         if (hooks.reportFailure)
             hooks.reportFailure(title, StartupFailureText());
         else
@@ -68,7 +66,7 @@ FormMain* Main(BrowserFactory& factory, const StartupHooks& hooks) {
         return nullptr;
     }
 
-    if (PlayThemeAtStart()) form->TimerThemeSong->start();
+    if (PlayThemeAtStart()) form->StartThemeSongTimer();
     form->show();
     QCoreApplication::processEvents();
     splash->CloseSplash();
@@ -79,7 +77,7 @@ FormMain* Main(BrowserFactory& factory, const StartupHooks& hooks) {
     if (!App().DataFolderProblem.isEmpty()) {
         // Told once, without stopping the user from browsing.
         auto* box = new QMessageBox(
-            QMessageBox::Warning, QStringLiteral("Glisterwood 99"),
+            QMessageBox::Warning, ProductProfile().Product_Name(),
             App().DataFolderProblem +
                 QStringLiteral("\n\nBookmarks and desktop cards cannot be saved in this run."),
             QMessageBox::Ok, form);

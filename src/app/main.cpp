@@ -2,7 +2,6 @@
 #include "app/FormMain.h"
 #include "app/Startup.h"
 #include "browse/BrowserControl.h"
-#include "browse/Browsers.h"
 #include "browse/WebEngineBrowser.h"
 
 #include <QApplication>
@@ -13,7 +12,7 @@
 namespace {
 // Benchmark mode: report when the first page has loaded, stay a moment for the memory reading, quit.
 void BenchWatchFirstLoad(FormMain& form, const QElapsedTimer& clock) {
-    BrowserControl* page = form.Pages->Current();
+    BrowserControl* page = form.CurrentPage();
     if (!page) return;
     const int holdMs = qEnvironmentVariableIntValue("GLISTERWOOD_BENCH_HOLD_MS");
     QObject::connect(page, &BrowserControl::DocumentComplete, &form, [&form, &clock, holdMs] {

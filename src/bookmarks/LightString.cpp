@@ -1,43 +1,36 @@
 #include "bookmarks/LightString.h"
 
-#include "agent/AgentController.h"
 #include "app/AppGlobals.h"
-#include "app/FormMain.h"
 #include "app/Random.h"
 #include "app/RegUtil.h"
 #include "browse/BrowserControl.h"
 #include "browse/Browsers.h"
-#include "browse/History.h"
-#include "browse/LinksMenu.h"
-#include "browse/Navigation.h"
 
-#include <QLineEdit>
 #include <QTimer>
 
-namespace {
-SlotCounts counts() {
-    const AppGlobals& g = App();
-    return {g.TopCount, g.SideCount, g.RightEnd, g.BottomEnd, g.SlotCount};
+LightString::LightString(Browsers& pages)
+    : pages_(pages)
+    , flasher_(new QTimer(this)) {
+    flasher_->setInterval(500);
+    connect(flasher_, &QTimer::timeout, this, &LightString::TimerBulbFlasher_Timer);
 }
-} // namespace
 
-LightString::LightString(FormMain& window)
-    : w_(window) {}
+bool LightString::isCurrent(int page) const {
+    return page >= 1 && page == pages_.CurBrowser;
+}
 
 void LightString::CreateBulbBackgrounds() {
-    const int index = RegUtil::GetRegNumber(RegUtil::kProductKey, QStringLiteral("Background"));
+    const int index = RegUtil::GetRegNumber(RegUtil::kProductKey, RegUtil::kBackground);
     App().BackgroundIndex = (index < 1 || index > 14) ? 1 : index;
 }
 
 void LightString::AddBulb(int page, const QString& address, int flags, const QString& targetFrame,
                           const QByteArray& postData, const QString& headers) {
-    w_.HistoryList->AddToHistory(address);
-    if (!w_.Pages->InUse(page)) return;
-    BeginPageBusy(page);
-    BrowserPage& record = w_.Pages->Page(page);
-    if (App().SlotCount < 1 || record.BulbSlots.size() <= App().SlotCount)
+    if (!pages_.InUse(page)) return;
+    BrowserPage& record = pages_.Page(page);
+    if (counts_.SlotCount < 1 || record.BulbSlots.size() <= counts_.SlotCount)
         return; // no string to hang bulbs on
-    const int slot = Bulbs::WrapBulbIndex(record.LastBulb, 1, counts());
+    const int slot = Bulbs::WrapBulbIndex(record.LastBulb, 1, counts_);
     record.LastBulb = slot;
     BulbRecord& bulb = record.BulbSlots[slot];
     bulb.Address = address;
@@ -47,72 +40,50 @@ void LightString::AddBulb(int page, const QString& address, int flags, const QSt
     bulb.Headers = headers;
     bulb.InUse = true;
     bulb.Colour = int(Rnd() * 5) + 1;
-    bulb.Side = Bulbs::BulbSide(slot, counts());
+    bulb.Side = Bulbs::BulbSide(slot, counts_);
     bulb.Title.clear();
     bulb.State = 2;
     // A second navigation to an address still pending hangs a bulb that does not blink.
     record.Pending.Add(address, slot);
-    if (page == w_.Pages->CurBrowser) {
-        DrawBulb(slot);
-        if (targetFrame.isEmpty()) w_.EditUrl->setText(address);
-    }
-}
-
-void LightString::BeginPageBusy(int page) {
-    BrowserPage& record = w_.Pages->Page(page);
-    ++record.BusyCount;
-    if (record.BusyCount == 1) {
-        w_.Nav->UpdateCorner(page, CornerReload, false);
-        w_.Nav->UpdateCorner(page, CornerStop, true);
-        if (page == w_.Pages->CurBrowser) w_.TimerBulbFlasher->start();
-    }
+    if (isCurrent(page)) DrawBulb(slot);
 }
 
 void LightString::MarkBulbLoaded(int page, const QString& address) {
-    if (!w_.Pages->InUse(page)) return;
-    w_.Nav->UpdateCorner(page, CornerReload, true);
-    BrowserPage& record = w_.Pages->Page(page);
-    // Every page keeps its final address, so a page that finished loading in the background shows
-    // the right one when it becomes current.
-    record.AddressText = record.Control->LocationURL();
-    if (page == w_.Pages->CurBrowser && w_.Pages->CurInterface == InterfaceBrowser)
-        w_.EditUrl->setText(record.AddressText);
+    if (!pages_.InUse(page)) return;
+    BrowserPage& record = pages_.Page(page);
     const int slot = record.Pending.Take(address);
     if (slot >= 1 && slot < record.BulbSlots.size()) {
         record.BulbSlots[slot].State = 2;
-        if (page == w_.Pages->CurBrowser) DrawBulb(slot);
+        if (isCurrent(page)) DrawBulb(slot);
     }
 }
 
 void LightString::SettlePendingBulbs(int page) {
-    BrowserPage& record = w_.Pages->Page(page);
+    BrowserPage& record = pages_.Page(page);
     for (int k = record.Pending.Count() - 1; k >= 0; --k) {
         const int slot = record.Pending.SlotAt(k);
         if (slot >= 1 && slot < record.BulbSlots.size()) {
             record.BulbSlots[slot].State = 2;
-            if (page == w_.Pages->CurBrowser) DrawBulb(slot);
+            if (isCurrent(page)) DrawBulb(slot);
         }
         record.Pending.RemoveAt(k);
     }
-    record.BusyCount = 0;
 }
 
 void LightString::TimerBulbFlasher_Timer() {
-    const int page = w_.Pages->CurBrowser;
-    BrowserControl* control = w_.Pages->Current();
+    const int page = pages_.CurBrowser;
+    BrowserControl* control = pages_.Current();
     if (!control) {
-        w_.TimerBulbFlasher->stop();
+        flasher_->stop();
         return;
     }
     if (!control->Busy()) {
         SettlePendingBulbs(page);
-        w_.Nav->UpdateCorner(page, CornerStop, false);
-        w_.TimerBulbFlasher->stop();
-        w_.Links->PopulateLinksMenu();
-        App().Agent->Script(QStringLiteral("page_loaded"));
+        flasher_->stop();
+        emit currentPageSettled(page);
         return;
     }
-    BrowserPage& record = w_.Pages->Page(page);
+    BrowserPage& record = pages_.Page(page);
     for (int k = 0; k < record.Pending.Count(); ++k) {
         const int slot = record.Pending.SlotAt(k);
         if (slot >= 1 && slot < record.BulbSlots.size()) {
@@ -120,6 +91,29 @@ void LightString::TimerBulbFlasher_Timer() {
             DrawBulb(slot);
         }
     }
+}
+
+void LightString::PageBusy(int page) {
+    if (isCurrent(page)) flasher_->start();
+}
+
+void LightString::PageIdle(int page) {
+    if (isCurrent(page)) flasher_->stop();
+}
+
+void LightString::ShowPage(int page) {
+    BrowserControl* control = pages_.Control(page);
+    if (control && control->Busy())
+        flasher_->start();
+    else
+        flasher_->stop();
+    DrawAll();
+}
+
+void LightString::PageClosed(int, bool wasCurrent) {
+    if (!wasCurrent) return;
+    flasher_->stop();
+    RestoreStripBackgrounds();
 }
 
 // The bulbs are painted onto the window's surface by the light-string painter; until it is in

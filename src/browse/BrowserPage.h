@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/ProductProfile.h"
 #include "bookmarks/Bulbs.h"
+#include "browse/PageBusy.h"
 
 #include <QString>
 #include <QVector>
@@ -10,7 +12,6 @@ class BrowserControl;
 // One page slot: the page's control and everything the window shows again when it becomes current.
 struct BrowserPage {
     bool InUse = false;
-    int TabIndex = 0;
     int LastBulb = 0;
     QVector<BulbRecord> BulbSlots; // index 1..SlotCount; element 0 unused
     QString AddressText;
@@ -20,7 +21,7 @@ struct BrowserPage {
     QString WindowCaption;
     QString StatusText;
     PendingBulbs Pending;
-    int BusyCount = 0;
+    PageBusy Busy;
     bool NavButtons[5] = {false, false, false, false, false}; // 1 back, 2 forward, 3 stop, 4 reload
     BrowserControl* Control = nullptr;
 
@@ -32,7 +33,8 @@ struct BrowserPage {
 
 // The main window's caption for a page title.
 inline QString WindowCaptionFor(const QString& title) {
-    return title.isEmpty() ? QStringLiteral("Glisterwood 99") : title + QStringLiteral(" - Glisterwood 99");
+    const QString product = ProductProfile().Product_CaptionSuffix();
+    return title.isEmpty() ? product : title + QStringLiteral(" - ") + product;
 }
 
 enum Corner { CornerBack = 1, CornerForward = 2, CornerStop = 3, CornerReload = 4 };

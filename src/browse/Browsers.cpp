@@ -1,33 +1,34 @@
 #include "browse/Browsers.h"
 
 #include "app/AppGlobals.h"
-#include "app/FormMain.h"
-#include "app/Widgets.h"
-#include "bookmarks/LightString.h"
+#include "app/ProductProfile.h"
 #include "browse/BrowserControl.h"
-#include "browse/LinksMenu.h"
-#include "browse/Navigation.h"
-#include "decor/DesktopSurface.h"
 
-#include <QLineEdit>
+#include <QIcon>
 #include <QSignalBlocker>
 #include <QTabBar>
-#include <QTimer>
 
-namespace {
-const QString kProductCaption = QStringLiteral("Glisterwood 99");
-} // namespace
-
-Browsers::Browsers(FormMain& window)
-    : w_(window)
-    , pages_(1) {}
+Browsers::Browsers(BrowserFactory& factory, QTabBar& tabs, QWidget& area)
+    : factory_(factory)
+    , tabs_(tabs)
+    , area_(area)
+    , pages_(1) {
+    connect(&tabs_, &QTabBar::currentChanged, this, [this](int index) {
+        if (index >= 0) SwitchToTab(index + 1);
+    });
+}
 
 Browsers::~Browsers() {
     ReleaseAll();
 }
 
+void Browsers::Place(const QRect& pane, int bulbSlotCount) {
+    pane_ = pane;
+    bulbSlotCount_ = bulbSlotCount;
+}
+
 void Browsers::ReleaseAll() {
-    for (int slot = 1; slot <= SlotCount(); ++slot) {
+    for (int slot = 1; slot <= BrowserSlots(); ++slot) {
         if (BrowserControl* control = pages_[slot].Control) {
             control->disconnect();
             delete control;
@@ -37,7 +38,7 @@ void Browsers::ReleaseAll() {
 }
 
 bool Browsers::InUse(int slot) const {
-    return slot >= 1 && slot <= SlotCount() && pages_[slot].InUse;
+    return slot >= 1 && slot <= BrowserSlots() && pages_[slot].InUse;
 }
 
 BrowserControl* Browsers::Control(int slot) const {
@@ -45,114 +46,94 @@ BrowserControl* Browsers::Control(int slot) const {
 }
 
 int Browsers::SlotOfTab(int position) const {
-    if (position < 1 || position > w_.TabMain->count()) return 0;
-    return w_.TabMain->tabData(position - 1).toInt();
+    if (position < 1 || position > tabs_.count()) return 0;
+    return tabs_.tabData(position - 1).toInt();
+}
+
+int Browsers::TabPositionOf(int slot) const {
+    if (slot < 1) return 0;
+    for (int index = 0; index < tabs_.count(); ++index)
+        if (tabs_.tabData(index).toInt() == slot) return index + 1;
+    return 0;
+}
+
+void Browsers::SetTabCaption(int slot, const QString& caption, const QString& toolTip) {
+    const int position = TabPositionOf(slot);
+    if (position < 1) return;
+    tabs_.setTabText(position - 1, caption);
+    tabs_.setTabToolTip(position - 1, toolTip);
 }
 
 int Browsers::NewBrowser(int image) {
     int slot = 0;
-    for (int s = 1; s <= SlotCount() && !slot; ++s)
+    for (int s = 1; s <= BrowserSlots() && !slot; ++s)
         if (!pages_[s].InUse) slot = s;
     const bool newSlot = slot == 0;
-    if (newSlot) slot = SlotCount() + 1;
+    if (newSlot) slot = BrowserSlots() + 1;
 
-    BrowserControl* control = w_.Factory().Create(w_.Surface);
+    BrowserControl* control = factory_.Create(&area_);
     if (!control) return 0;
     control->View()->hide();
-    if (newSlot) {
-        pages_.resize(slot + 1);
-        App().BrowserSlots = slot;
-    }
+    if (newSlot) pages_.resize(slot + 1);
     BrowserPage& page = pages_[slot];
-    page.Reset(App().SlotCount);
+    page.Reset(bulbSlotCount_);
     page.InUse = true;
     page.Control = control;
-    ++App().BrowserCount;
-    w_.Nav->Attach(control, slot);
+    ++count_;
+    emit pageCreated(slot, control);
 
-    const QSignalBlocker blocker(w_.TabMain);
-    const int index = w_.TabMain->addTab(newSlot ? kProductCaption : QString());
-    w_.TabMain->setTabIcon(index, QIcon(image == 3 ? QStringLiteral(":/art/tab-browser.png") : QString()));
-    w_.TabMain->setTabData(index, slot);
-    page.TabIndex = w_.TabMain->count();
+    const QSignalBlocker blocker(tabs_);
+    const int index = tabs_.addTab(newSlot ? ProductProfile().Product_Name() : QString());
+    tabs_.setTabIcon(index, QIcon(image == 3 ? QStringLiteral(":/art/tab-browser.png") : QString()));
+    tabs_.setTabData(index, slot);
     return slot;
 }
 
 void Browsers::ActivateBrowser(int slot) {
     if (!InUse(slot)) return;
-    BrowserPage& page = pages_[slot];
-    QWidget* view = page.Control->View();
+    QWidget* view = pages_[slot].Control->View();
     if (slot == CurBrowser && !view->isHidden()) return;
 
     const int previous = CurBrowser;
-    if (InUse(previous) && previous != slot && CurInterface == InterfaceBrowser) {
-        BrowserPage& old = pages_[previous];
-        old.AddressText = w_.EditUrl->text();
-        old.SelStart =
-            w_.EditUrl->hasSelectedText() ? w_.EditUrl->selectionStart() : w_.EditUrl->cursorPosition();
-        old.SelLength = w_.EditUrl->selectedText().size();
-        old.StatusText = w_.Nav->gCurStatusBarText;
-    }
+    if (InUse(previous) && previous != slot && CurInterface == InterfaceBrowser) emit pageLeaving(previous);
 
-    view->setGeometry(w_.Layout().pane());
+    view->setGeometry(pane_);
     view->show();
     view->raise();
     CurBrowser = slot;
-
-    w_.setWindowTitle(WindowCaptionFor(page.Title));
-    w_.EditUrl->setText(page.AddressText);
-    if (page.SelLength > 0)
-        w_.EditUrl->setSelection(page.SelStart, page.SelLength);
-    else
-        w_.EditUrl->setCursorPosition(page.SelStart);
-    w_.Nav->SetStatusBarText(page.StatusText);
-
-    if (page.Control->Busy())
-        w_.TimerBulbFlasher->start();
-    else
-        w_.TimerBulbFlasher->stop();
-
-    w_.Nav->ShowCorners(page);
+    emit currentPageChanged(slot);
     // Selecting the tab by program reaches SwitchToTab too, which marks the tab as used.
-    w_.TabMain->setCurrentIndex(page.TabIndex - 1);
-
-    w_.Lights->DrawAll();
-    w_.Links->PopulateLinksMenu();
+    SelectTab(TabPositionOf(slot));
 
     if (InUse(previous) && previous != slot) pages_[previous].Control->View()->hide();
 }
 
-bool Browsers::removePage(int slot) {
+void Browsers::removePage(int slot) {
     BrowserPage& page = pages_[slot];
+    const int position = TabPositionOf(slot);
     page.InUse = false;
-    --App().BrowserCount;
+    --count_;
     BrowserControl* control = page.Control;
     page.Control = nullptr;
     control->View()->hide();
     control->disconnect(); // a dying page says nothing more
     control->deleteLater();
 
-    const int position = page.TabIndex;
     {
-        const QSignalBlocker blocker(w_.TabMain);
-        w_.TabMain->removeTab(position - 1);
+        const QSignalBlocker blocker(tabs_);
+        tabs_.removeTab(position - 1);
     }
     Order.RemoveTabFromOrder(position);
-    for (int s = 1; s <= SlotCount(); ++s)
-        if (pages_[s].InUse && pages_[s].TabIndex > position) --pages_[s].TabIndex;
-    App().CurrentTab = 0;
+    currentTab_ = 0;
 
-    if (slot == CurBrowser) {
-        CurBrowser = 0;
-        w_.TimerBulbFlasher->stop();
-        w_.Lights->RestoreStripBackgrounds();
-    }
-    return true;
+    const bool wasCurrent = slot == CurBrowser;
+    if (wasCurrent) CurBrowser = 0;
+    emit pageClosed(slot, wasCurrent);
 }
 
 bool Browsers::CloseCurrentBrowser(int slot) {
-    if (slot < 1 || slot > SlotCount() || !pages_[slot].InUse) return true;
-    return removePage(slot);
+    if (InUse(slot)) removePage(slot);
+    return true;
 }
 
 void Browsers::CloseBrowser(int slot) {
@@ -163,7 +144,7 @@ void Browsers::CloseCurrentPage() {
     if (CurInterface != InterfaceBrowser || CurBrowser < 1) return;
     CloseCurrentBrowser(CurBrowser);
     const int position = Order.MostRecentTab();
-    w_.TabMain->setCurrentIndex(position - 1);
+    SelectTab(position);
     SwitchToTab(position);
 }
 
@@ -176,8 +157,8 @@ void Browsers::OpenInNewBrowser(const QString& address) {
 }
 
 void Browsers::SwitchToTab(int position) {
-    if (position == App().CurrentTab || position < 1) return;
-    App().CurrentTab = position;
+    if (position == currentTab_ || position < 1) return;
+    currentTab_ = position;
     Order.TouchTab(position);
     if (position == 1) {
         SelectInterface_Bookmarks();
@@ -189,23 +170,46 @@ void Browsers::SwitchToTab(int position) {
     }
 }
 
+void Browsers::SelectTab(int position) {
+    if (position >= 1) tabs_.setCurrentIndex(position - 1);
+}
+
 void Browsers::SwitchToNeighbourTab(int step) {
-    const int count = w_.TabMain->count();
+    const int count = tabs_.count();
     if (count < 1) return;
-    const int current = w_.TabMain->currentIndex();
-    w_.TabMain->setCurrentIndex(((current + step) % count + count) % count);
+    const int current = tabs_.currentIndex();
+    tabs_.setCurrentIndex(((current + step) % count + count) % count);
 }
 
 void Browsers::CleanupBadWindows() {
     bool currentClosed = false;
-    for (int slot = SlotCount(); slot >= 1; --slot) {
+    for (int slot = BrowserSlots(); slot >= 1; --slot) {
         if (!pages_[slot].InUse || pages_[slot].Control->Alive()) continue;
         currentClosed = currentClosed || slot == CurBrowser;
         CloseBrowser(slot);
     }
     if (currentClosed) {
         const int position = Order.MostRecentTab();
-        w_.TabMain->setCurrentIndex(position - 1);
+        SelectTab(position);
         SwitchToTab(position);
     }
+}
+
+void Browsers::selectPane(int pane) {
+    CurInterface = pane;
+    if (pane != InterfaceBrowser)
+        if (BrowserControl* page = Current()) page->View()->hide();
+    emit paneChanged(pane);
+}
+
+void Browsers::SelectInterface_Browser() {
+    selectPane(InterfaceBrowser);
+}
+
+void Browsers::SelectInterface_History() {
+    selectPane(InterfaceHistory);
+}
+
+void Browsers::SelectInterface_Bookmarks() {
+    selectPane(InterfaceBookmarks);
 }

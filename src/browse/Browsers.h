@@ -3,31 +3,50 @@
 #include "browse/BrowserPage.h"
 #include "browse/Tab.h"
 
+#include <QObject>
+#include <QRect>
 #include <QString>
 #include <QVector>
 
 class BrowserControl;
-class FormMain;
+class BrowserFactory;
+class QTabBar;
+class QWidget;
 
-// The browser pages as tabs beside the bookmark and history lists: page slots, creation,
-// activation, closing, and which pane the browser area shows.
-class Browsers {
+// The browser pages as tabs beside the bookmark and history lists: page slots, their tabs and
+// views, activation, closing, and which pane the browser area shows.
+//
+// Three numberings meet here: a page's *slot* (1-based, reused after a close), a tab's *position*
+// (1-based: 1 bookmarks, 2 history, 3 and up the pages, as the tab-use order counts them) and the
+// tab bar's own *index* (position - 1). A page tab carries its slot as its data.
+class Browsers : public QObject {
+    Q_OBJECT
 public:
-    explicit Browsers(FormMain& window);
-    ~Browsers();
+    // The tab bar shows the tabs; page views are children of the area and sit in the pane.
+    Browsers(BrowserFactory& factory, QTabBar& tabs, QWidget& area);
+    ~Browsers() override;
+
+    // Where pages are shown and how many bulb slots a page's string has; fixed by the layout.
+    void Place(const QRect& pane, int bulbSlotCount);
+    QRect Pane() const { return pane_; }
 
     int CurBrowser = 0;   // slot of the current page, 0 when none
     int CurInterface = 0; // 1 bookmark list, 2 history list, 3 a browser page
     TabOrder Order;
 
-    int SlotCount() const { return int(pages_.size()) - 1; }
+    int BrowserCount() const { return count_; }                 // pages open now
+    int BrowserSlots() const { return int(pages_.size()) - 1; } // highest slot ever allocated
+    int CurrentTab() const { return currentTab_; }              // 0 right after a page closed
     bool InUse(int slot) const;
     BrowserPage& Page(int slot) { return pages_[slot]; }
     BrowserControl* Control(int slot) const;
     // The current page's control, or null.
     BrowserControl* Current() const { return Control(CurBrowser); }
-    // The slot named by a tab's tag, 0 for the list tabs.
+    // The slot a tab shows, 0 for the list tabs.
     int SlotOfTab(int position) const;
+    // The position of a page's tab, 0 when the slot has none.
+    int TabPositionOf(int slot) const;
+    void SetTabCaption(int slot, const QString& caption, const QString& toolTip);
 
     int NewBrowser(int image);
     void ActivateBrowser(int slot);
@@ -35,6 +54,8 @@ public:
     void CloseBrowser(int slot);
     void OpenInNewBrowser(const QString& address);
     void SwitchToTab(int position);
+    // Selects a tab by program; the tab bar's change reaches SwitchToTab.
+    void SelectTab(int position);
     // File > Close Browser Window and the tab menu's close command.
     void CloseCurrentPage();
     // Closes pages whose renderer died or that closed themselves; run at every snow tick.
@@ -45,16 +66,29 @@ public:
     void SelectInterface_Browser();
     void SelectInterface_History();
     void SelectInterface_Bookmarks();
-    void SetupTabMenu();
 
     // Ctrl+Tab and Ctrl+Shift+Tab.
     void SwitchToNeighbourTab(int step);
 
+signals:
+    void pageCreated(int slot, BrowserControl* control);
+    // Another page is about to become current while the browser pane shows this one.
+    void pageLeaving(int slot);
+    void currentPageChanged(int slot);
+    void pageClosed(int slot, bool wasCurrent);
+    void paneChanged(int pane);
+
 private:
     // Removes a page's slot, control and tab; common to both ways of closing.
-    bool removePage(int slot);
-    void setMenusForList(bool history);
+    void removePage(int slot);
+    void selectPane(int pane);
 
-    FormMain& w_;
+    BrowserFactory& factory_;
+    QTabBar& tabs_;
+    QWidget& area_;
+    QRect pane_;
+    int bulbSlotCount_ = 0;
+    int count_ = 0;
+    int currentTab_ = 0;
     QVector<BrowserPage> pages_; // index 0 unused
 };

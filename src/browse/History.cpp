@@ -1,30 +1,31 @@
 #include "browse/History.h"
 
-#include "app/FormMain.h"
-#include "app/MainMenus.h"
 #include "browse/Browsers.h"
 
-#include <QAction>
+#include <QKeyEvent>
 #include <QListWidget>
 
-History::History(FormMain& window)
-    : w_(window) {}
+History::History(Browsers& pages, QWidget* area)
+    : pages_(pages)
+    , list_(new QListWidget(area)) {
+    list_->setToolTip(QStringLiteral("Double-click an item to open in a new window"));
+    list_->installEventFilter(this);
+    list_->hide();
+    connect(list_, &QListWidget::itemSelectionChanged, this, &History::selectionChanged);
+    connect(list_, &QListWidget::itemDoubleClicked, this, &History::ListHistory_DblClick);
+}
 
 void History::AddToHistory(const QString& address) {
-    w_.ListHistory->insertItem(0, address);
+    list_->insertItem(0, address);
+}
+
+bool History::LineSelected() const {
+    const QListWidgetItem* item = list_->currentItem();
+    return item && item->isSelected();
 }
 
 QString History::SelectedAddress() const {
-    const QListWidgetItem* item = w_.ListHistory->currentItem();
-    return item && item->isSelected() ? item->text() : QString();
-}
-
-void History::ListHistory_Click() {
-    const QListWidgetItem* item = w_.ListHistory->currentItem();
-    const bool selected = item && item->isSelected();
-    w_.Menus->ItemFileOpenNew->setEnabled(selected);
-    w_.Menus->ItemFileOpenExternal->setEnabled(selected);
-    w_.Menus->ItemSurfAddToBookmarks->setEnabled(selected);
+    return LineSelected() ? list_->currentItem()->text() : QString();
 }
 
 void History::ListHistory_DblClick() {
@@ -32,10 +33,20 @@ void History::ListHistory_DblClick() {
 }
 
 void History::ItemFileOpenNew_Click() {
-    if (w_.Pages->CurInterface == InterfaceHistory) {
-        const QListWidgetItem* item = w_.ListHistory->currentItem();
-        if (item && item->isSelected()) w_.Pages->OpenInNewBrowser(item->text());
+    if (pages_.CurInterface == InterfaceHistory) {
+        if (LineSelected()) pages_.OpenInNewBrowser(SelectedAddress());
     } else {
-        w_.Pages->OpenInNewBrowser(QString());
+        pages_.OpenInNewBrowser(QString());
     }
+}
+
+bool History::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            ListHistory_DblClick();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }

@@ -2,8 +2,6 @@
 
 #include "agent/AgentController.h"
 #include "app/AppGlobals.h"
-#include "app/FormMain.h"
-#include "app/MainMenus.h"
 #include "browse/BrowserControl.h"
 #include "browse/Browsers.h"
 
@@ -23,8 +21,10 @@ const QString kReadScript = QStringLiteral(
     "body:document.body?String(document.body.innerText||''):''};})()");
 } // namespace
 
-LinksMenu::LinksMenu(FormMain& window)
-    : w_(window) {}
+LinksMenu::LinksMenu(Browsers& pages, QMenu& menu, QAction& noLinks)
+    : pages_(pages)
+    , menu_(menu)
+    , noLinks_(noLinks) {}
 
 QVector<LinksMenu::Link> LinksMenu::LinksFromAnswer(const QVariant& answer) {
     QVector<Link> links;
@@ -41,48 +41,48 @@ QVector<LinksMenu::Link> LinksMenu::LinksFromAnswer(const QVariant& answer) {
 
 void LinksMenu::clearItems() {
     for (QAction* item : items_) {
-        w_.Menus->MenuLinks->removeAction(item);
+        menu_.removeAction(item);
         delete item;
     }
     items_.clear();
 }
 
 void LinksMenu::PopulateLinksMenu() {
-    w_.Menus->ItemLinksNone->setVisible(true);
+    noLinks_.setVisible(true);
     clearItems();
     const int generation = ++generation_;
-    BrowserControl* page = w_.Pages->Current();
+    BrowserControl* page = pages_.Current();
     if (!page) return;
     QPointer<BrowserControl> asked(page);
     page->RunScript(kLinksScript, [this, generation, asked](const QVariant& answer) {
-        if (generation != generation_ || !asked || asked != w_.Pages->Current())
+        if (generation != generation_ || !asked || asked != pages_.Current())
             return; // the menu belongs to another page by now
         const QVector<Link> links = LinksFromAnswer(answer);
         for (const Link& link : links) {
             QString caption = link.text;
             caption.replace(QLatin1Char('&'), QStringLiteral("&&")); // shown literally
-            QAction* item = w_.Menus->MenuLinks->addAction(caption);
+            QAction* item = menu_.addAction(caption);
             item->setData(link.href);
             const int index = int(items_.size()) + 1;
             QObject::connect(item, &QAction::triggered, item, [this, index] { ItemLinksItem_Click(index); });
             items_.append(item);
         }
-        w_.Menus->ItemLinksNone->setVisible(items_.isEmpty());
+        noLinks_.setVisible(items_.isEmpty());
     });
 }
 
 void LinksMenu::ItemLinksItem_Click(int index) {
     if (index < 1 || index > items_.size()) return;
-    if (BrowserControl* page = w_.Pages->Current()) page->Navigate(items_[index - 1]->data().toString());
+    if (BrowserControl* page = pages_.Current()) page->Navigate(items_[index - 1]->data().toString());
 }
 
 void LinksMenu::ReadThePage() {
-    if (w_.Pages->CurInterface != InterfaceBrowser || w_.Pages->CurBrowser < 1) return;
+    if (pages_.CurInterface != InterfaceBrowser || pages_.CurBrowser < 1) return;
     App().Agent->Interrupt();
-    BrowserControl* page = w_.Pages->Current();
+    BrowserControl* page = pages_.Current();
     QPointer<BrowserControl> asked(page);
     page->RunScript(kReadScript, [this, asked](const QVariant& answer) {
-        if (!asked || asked != w_.Pages->Current()) return;
+        if (!asked || asked != pages_.Current()) return;
         const QVariantMap doc = answer.toMap();
         const QString selText = doc.value(QStringLiteral("selText")).toString();
         if (doc.value(QStringLiteral("selType")).toString().toLower() == QLatin1String("range") &&

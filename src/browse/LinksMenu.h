@@ -4,13 +4,15 @@
 #include <QVariant>
 #include <QVector>
 
-class FormMain;
+class Browsers;
 class QAction;
+class QMenu;
 
 // The Links menu, rebuilt from the current page's links, and reading the page to the character.
 class LinksMenu {
 public:
-    explicit LinksMenu(FormMain& window);
+    // Link items go into the menu after its permanent "No links on this page" item.
+    LinksMenu(Browsers& pages, QMenu& menu, QAction& noLinks);
 
     // Rebuilds the menu for the current page; the page answers later, and an answer for a page
     // that is no longer current is dropped.
@@ -30,7 +32,9 @@ public:
 
 private:
     void clearItems();
-    FormMain& w_;
+    Browsers& pages_;
+    QMenu& menu_;
+    QAction& noLinks_;
     QVector<QAction*> items_;
     int generation_ = 0;
 };

@@ -1,15 +1,12 @@
 #include "browse/PageCommands.h"
 
 #include "app/AppGlobals.h"
-#include "app/FormMain.h"
 #include "app/ProductProfile.h"
 #include "browse/BrowserControl.h"
 #include "browse/Browsers.h"
 #include "browse/FindBar.h"
 #include "browse/FormOpen.h"
-#include "browse/History.h"
 #include "browse/WinShell.h"
-#include "decor/DesktopSurface.h"
 
 #include <QLineEdit>
 #include <algorithm>
@@ -20,17 +17,18 @@ constexpr std::array<double, 13> kZoomSteps = {0.3,  0.5, 0.67, 0.8, 0.9, 1.0, 1
                                                1.25, 1.5, 1.75, 2.0, 2.5, 3.0};
 }
 
-PageCommands::PageCommands(FormMain& window)
-    : w_(window)
-    , findBar_(new FindBar(window.Surface)) {
+PageCommands::PageCommands(Browsers& pages, QWidget& window, QWidget& area)
+    : pages_(pages)
+    , window_(window)
+    , findBar_(new FindBar(&area)) {
     RunOpenDialog = [](FormOpen& dialog) { dialog.exec(); };
     QObject::connect(findBar_, &FindBar::Find, findBar_, [this](const QString& text, bool backward) {
-        BrowserControl* page = w_.Pages->Current();
+        BrowserControl* page = pages_.Current();
         if (!page) return;
         page->FindText(text, backward, [bar = findBar_](int matches) { bar->ShowMatches(matches); });
     });
     QObject::connect(findBar_, &FindBar::Closed, findBar_, [this] {
-        if (BrowserControl* page = w_.Pages->Current()) {
+        if (BrowserControl* page = pages_.Current()) {
             page->FindText(QString(), false, nullptr); // clears the highlight
             page->View()->setFocus();
         }
@@ -38,8 +36,8 @@ PageCommands::PageCommands(FormMain& window)
 }
 
 void PageCommands::ItemFileOpen_Click() {
-    if (w_.Pages->CurInterface != InterfaceBrowser) return;
-    FormOpen dialog(&w_);
+    if (pages_.CurInterface != InterfaceBrowser) return;
+    FormOpen dialog(&window_);
     dialog.EditUrl->setCursorPosition(int(dialog.EditUrl->text().size()));
     RunOpenDialog(dialog);
     OpenFromDialog(dialog);
@@ -50,13 +48,13 @@ void PageCommands::OpenFromDialog(const FormOpen& dialog) {
     if (dialog.Result != 1 || address.isEmpty()) return;
     switch (dialog.Chosen()) {
     case FormOpen::CurrentWindow:
-        if (BrowserControl* page = w_.Pages->Current())
+        if (BrowserControl* page = pages_.Current())
             page->Navigate(address);
         else
-            w_.Pages->OpenInNewBrowser(address);
+            pages_.OpenInNewBrowser(address);
         break;
     case FormOpen::NewWindow:
-        w_.Pages->OpenInNewBrowser(address);
+        pages_.OpenInNewBrowser(address);
         break;
     case FormOpen::ExternalWindow:
         WinShell::OpenExternal(address);
@@ -64,43 +62,43 @@ void PageCommands::OpenFromDialog(const FormOpen& dialog) {
     }
 }
 
-void PageCommands::ItemFileOpenExternal_Click() {
+void PageCommands::ItemFileOpenExternal_Click(const QString& historyLine, const QString& addressText) {
     QString address;
-    if (w_.Pages->CurInterface == InterfaceHistory)
-        address = w_.HistoryList->SelectedAddress();
-    else if (w_.Pages->CurInterface == InterfaceBrowser && w_.Pages->CurBrowser >= 1)
-        address = w_.EditUrl->text();
+    if (pages_.CurInterface == InterfaceHistory)
+        address = historyLine;
+    else if (pages_.CurInterface == InterfaceBrowser && pages_.CurBrowser >= 1)
+        address = addressText;
     if (!address.isEmpty()) WinShell::OpenExternal(address);
 }
 
-void PageCommands::ItemTabOpenExternal_Click() {
-    if (w_.Pages->CurInterface == InterfaceBrowser && w_.Pages->CurBrowser >= 1)
-        WinShell::OpenExternal(w_.EditUrl->text());
+void PageCommands::ItemTabOpenExternal_Click(const QString& addressText) {
+    if (pages_.CurInterface == InterfaceBrowser && pages_.CurBrowser >= 1)
+        WinShell::OpenExternal(addressText);
 }
 
 void PageCommands::ItemFileTellAFriend_Click() {
-    w_.Pages->OpenInNewBrowser(App().Profile->Product_TellAFriendPage());
+    pages_.OpenInNewBrowser(App().Profile->Product_TellAFriendPage());
 }
 
 void PageCommands::ItemHelpWeb_Click() {
-    w_.Pages->OpenInNewBrowser(App().Profile->Product_HelpPage());
+    pages_.OpenInNewBrowser(App().Profile->Product_HelpPage());
 }
 
 void PageCommands::ItemEditFind_Click() {
-    if (w_.Pages->CurInterface != InterfaceBrowser || !w_.Pages->Current()) return;
-    const QRect pane = w_.Layout().pane();
+    if (pages_.CurInterface != InterfaceBrowser || !pages_.Current()) return;
+    const QRect pane = pages_.Pane();
     findBar_->Open();
     findBar_->move(pane.right() - findBar_->width() - 4, pane.top() + 4);
 }
 
 void PageCommands::ItemFilePrint_Click() {
-    if (w_.Pages->CurInterface != InterfaceBrowser) return;
-    if (BrowserControl* page = w_.Pages->Current()) page->Print(&w_);
+    if (pages_.CurInterface != InterfaceBrowser) return;
+    if (BrowserControl* page = pages_.Current()) page->Print(&window_);
 }
 
 void PageCommands::Zoom(int step) {
-    BrowserControl* page = w_.Pages->Current();
-    if (!page || w_.Pages->CurInterface != InterfaceBrowser) return;
+    BrowserControl* page = pages_.Current();
+    if (!page || pages_.CurInterface != InterfaceBrowser) return;
     if (step == 0) {
         page->SetZoom(1.0);
         return;

@@ -3,20 +3,23 @@
 #include <QString>
 #include <functional>
 
+class Browsers;
 class FindBar;
-class FormMain;
 class FormOpen;
+class QWidget;
 
 // The File and Help commands that open addresses, and the page commands Find, Print and zoom.
 class PageCommands {
 public:
-    explicit PageCommands(FormMain& window);
+    // Dialogs open over the window; the find bar floats over the pane, a child of the area.
+    PageCommands(Browsers& pages, QWidget& window, QWidget& area);
 
     void ItemFileOpen_Click();
     // Acts on a finished Open dialog.
     void OpenFromDialog(const FormOpen& dialog);
-    void ItemFileOpenExternal_Click();
-    void ItemTabOpenExternal_Click();
+    // The history line in the history pane, the page's address text in the browser pane.
+    void ItemFileOpenExternal_Click(const QString& historyLine, const QString& addressText);
+    void ItemTabOpenExternal_Click(const QString& addressText);
     void ItemFileTellAFriend_Click();
     void ItemHelpWeb_Click();
     void ItemEditFind_Click();
@@ -28,6 +31,7 @@ public:
     std::function<void(FormOpen&)> RunOpenDialog;
 
 private:
-    FormMain& w_;
+    Browsers& pages_;
+    QWidget& window_;
     FindBar* findBar_;
 };

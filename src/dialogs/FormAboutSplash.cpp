@@ -3,6 +3,7 @@
 #include "agent/AgentController.h"
 #include "app/AppGlobals.h"
 #include "app/Folders.h"
+#include "app/ProductProfile.h"
 #include "music/Midi.h"
 
 #include <QCloseEvent>
@@ -13,7 +14,7 @@
 
 FormAboutSplash::FormAboutSplash(QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QStringLiteral("About Glisterwood 99"));
+    setWindowTitle(QStringLiteral("About ") + ProductProfile().Product_Name());
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     Image1 = new QLabel(this);

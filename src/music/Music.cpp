@@ -5,7 +5,7 @@
 #include "music/Midi.h"
 
 bool PlayThemeAtStart() {
-    return RegUtil::GetRegNumber(RegUtil::kProductKey, QStringLiteral("Play theme")) != 0;
+    return RegUtil::GetRegNumber(RegUtil::kProductKey, RegUtil::kPlayTheme) != 0;
 }
 
 void InitMusic() {

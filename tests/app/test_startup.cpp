@@ -3,11 +3,11 @@
 #include "TestEnvironment.h"
 #include "agent/AgentController.h"
 #include "app/AppGlobals.h"
-#include "app/FormMain.h"
 #include "app/ProductProfile.h"
 #include "app/RegUtil.h"
 #include "app/Startup.h"
 #include "app/Widgets.h"
+#include "app/WindowProbe.h"
 #include "browse/Browsers.h"
 #include "dialogs/FormAboutSplash.h"
 
@@ -72,8 +72,8 @@ private slots:
         QVERIFY(form->isVisible());
         QCOMPARE(factory.created.size(), 1);
         QCOMPARE(factory.created[0]->navigations, QStringList{App().StartupPage});
-        QCOMPARE(form->Pages->CurBrowser, 1);
-        QCOMPARE(form->Pages->CurInterface, 3);
+        QCOMPARE(FormMainProbe::Modules(*form).Pages->CurBrowser, 1);
+        QCOMPARE(FormMainProbe::Modules(*form).Pages->CurInterface, 3);
         QVERIFY(!anyVisibleWindowTitled(QStringLiteral("About Glisterwood 99"))); // the splash has gone
         form->FileExit();
         delete form;
@@ -132,7 +132,8 @@ private slots:
         FormMain* form = Main(factory);
         QVERIFY(form);
         QVERIFY(App().DataFolderProblem.contains(QStringLiteral("cannot be created")));
-        QVERIFY(form->PicStatusBar->Text().contains(QStringLiteral("cannot be created")));
+        QVERIFY(FormMainProbe::Controls(*form).PicStatusBar->Text().contains(
+            QStringLiteral("cannot be created")));
         QVERIFY(anyVisibleWindowTitled(QStringLiteral("Glisterwood 99")));
         form->FileExit();
         delete form;

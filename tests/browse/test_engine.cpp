@@ -3,9 +3,10 @@
 #include "TestEnvironment.h"
 #include "app/AppGlobals.h"
 #include "app/AppSetup.h"
-#include "app/FormMain.h"
+#include "app/WindowProbe.h"
 #include "browse/BrowserControl.h"
 #include "browse/Browsers.h"
+#include "browse/History.h"
 #include "browse/LinksMenu.h"
 #include "browse/WebEngineBrowser.h"
 
@@ -40,11 +41,13 @@ class TestEngine : public QObject {
         file.write(html);
         return QUrl::fromLocalFile(file.fileName()).toString();
     }
-    BrowserControl* current() const { return form->Pages->Current(); }
+    MainModules& mod() const { return FormMainProbe::Modules(*form); }
+    MainControls& ui() const { return FormMainProbe::Controls(*form); }
+    BrowserControl* current() const { return mod().Pages->Current(); }
     // The page shows the address and has finished loading it.
     bool loaded(int slot, const QString& url) const {
-        return form->Pages->InUse(slot) && form->Pages->Control(slot)->LocationURL() == url &&
-               !form->Pages->Control(slot)->Busy() && form->Pages->Page(slot).BusyCount == 0;
+        return mod().Pages->InUse(slot) && mod().Pages->Control(slot)->LocationURL() == url &&
+               !mod().Pages->Control(slot)->Busy() && mod().Pages->Page(slot).Busy.Count() == 0;
     }
 
 private slots:
@@ -74,10 +77,10 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(form->windowTitle() == QStringLiteral("Framed - Glisterwood 99"),
                                  kLoadTimeoutMs);
         QTRY_VERIFY_WITH_TIMEOUT(loaded(1, top), kLoadTimeoutMs);
-        QCOMPARE(form->ListHistory->count(), 4);
-        QCOMPARE(form->ListHistory->item(3)->text(), top); // the page itself came first
-        QCOMPARE(form->EditUrl->text(), top);              // frames left the address box alone
-        QCOMPARE(form->Pages->Page(1).LastBulb, 4);
+        QCOMPARE(mod().HistoryList->List()->count(), 4);
+        QCOMPARE(mod().HistoryList->List()->item(3)->text(), top); // the page itself came first
+        QCOMPARE(ui().EditUrl->text(), top);                       // frames left the address box alone
+        QCOMPARE(mod().Pages->Page(1).LastBulb, 4);
     }
 
     void aScriptedWindowOpensAsTheCurrentTab() {
@@ -85,12 +88,12 @@ private slots:
         const QString opener = write(QStringLiteral("opener.html"),
                                      "<title>Opener</title><script>window.open('popup.html')</script>");
         current()->Navigate(opener);
-        QTRY_VERIFY_WITH_TIMEOUT(form->Pages->CurBrowser == 2, kLoadTimeoutMs);
-        QCOMPARE(form->TabMain->count(), 4);
+        QTRY_VERIFY_WITH_TIMEOUT(mod().Pages->CurBrowser == 2, kLoadTimeoutMs);
+        QCOMPARE(ui().TabMain->count(), 4);
         QTRY_COMPARE_WITH_TIMEOUT(current()->LocationURL(), popup, kLoadTimeoutMs);
         QTRY_COMPARE_WITH_TIMEOUT(form->windowTitle(), QStringLiteral("Popped - Glisterwood 99"),
                                   kLoadTimeoutMs);
-        QCOMPARE(form->Pages->CurInterface, 3);
+        QCOMPARE(mod().Pages->CurInterface, 3);
     }
 
     void linksMenuSkipsImageLinksAndTrimsText() {
@@ -103,10 +106,10 @@ private slots:
                                                 "<script>document.links[2].innerText;</script>");
         current()->Navigate(page);
         QTRY_VERIFY_WITH_TIMEOUT(loaded(1, page), kLoadTimeoutMs);
-        QTRY_COMPARE_WITH_TIMEOUT(form->Links->LinkCount(), 2, kLoadTimeoutMs);
-        QCOMPARE(form->Links->Item(1)->text(), QStringLiteral("Padded words"));
-        QVERIFY(form->Links->Item(1)->data().toString().endsWith(QStringLiteral("/two.html")));
-        QCOMPARE(form->Links->Item(2)->text(), QStringLiteral("Fish && chips"));
+        QTRY_COMPARE_WITH_TIMEOUT(mod().Links->LinkCount(), 2, kLoadTimeoutMs);
+        QCOMPARE(mod().Links->Item(1)->text(), QStringLiteral("Padded words"));
+        QVERIFY(mod().Links->Item(1)->data().toString().endsWith(QStringLiteral("/two.html")));
+        QCOMPARE(mod().Links->Item(2)->text(), QStringLiteral("Fish && chips"));
     }
 
     void aKilledPageIsClosed() {
@@ -114,15 +117,15 @@ private slots:
         current()->Navigate(first);
         QTRY_VERIFY_WITH_TIMEOUT(loaded(1, first), kLoadTimeoutMs);
         const QString victimPage = write(QStringLiteral("victim.html"), "<title>Victim</title>");
-        form->Pages->OpenInNewBrowser(victimPage);
+        mod().Pages->OpenInNewBrowser(victimPage);
         QTRY_VERIFY_WITH_TIMEOUT(loaded(2, victimPage), kLoadTimeoutMs);
-        auto* victim = static_cast<WebEngineBrowser*>(form->Pages->Control(2));
+        auto* victim = static_cast<WebEngineBrowser*>(mod().Pages->Control(2));
         const qint64 pid = victim->Page()->renderProcessPid();
         QVERIFY(pid > 0);
         ::kill(pid_t(pid), SIGKILL);
-        QTRY_VERIFY_WITH_TIMEOUT(!form->Pages->InUse(2), kLoadTimeoutMs);
-        QCOMPARE(form->Pages->CurBrowser, 1);
-        QCOMPARE(form->TabMain->count(), 3);
+        QTRY_VERIFY_WITH_TIMEOUT(!mod().Pages->InUse(2), kLoadTimeoutMs);
+        QCOMPARE(mod().Pages->CurBrowser, 1);
+        QCOMPARE(ui().TabMain->count(), 3);
     }
 
     void printingWritesThePage() {

@@ -2,9 +2,9 @@
 #include "RecordingAgent.h"
 #include "TestEnvironment.h"
 #include "app/AppGlobals.h"
-#include "app/FormMain.h"
 #include "app/MainMenus.h"
 #include "app/ProductProfile.h"
+#include "app/WindowProbe.h"
 #include "browse/Browsers.h"
 #include "browse/FindBar.h"
 #include "browse/FormOpen.h"
@@ -25,7 +25,7 @@ class TestPageCommands : public QObject {
     Q_OBJECT
 
     static FakeBrowser* page(FakeWindow& w, int slot) {
-        return static_cast<FakeBrowser*>(w.form->Pages->Control(slot));
+        return static_cast<FakeBrowser*>(w.mod->Pages->Control(slot));
     }
     QList<QUrl> opened;
 
@@ -85,7 +85,7 @@ private slots:
         QString typed = QStringLiteral("http://open.example/");
         int choice = 0;
         bool closeBox = false;
-        w.form->Commands->RunOpenDialog = [&](FormOpen& dialog) {
+        w.mod->Commands->RunOpenDialog = [&](FormOpen& dialog) {
             QCOMPARE(dialog.EditUrl->text(), QStringLiteral("http://"));
             QCOMPARE(dialog.EditUrl->cursorPosition(), 7);
             dialog.EditUrl->setText(typed);
@@ -97,57 +97,57 @@ private slots:
             else
                 dialog.ButOK->click();
         };
-        w.form->Menus->ItemFileOpen->trigger();
+        w.ui->Menus->ItemFileOpen->trigger();
         QCOMPARE(page(w, 1)->navigations.last(), typed);
         choice = 1;
-        w.form->Menus->ItemFileOpen->trigger();
+        w.ui->Menus->ItemFileOpen->trigger();
         QCOMPARE(w.factory->created.size(), 2);
         QCOMPARE(w.factory->created[1]->navigations, QStringList{typed});
         choice = 2;
         closeBox = true; // the close box acts as OK
-        w.form->Menus->ItemFileOpen->trigger();
+        w.ui->Menus->ItemFileOpen->trigger();
         QCOMPARE(opened, QList<QUrl>{QUrl(typed)});
 
         // With no page left, "current window" opens a new one.
-        w.form->Pages->CloseCurrentPage();
-        w.form->Pages->CloseCurrentPage();
-        w.form->TabMain->setCurrentIndex(0);
+        w.mod->Pages->CloseCurrentPage();
+        w.mod->Pages->CloseCurrentPage();
+        w.ui->TabMain->setCurrentIndex(0);
         FormOpen dialog;
         dialog.EditUrl->setText(typed);
         dialog.ButOK->click();
-        w.form->Pages->CurInterface = 3;
-        w.form->Commands->OpenFromDialog(dialog);
+        w.mod->Pages->CurInterface = 3;
+        w.mod->Commands->OpenFromDialog(dialog);
         QCOMPARE(w.factory->created.size(), 3);
 
         FormOpen cancelled;
         cancelled.ButCancel->click();
-        w.form->Commands->OpenFromDialog(cancelled);
+        w.mod->Commands->OpenFromDialog(cancelled);
         FormOpen empty;
         empty.EditUrl->clear();
         empty.ButOK->click();
-        w.form->Commands->OpenFromDialog(empty);
+        w.mod->Commands->OpenFromDialog(empty);
         QCOMPARE(w.factory->created.size(), 3);
     }
 
     void productPagesOpenInNewPages() {
         FakeWindow w;
-        w.form->Menus->ItemFileTellAFriend->trigger();
-        w.form->Menus->ItemHelpWeb->trigger();
+        w.ui->Menus->ItemFileTellAFriend->trigger();
+        w.ui->Menus->ItemHelpWeb->trigger();
         QCOMPARE(w.factory->created[1]->navigations, QStringList{ProductProfile().Product_TellAFriendPage()});
         QCOMPARE(w.factory->created[2]->navigations, QStringList{ProductProfile().Product_HelpPage()});
-        w.form->EditUrl->setText(QStringLiteral("file:///etc/passwd"));
-        w.form->Menus->ItemFileOpenExternal->trigger();
+        w.ui->EditUrl->setText(QStringLiteral("file:///etc/passwd"));
+        w.ui->Menus->ItemFileOpenExternal->trigger();
         QVERIFY(opened.isEmpty());
-        w.form->EditUrl->setText(QStringLiteral("https://outside.example/"));
-        w.form->Menus->ItemTabOpenExternal->trigger();
+        w.ui->EditUrl->setText(QStringLiteral("https://outside.example/"));
+        w.ui->Menus->ItemTabOpenExternal->trigger();
         QCOMPARE(opened, QList<QUrl>{QUrl(QStringLiteral("https://outside.example/"))});
     }
 
     void linksMenuListsTextLinksOfTheCurrentPage() {
         FakeWindow w;
         FakeBrowser* p = page(w, 1);
-        MainMenus& m = *w.form->Menus;
-        w.form->Links->PopulateLinksMenu();
+        MainMenus& m = *w.ui->Menus;
+        w.mod->Links->PopulateLinksMenu();
         QVERIFY(m.ItemLinksNone->isVisible());
         const QVariantList answer{
             QVariantList{QStringLiteral("  Padded text  "), QStringLiteral("http://a.example/")},
@@ -157,42 +157,42 @@ private slots:
             QVariantList{QStringLiteral("broken")},
         };
         p->pendingScripts.clear();
-        w.form->Links->PopulateLinksMenu();
+        w.mod->Links->PopulateLinksMenu();
         p->AnswerScript(answer);
-        QCOMPARE(w.form->Links->LinkCount(), 3);
+        QCOMPARE(w.mod->Links->LinkCount(), 3);
         QVERIFY(!m.ItemLinksNone->isVisible());
-        QCOMPARE(w.form->Links->Item(1)->text(), QStringLiteral("Padded text"));
-        QCOMPARE(w.form->Links->Item(2)->text(), QStringLiteral("Fish && Chips"));
-        w.form->Links->Item(2)->trigger();
+        QCOMPARE(w.mod->Links->Item(1)->text(), QStringLiteral("Padded text"));
+        QCOMPARE(w.mod->Links->Item(2)->text(), QStringLiteral("Fish && Chips"));
+        w.mod->Links->Item(2)->trigger();
         QCOMPARE(p->navigations.last(), QStringLiteral("http://b.example/"));
 
         // Only image links: the placeholder stays.
-        w.form->Links->PopulateLinksMenu();
+        w.mod->Links->PopulateLinksMenu();
         p->AnswerScript(
             QVariantList{QVariantList{QStringLiteral("   "), QStringLiteral("http://img.example/")}});
-        QCOMPARE(w.form->Links->LinkCount(), 0);
+        QCOMPARE(w.mod->Links->LinkCount(), 0);
         QVERIFY(m.ItemLinksNone->isVisible());
 
         // An answer that arrives after another page became current is dropped.
         p->pendingScripts.clear();
-        w.form->Links->PopulateLinksMenu();
-        w.form->Pages->OpenInNewBrowser(QStringLiteral("http://two.example/"));
+        w.mod->Links->PopulateLinksMenu();
+        w.mod->Pages->OpenInNewBrowser(QStringLiteral("http://two.example/"));
         p->AnswerScript(answer);
-        QCOMPARE(w.form->Links->LinkCount(), 0);
+        QCOMPARE(w.mod->Links->LinkCount(), 0);
     }
 
     void readingThePageSpeaksSelectionOrWholePage() {
         FakeWindow w;
         FakeBrowser* p = page(w, 1);
         p->pendingScripts.clear(); // the Links menu's own request
-        w.form->Links->ReadThePage();
+        w.mod->Links->ReadThePage();
         QCOMPARE(w.agent->said.last(), QStringLiteral("interrupt"));
         p->AnswerScript(QVariantMap{{QStringLiteral("selType"), QStringLiteral("Range")},
                                     {QStringLiteral("selText"), QStringLiteral("just this")},
                                     {QStringLiteral("title"), QStringLiteral("T")},
                                     {QStringLiteral("body"), QStringLiteral("B")}});
         QCOMPARE(w.agent->said.last(), QStringLiteral("speak:Selected text: just this"));
-        w.form->Links->ReadThePage();
+        w.mod->Links->ReadThePage();
         p->AnswerScript(QVariantMap{{QStringLiteral("selType"), QStringLiteral("Caret")},
                                     {QStringLiteral("title"), QStringLiteral("Carols")},
                                     {QStringLiteral("body"), QStringLiteral("Deck the halls")}});
@@ -200,34 +200,34 @@ private slots:
                  (QStringList{QStringLiteral("speak:Page title: Carols"),
                               QStringLiteral("speak:Page text: Deck the halls")}));
         // Not in the list panes.
-        w.form->TabMain->setCurrentIndex(1);
+        w.ui->TabMain->setCurrentIndex(1);
         const int before = w.agent->said.size();
-        w.form->Links->ReadThePage();
+        w.mod->Links->ReadThePage();
         QCOMPARE(w.agent->said.size(), before);
     }
 
     void findPrintAndZoomReachThePage() {
         FakeWindow w;
         FakeBrowser* p = page(w, 1);
-        w.form->Menus->ItemEditFind->trigger();
-        QVERIFY(!w.form->Commands->Finder()->isHidden());
-        QTest::keyClicks(w.form->Commands->Finder()->Edit(), QStringLiteral("ho"));
+        w.ui->Menus->ItemEditFind->trigger();
+        QVERIFY(!w.mod->Commands->Finder()->isHidden());
+        QTest::keyClicks(w.mod->Commands->Finder()->Edit(), QStringLiteral("ho"));
         QCOMPARE(p->commands.last(), QStringLiteral("find:ho"));
-        QTest::keyClick(w.form->Commands->Finder(), Qt::Key_Escape);
-        QVERIFY(w.form->Commands->Finder()->isHidden());
+        QTest::keyClick(w.mod->Commands->Finder(), Qt::Key_Escape);
+        QVERIFY(w.mod->Commands->Finder()->isHidden());
         QCOMPARE(p->commands.last(), QStringLiteral("find:")); // highlight cleared
-        w.form->Menus->ItemFilePrint->trigger();
+        w.ui->Menus->ItemFilePrint->trigger();
         QCOMPARE(p->commands.last(), QStringLiteral("print"));
-        w.form->Menus->KeyZoomIn->trigger();
+        w.ui->Menus->KeyZoomIn->trigger();
         QCOMPARE(p->zoom, 1.1);
-        w.form->Menus->KeyZoomOut->trigger();
-        w.form->Menus->KeyZoomOut->trigger();
+        w.ui->Menus->KeyZoomOut->trigger();
+        w.ui->Menus->KeyZoomOut->trigger();
         QCOMPARE(p->zoom, 0.9);
-        w.form->Menus->KeyZoomReset->trigger();
+        w.ui->Menus->KeyZoomReset->trigger();
         QCOMPARE(p->zoom, 1.0);
         // Find is off in the list panes.
-        w.form->TabMain->setCurrentIndex(0);
-        QVERIFY(!w.form->Menus->ItemEditFind->isEnabled());
+        w.ui->TabMain->setCurrentIndex(0);
+        QVERIFY(!w.ui->Menus->ItemEditFind->isEnabled());
     }
 };
 

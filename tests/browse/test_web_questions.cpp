@@ -2,7 +2,7 @@
 // unless the user accepts it.
 #include "TestEnvironment.h"
 #include "app/AppSetup.h"
-#include "app/FormMain.h"
+#include "app/WindowProbe.h"
 #include "browse/BrowserControl.h"
 #include "browse/Browsers.h"
 #include "browse/WebEngineBrowser.h"
@@ -70,14 +70,14 @@ class TestWebQuestions : public QObject {
         TinyHttpsServer server;
         QVERIFY(server.isListening());
 
-        form.Pages->Current()->Navigate(server.Url());
+        form.CurrentPage()->Navigate(server.Url());
         QTRY_VERIFY_WITH_TIMEOUT(shownQuestion(), kTimeoutMs);
         QMessageBox* box = shownQuestion();
         QVERIFY(box->text().contains(QStringLiteral("127.0.0.1")));
         // Refusing is the default answer.
         QCOMPARE(static_cast<QAbstractButton*>(box->defaultButton()), box->button(QMessageBox::No));
         box->button(accept ? QMessageBox::Yes : QMessageBox::No)->click();
-        BrowserControl* page = form.Pages->Current();
+        BrowserControl* page = form.CurrentPage();
         if (accept) {
             QTRY_COMPARE_WITH_TIMEOUT(page->LocationName(), QStringLiteral("Behind the certificate"),
                                       kTimeoutMs);

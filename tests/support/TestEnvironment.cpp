@@ -3,9 +3,9 @@
 #include "FakeBrowser.h"
 #include "RecordingAgent.h"
 #include "app/AppGlobals.h"
-#include "app/FormMain.h"
 #include "app/RegUtil.h"
 #include "app/Startup.h"
+#include "app/WindowProbe.h"
 
 #include <QStandardPaths>
 
@@ -38,6 +38,8 @@ FakeWindow::FakeWindow()
     , factory(std::make_unique<FakeFactory>()) {
     agent = &env->InitGlobalsWithRecorder();
     form = std::make_unique<FormMain>(*factory);
+    ui = &FormMainProbe::Controls(*form);
+    mod = &FormMainProbe::Modules(*form);
     form->ShowMessage = [](const QString&, const QString&) {};
     form->DoInit();
 }

@@ -5,6 +5,8 @@
 
 class FakeFactory;
 class FormMain;
+struct MainControls;
+struct MainModules;
 class RecordingAgent;
 
 // A private home for one test: its own settings file and data folder, fresh globals.
@@ -28,5 +30,7 @@ struct FakeWindow {
     std::unique_ptr<TestEnvironment> env;
     std::unique_ptr<FakeFactory> factory;
     std::unique_ptr<FormMain> form;
+    MainControls* ui = nullptr; // the window's controls
+    MainModules* mod = nullptr; // and its modules
     RecordingAgent* agent = nullptr;
 };

@@ -1,0 +1,176 @@
+// How the window's menus, controls and modules are connected: every event goes to the module that
+// owns its concern, and the modules' reports come back here to reach the controls.
+#include "agent/AgentController.h"
+#include "app/AppGlobals.h"
+#include "app/FormMain.h"
+#include "app/MainMenus.h"
+#include "app/MenuState.h"
+#include "app/Widgets.h"
+#include "bookmarks/LightString.h"
+#include "browse/BrowserControl.h"
+#include "browse/Browsers.h"
+#include "browse/FindBar.h"
+#include "browse/History.h"
+#include "browse/LinksMenu.h"
+#include "browse/PageCommands.h"
+#include "browse/PageEvents.h"
+#include "browse/SurfCommands.h"
+#include "dialogs/FormAboutSplash.h"
+#include "music/Midi.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QTabBar>
+#include <QTimer>
+#include <QTreeWidget>
+
+void FormMain::connectMenus() {
+    MainMenus& m = *ui_.Menus;
+    Browsers& pages = *m_.Pages;
+    PageCommands& commands = *m_.Commands;
+    SurfCommands& surf = *m_.Surf;
+    auto on = [this](QAction* action, auto handler) { connect(action, &QAction::triggered, this, handler); };
+
+    on(m.ItemFileNew, [&pages] { pages.OpenInNewBrowser(QString()); });
+    on(m.ItemFileOpen, [&commands] { commands.ItemFileOpen_Click(); });
+    on(m.ItemFileOpenNew, [this] { m_.HistoryList->ItemFileOpenNew_Click(); });
+    on(m.ItemFileOpenExternal, [this, &commands] {
+        commands.ItemFileOpenExternal_Click(m_.HistoryList->SelectedAddress(), ui_.EditUrl->text());
+    });
+    on(m.ItemFileClose, [&pages] { pages.CloseCurrentPage(); });
+    on(m.ItemFilePrint, [&commands] { commands.ItemFilePrint_Click(); });
+    on(m.ItemFileTellAFriend, [&commands] { commands.ItemFileTellAFriend_Click(); });
+    on(m.ItemFileExit, [this] { FileExit(); });
+    on(m.ItemEditFind, [&commands] { commands.ItemEditFind_Click(); });
+    on(m.ItemSurfReload, [&surf] { surf.ImgReload_Click(); });
+    on(m.KeyReload, [&surf] { surf.ImgReload_Click(); });
+    on(m.ItemSurfStop, [this] { stopCurrentPage(); });
+    on(m.ItemSurfBack, [&surf] { surf.ImgGoBack_Click(); });
+    on(m.ItemSurfForward, [&surf] { surf.ImgGoForward_Click(); });
+    on(m.ItemSurfStartupPage, [&surf] { surf.ItemSurfStartupPage_Click(); });
+    on(m.ItemSurfSearchPage, [&surf] { surf.ItemSurfSearchPage_Click(); });
+    on(m.ItemSurfWelcomePage, [&surf] { surf.ItemSurfWelcomePage_Click(); });
+    on(m.ItemHelpWeb, [&commands] { commands.ItemHelpWeb_Click(); });
+    on(m.ItemHelpAbout, [this] {
+        ui_.TimerThemeSong->start();
+        ShowAboutBox(this);
+    });
+    on(m.ItemTabOpenExternal, [this, &commands] { commands.ItemTabOpenExternal_Click(ui_.EditUrl->text()); });
+    on(m.ItemTabClose, [&pages] { pages.CloseCurrentPage(); });
+    on(m.ItemTabShowBookmarks, [&pages] { pages.SelectTab(1); });
+    on(m.ItemTabShowHistory, [&pages] { pages.SelectTab(2); });
+    on(m.ItemTabWhatsThis, [] { App().Agent->Script(QStringLiteral("whatsthis_tab"), true); });
+    on(m.KeyFocusAddress, [this] {
+        if (ui_.EditUrl->isEnabled()) {
+            ui_.EditUrl->setFocus();
+            ui_.EditUrl->selectAll();
+        }
+    });
+    on(m.KeyNextTab, [&pages] { pages.SwitchToNeighbourTab(1); });
+    on(m.KeyPreviousTab, [&pages] { pages.SwitchToNeighbourTab(-1); });
+    on(m.KeyZoomIn, [&commands] { commands.Zoom(1); });
+    on(m.KeyZoomOut, [&commands] { commands.Zoom(-1); });
+    on(m.KeyZoomReset, [&commands] { commands.Zoom(0); });
+    // Escape stops a loading page wherever the focus is, the page itself included.
+    on(m.KeyEscape, [this, &commands] {
+        if (!ui_.ImgStop->isHidden())
+            stopCurrentPage();
+        else if (!commands.Finder()->isHidden())
+            commands.Finder()->Close();
+    });
+}
+
+void FormMain::connectControls() {
+    SurfCommands& surf = *m_.Surf;
+    connect(ui_.EditUrl, &QLineEdit::returnPressed, this,
+            [this, &surf] { surf.EditUrl_Enter(ui_.EditUrl->text()); });
+    connect(ui_.ImgGoBack, &ImageButton::clicked, this, [&surf] { surf.ImgGoBack_Click(); });
+    connect(ui_.ImgGoForward, &ImageButton::clicked, this, [&surf] { surf.ImgGoForward_Click(); });
+    connect(ui_.ImgStop, &ImageButton::clicked, this, [this] { stopCurrentPage(); });
+    connect(ui_.ImgReload, &ImageButton::clicked, this, [&surf] { surf.ImgReload_Click(); });
+    connect(ui_.TabMain, &QTabBar::customContextMenuRequested, this,
+            [this](const QPoint& at) { ui_.Menus->MenuTab->popup(ui_.TabMain->mapToGlobal(at)); });
+    connect(ui_.TimerSnow, &QTimer::timeout, this, [this] { m_.Pages->CleanupBadWindows(); });
+    connect(ui_.TimerThemeSong, &QTimer::timeout, this, [this] {
+        Midi::CheckOneSong();
+        if (!Midi::OneSongOpen()) ui_.TimerThemeSong->stop();
+    });
+}
+
+void FormMain::connectModules() {
+    Browsers* pages = m_.Pages.get();
+    PageEvents* events = m_.Events.get();
+    LightString* lights = m_.Lights.get();
+    LinksMenu* links = m_.Links.get();
+    History* history = m_.HistoryList.get();
+
+    connect(pages, &Browsers::pageLeaving, this, &FormMain::keepAddressBox);
+    connect(pages, &Browsers::paneChanged, this, &FormMain::showPane);
+    connect(pages, &Browsers::currentPageChanged, lights, &LightString::ShowPage);
+    connect(pages, &Browsers::currentPageChanged, this, [links] { links->PopulateLinksMenu(); });
+    connect(pages, &Browsers::pageClosed, lights, &LightString::PageClosed);
+
+    connect(events, &PageEvents::navigationStarted, history,
+            [history](int, const QString& address) { history->AddToHistory(address); });
+    connect(events, &PageEvents::navigationStarted, lights, &LightString::AddBulb);
+    connect(events, &PageEvents::navigationCommitted, lights, &LightString::MarkBulbLoaded);
+    connect(events, &PageEvents::pageBusy, lights, &LightString::PageBusy);
+    connect(events, &PageEvents::pageIdle, this, &FormMain::pageFinished);
+    connect(lights, &LightString::currentPageSettled, events, &PageEvents::SettlePage);
+
+    connect(events, &PageEvents::addressTextChanged, ui_.EditUrl, &QLineEdit::setText);
+    connect(events, &PageEvents::addressShown, this, &FormMain::showAddressBox);
+    connect(events, &PageEvents::statusTextChanged, ui_.PicStatusBar, &StatusBarPicture::Print);
+    connect(events, &PageEvents::windowCaptionChanged, this, &QWidget::setWindowTitle);
+    connect(events, &PageEvents::cornerChanged, this, [this](int corner, bool shown) {
+        ImageButton* images[] = {nullptr, ui_.ImgGoBack, ui_.ImgGoForward, ui_.ImgStop, ui_.ImgReload};
+        images[corner]->setVisible(shown);
+    });
+
+    connect(history, &History::selectionChanged, this, [this] {
+        ui_.Menus->Apply(MenuStateFor(m_.Pages->CurInterface, m_.HistoryList->LineSelected()));
+    });
+}
+
+void FormMain::stopCurrentPage() {
+    m_.Surf->ImgStop_Click();
+    ui_.ImgStop->hide(); // the page's stop flag stays as it is
+}
+
+void FormMain::showPane(int pane) {
+    QListWidget* history = m_.HistoryList->List();
+    history->setVisible(pane == InterfaceHistory);
+    ui_.ListBookmarks->setVisible(pane == InterfaceBookmarks);
+    if (pane == InterfaceHistory) history->raise();
+    if (pane == InterfaceBookmarks) ui_.ListBookmarks->raise();
+    ui_.Menus->Apply(MenuStateFor(pane, m_.HistoryList->LineSelected()));
+    ui_.EditUrl->setEnabled(pane == InterfaceBrowser);
+    App().Agent->VoiceCommandVisible(QStringLiteral("read"), pane == InterfaceBrowser);
+}
+
+void FormMain::pageFinished(int slot) {
+    m_.Events->UpdateCorner(slot, CornerStop, false);
+    if (slot == m_.Pages->CurBrowser) {
+        m_.Lights->PageIdle(slot);
+        m_.Links->PopulateLinksMenu();
+    }
+    App().Agent->Script(QStringLiteral("page_loaded"));
+}
+
+void FormMain::keepAddressBox(int slot) {
+    BrowserPage& page = m_.Pages->Page(slot);
+    const QLineEdit* edit = ui_.EditUrl;
+    page.AddressText = edit->text();
+    page.SelStart = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
+    page.SelLength = int(edit->selectedText().size());
+}
+
+void FormMain::showAddressBox(const QString& text, int selStart, int selLength) {
+    ui_.EditUrl->setText(text);
+    if (selLength > 0)
+        ui_.EditUrl->setSelection(selStart, selLength);
+    else
+        ui_.EditUrl->setCursorPosition(selStart);
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+class BrowserControl;
+class Browsers;
+struct BrowserPage;
+
+// Follows every page's navigation events and tells the window what to show for the current one:
+// address text, corner images, status text and captions. It keeps each page's busy count and
+// says when a navigation started and when a page has become idle again.
+class PageEvents : public QObject {
+    Q_OBJECT
+public:
+    explicit PageEvents(Browsers& pages);
+
+    // The status-bar text the current page will show again when it becomes current.
+    QString StatusBarText() const { return statusBarText_; }
+    void SetStatusBarText(const QString& text);
+    void UpdateCorner(int slot, int corner, bool shown);
+    // The four corner images as the page's record says.
+    void ShowCorners(const BrowserPage& page);
+    // The page stopped loading although not every navigation reported its end.
+    void SettlePage(int slot);
+
+    // A tab caption: the title, cut to 30 characters while two or more pages are open.
+    static QString TabCaption(const QString& title, int pagesOpen);
+
+signals:
+    void navigationStarted(int slot, const QString& address, int flags, const QString& targetFrame,
+                           const QByteArray& postData, const QString& headers);
+    void navigationCommitted(int slot, const QString& address);
+    // The first navigation of an idle page began.
+    void pageBusy(int slot);
+    // A page finished loading (its busy count fell to zero).
+    void pageIdle(int slot);
+
+    // What the window shows for the current page.
+    void addressTextChanged(const QString& text);
+    void addressShown(const QString& text, int selStart, int selLength);
+    void cornerChanged(int corner, bool shown);
+    void statusTextChanged(const QString& text, int indent);
+    void windowCaptionChanged(const QString& caption);
+
+private:
+    void attach(int slot, BrowserControl* control);
+    bool isCurrent(int slot) const;
+    void currentPageChanged(int slot);
+    void paneChanged(int pane);
+
+    void BeforeNavigate2(int slot, const QString& address, int flags, const QString& targetFrame,
+                         const QByteArray& postData, const QString& headers);
+    void NavigateComplete2(int slot, const QString& address);
+    void EndPageBusy(int slot);
+    void CommandStateChange(int slot, int command, bool enabled);
+    void DocumentComplete(int slot);
+    void StatusTextChange(int slot, const QString& text);
+    void TitleChange(int slot, const QString& text);
+    void NewWindow2(BrowserControl** target);
+
+    Browsers& pages_;
+    QString statusBarText_;
+};

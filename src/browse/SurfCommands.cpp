@@ -1,0 +1,50 @@
+#include "browse/SurfCommands.h"
+
+#include "app/AppGlobals.h"
+#include "browse/BrowserControl.h"
+#include "browse/Browsers.h"
+
+SurfCommands::SurfCommands(Browsers& pages)
+    : pages_(pages) {}
+
+bool SurfCommands::cornerShown(int corner) const {
+    return pages_.CurInterface == InterfaceBrowser && pages_.Current() &&
+           pages_.Page(pages_.CurBrowser).NavButtons[corner];
+}
+
+void SurfCommands::EditUrl_Enter(const QString& text) {
+    if (BrowserControl* page = pages_.Current())
+        page->Navigate(text);
+    else
+        pages_.OpenInNewBrowser(text);
+}
+
+void SurfCommands::ImgGoBack_Click() {
+    if (cornerShown(CornerBack)) pages_.Current()->GoBack();
+}
+
+void SurfCommands::ImgGoForward_Click() {
+    if (cornerShown(CornerForward)) pages_.Current()->GoForward();
+}
+
+void SurfCommands::ImgReload_Click() {
+    if (BrowserControl* page = pages_.Current(); page && !page->Busy()) page->Refresh();
+}
+
+void SurfCommands::ImgStop_Click() {
+    if (BrowserControl* page = pages_.Current()) page->Stop();
+}
+
+void SurfCommands::ItemSurfStartupPage_Click() {
+    if (BrowserControl* page = pages_.Current()) page->Navigate(App().StartupPage);
+}
+
+void SurfCommands::ItemSurfSearchPage_Click() {
+    if (pages_.CurInterface == InterfaceBrowser && pages_.Current())
+        pages_.Current()->Navigate(App().SearchPage);
+}
+
+void SurfCommands::ItemSurfWelcomePage_Click() {
+    if (pages_.CurInterface == InterfaceBrowser && pages_.Current())
+        pages_.Current()->Navigate(App().WelcomePage);
+}

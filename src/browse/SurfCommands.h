@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+class Browsers;
+
+// Driving the current page from the address box, the corner images and the Surf menu.
+class SurfCommands {
+public:
+    explicit SurfCommands(Browsers& pages);
+
+    // Enter in the address box: the current page goes there, or a new page when none is open.
+    void EditUrl_Enter(const QString& text);
+    // Back and forward act only while their image shows.
+    void ImgGoBack_Click();
+    void ImgGoForward_Click();
+    // No reload while the page is busy.
+    void ImgReload_Click();
+    // Stops the page; the window hides its stop image, the page's stop flag stays.
+    void ImgStop_Click();
+    void ItemSurfStartupPage_Click();
+    void ItemSurfSearchPage_Click();
+    void ItemSurfWelcomePage_Click();
+
+private:
+    bool cornerShown(int corner) const;
+    Browsers& pages_;
+};
