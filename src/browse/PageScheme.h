@@ -16,4 +16,6 @@ public:
     // Must run before the application object is created.
     static void RegisterScheme();
     static void InstallOn(QWebEngineProfile* profile);
+    // The resource that serves an address, or "" for an address this scheme does not serve.
+    static QString ResourcePath(const QUrl& url);
 };

@@ -15,7 +15,6 @@ public:
 
     void Init(bool about);
     void CloseSplash();
-    bool IsAbout() const { return about_; }
 
     QLabel* Image1;
     QLabel* Label1;

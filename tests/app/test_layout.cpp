@@ -14,11 +14,19 @@ private slots:
         // 617 grows by 7 to 624; the left edge moves half of that (3) from 73 to 70.
         QCOMPARE(l.paneWidth, 624);
         QCOMPARE(l.paneLeft, 70);
-        QCOMPARE(l.paneTop, 22 + 20 + 23 + 16);
-        QCOMPARE(l.paneHeight % 16, 0);
-        QCOMPARE(l.paneHeight, (560 - l.paneTop - 16) / 16 * 16);
+        QCOMPARE(l.paneTop, 81);     // 22 + 20 + 23 + 16
+        QCOMPARE(l.paneHeight, 448); // 560 - 81 - 16 = 463, less 463 mod 16
         QCOMPARE(l.editUrl, QRect(70, 23, 624, 22));
-        QCOMPARE(l.statusBar, QRect(70, 23 + 22 - 2, 624, 20));
+        QCOMPARE(l.statusBar, QRect(70, 43, 624, 20));
+        QCOMPARE(l.regionBulbs[0], QRect(70, 65, 624, 16));
+        QCOMPARE(l.regionBulbs[1], QRect(694, 81, 16, 448));
+        QCOMPARE(l.regionBulbs[2], QRect(70, 529, 624, 16));
+        QCOMPARE(l.regionBulbs[3], QRect(54, 81, 16, 448));
+        QCOMPARE(l.topCount, 39);
+        QCOMPARE(l.sideCount, 28);
+        QCOMPARE(l.rightEnd, 67);
+        QCOMPARE(l.bottomEnd, 106);
+        QCOMPARE(l.slotCount, 134);
     }
 
     void smallScreenUsesSmallBoxes() {
@@ -37,26 +45,34 @@ private slots:
         QVERIFY(!ComputeMainLayout(in).smallScreen);
     }
 
-    void stripsSnowAndCornersSurroundThePane() {
+    void aScreenOf1024By768() {
         LayoutInput in;
-        in.innerWidth = 1280;
-        in.innerHeight = 770;
-        in.screenHeightPx = 800;
+        in.innerWidth = 1024;
+        in.innerHeight = 740; // below the menu bar
+        in.screenHeightPx = 768;
         const MainLayout l = ComputeMainLayout(in);
-        const int L = l.paneLeft, T = l.paneTop, W = l.paneWidth, H = l.paneHeight;
-        QCOMPARE(l.regionBulbs[0], QRect(L, T - 16, W, 16));
-        QCOMPARE(l.regionBulbs[1], QRect(L + W, T, 16, H));
-        QCOMPARE(l.regionBulbs[2], QRect(L, T + H, W, 16));
-        QCOMPARE(l.regionBulbs[3], QRect(L - 16, T, 16, H));
-        QCOMPARE(l.slotCount, 2 * (W / 16 + H / 16));
-        QCOMPARE(l.bottomEnd, l.rightEnd + l.topCount);
-        QCOMPARE(l.snowLeftWidth, L - 16);
-        QCOMPARE(l.snowRightStart + l.snowRightWidth, 1280);
-        QCOMPARE(l.snowSpan, l.snowLeftWidth + l.snowRightWidth);
-        QCOMPARE(l.goBack, QPoint(L - 32, T - 26));
-        QCOMPARE(l.stop, QPoint(L + W, T + H));
-        QCOMPARE(l.reload, QPoint(L - 16, T + H));
-        QCOMPARE(l.desktop, QRect(0, 21, 1280, 770 - 21));
+        // 1024 * 73 / 789 = 94.7 and 1024 * 617 / 789 = 800.8: already whole bulbs wide.
+        QCOMPARE(l.pane(), QRect(94, 81, 800, 640)); // 740 - 81 - 16 = 643, less 3
+        QCOMPARE(l.desktop, QRect(0, 21, 1024, 719));
+        QCOMPARE(l.regionBulbs[0], QRect(94, 65, 800, 16));
+        QCOMPARE(l.regionBulbs[1], QRect(894, 81, 16, 640));
+        QCOMPARE(l.regionBulbs[2], QRect(94, 721, 800, 16));
+        QCOMPARE(l.regionBulbs[3], QRect(78, 81, 16, 640));
+        QCOMPARE(l.topCount, 50);
+        QCOMPARE(l.sideCount, 40);
+        QCOMPARE(l.rightEnd, 90);
+        QCOMPARE(l.bottomEnd, 140);
+        QCOMPARE(l.slotCount, 180);
+        QCOMPARE(l.snowLeftWidth, 78);
+        QCOMPARE(l.snowRightStart, 910);
+        QCOMPARE(l.snowRightWidth, 114);
+        QCOMPARE(l.snowSpan, 192);
+        QCOMPARE(l.goBack, QPoint(62, 55));
+        QCOMPARE(l.goForward, QPoint(894, 55));
+        QCOMPARE(l.stop, QPoint(894, 721));
+        QCOMPARE(l.reload, QPoint(78, 721));
+        QCOMPARE(l.radio, QPoint(2, 23));
+        QVERIFY(!l.smallScreen);
     }
 
     void paneAlwaysHoldsWholeBulbs() {

@@ -6,10 +6,12 @@
 #include "app/ProductProfile.h"
 #include "app/WindowProbe.h"
 #include "browse/Browsers.h"
+#include "browse/Downloads.h"
 #include "browse/FindBar.h"
 #include "browse/FormOpen.h"
 #include "browse/LinksMenu.h"
 #include "browse/PageCommands.h"
+#include "browse/PageScheme.h"
 #include "browse/WinShell.h"
 
 #include <QAction>
@@ -78,6 +80,56 @@ private slots:
             QVERIFY(opened.isEmpty());
         else
             QCOMPARE(opened, QList<QUrl>{QUrl(handedOver)});
+    }
+
+    void ownPagesServeOnlyTheirFolder_data() {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("resource");
+        QTest::newRow("page") << "glisterwood://pages/help.html"
+                              << ":/pages/help.html";
+        QTest::newRow("folder") << "glisterwood://pages/"
+                                << ":/pages/welcome.html";
+        QTest::newRow("no path") << "glisterwood://pages"
+                                 << ":/pages/welcome.html";
+        QTest::newRow("other host") << "glisterwood://art/icon-64.png"
+                                    << "";
+        QTest::newRow("no host") << "glisterwood:///etc/passwd"
+                                 << "";
+        QTest::newRow("up") << "glisterwood://pages/../art/icon-64.png"
+                            << "";
+        QTest::newRow("encoded up") << "glisterwood://pages/%2e%2e/art/icon-64.png"
+                                    << "";
+        QTest::newRow("encoded slash") << "glisterwood://pages/..%2fart/icon-64.png"
+                                       << "";
+        QTest::newRow("backslash") << "glisterwood://pages/..\\art"
+                                   << "";
+    }
+    void ownPagesServeOnlyTheirFolder() {
+        QFETCH(QString, address);
+        QFETCH(QString, resource);
+        QCOMPARE(PageSchemeHandler::ResourcePath(QUrl(address)), resource);
+    }
+
+    void downloadsSaveUnderTheChosenFolderOnly_data() {
+        QTest::addColumn<QString>("suggested");
+        QTest::addColumn<QString>("path");
+        QTest::newRow("plain") << "carols.mid"
+                               << "/home/u/Downloads/carols.mid";
+        QTest::newRow("absolute") << "/etc/cron.d/evil"
+                                  << "/home/u/Downloads/evil";
+        QTest::newRow("up") << "../../.bashrc"
+                            << "/home/u/Downloads/.bashrc";
+        QTest::newRow("dot dot") << ".."
+                                 << "/home/u/Downloads/download";
+        QTest::newRow("empty") << ""
+                               << "/home/u/Downloads/download";
+        QTest::newRow("folder") << "sub/"
+                                << "/home/u/Downloads/download";
+    }
+    void downloadsSaveUnderTheChosenFolderOnly() {
+        QFETCH(QString, suggested);
+        QFETCH(QString, path);
+        QCOMPARE(Downloads::SuggestedPath(QStringLiteral("/home/u/Downloads"), suggested), path);
     }
 
     void openDialogSendsTheAddressWhereChosen() {
@@ -181,6 +233,19 @@ private slots:
         QCOMPARE(w.mod->Links->LinkCount(), 0);
     }
 
+    void twoLinkRequestsForOnePageGiveOneCopy() {
+        FakeWindow w;
+        FakeBrowser* p = page(w, 1);
+        p->pendingScripts.clear();
+        w.mod->Links->PopulateLinksMenu();
+        w.mod->Links->PopulateLinksMenu();
+        const QVariantList answer{QVariantList{QStringLiteral("One"), QStringLiteral("http://one.example/")}};
+        p->AnswerScript(answer);
+        p->AnswerScript(answer);
+        QCOMPARE(w.mod->Links->LinkCount(), 1);
+        QCOMPARE(w.ui->Menus->MenuLinks->actions().size(), 2); // the placeholder and one link
+    }
+
     void readingThePageSpeaksSelectionOrWholePage() {
         FakeWindow w;
         FakeBrowser* p = page(w, 1);
@@ -224,6 +289,19 @@ private slots:
         w.ui->Menus->KeyZoomOut->trigger();
         QCOMPARE(p->zoom, 0.9);
         w.ui->Menus->KeyZoomReset->trigger();
+        QCOMPARE(p->zoom, 1.0);
+        // The steps end at 30 % and 300 %; a zoom between steps moves to the next one.
+        p->zoom = 3.0;
+        w.ui->Menus->KeyZoomIn->trigger();
+        QCOMPARE(p->zoom, 3.0);
+        p->zoom = 0.3;
+        w.ui->Menus->KeyZoomOut->trigger();
+        QCOMPARE(p->zoom, 0.3);
+        p->zoom = 1.05;
+        w.ui->Menus->KeyZoomIn->trigger();
+        QCOMPARE(p->zoom, 1.1);
+        p->zoom = 1.05;
+        w.ui->Menus->KeyZoomOut->trigger();
         QCOMPARE(p->zoom, 1.0);
         // Find is off in the list panes.
         w.ui->TabMain->setCurrentIndex(0);
