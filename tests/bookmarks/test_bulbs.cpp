@@ -1,4 +1,5 @@
 #include "app/MainLayout.h"
+#include "bookmarks/BulbPainter.h"
 #include "bookmarks/Bulbs.h"
 
 #include <QTest>
@@ -17,6 +18,46 @@ MainLayout realLayout() {
     in.innerHeight = 768;
     in.screenHeightPx = 800;
     return ComputeMainLayout(in);
+}
+
+// A made-up light string around a 64x48 pane: 4 bulbs across, 3 down, 14 in all.
+const SlotCounts kSmall{4, 3, 7, 11, 14};
+const QRect kStrips[4] = {{40, 24, 64, 16}, {104, 40, 16, 48}, {40, 88, 64, 16}, {24, 40, 16, 48}};
+
+QRgb frameColour(int frame) {
+    return qRgb(10 + frame * 5, 250 - frame * 5, 128);
+}
+
+// Every frame a colour of its own; the mask is black (bulb) on the left half of each cell.
+void makeArt(qreal dpr, QImage& colours, QImage& mask) {
+    const int cell = int(16 * dpr);
+    colours = QImage(40 * cell, cell, QImage::Format_RGB32);
+    mask = QImage(40 * cell, cell, QImage::Format_RGB32);
+    for (int y = 0; y < cell; ++y) {
+        for (int x = 0; x < 40 * cell; ++x) {
+            colours.setPixel(x, y, frameColour(x / cell));
+            mask.setPixel(x, y, x % cell < cell / 2 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+        }
+    }
+    colours.setDevicePixelRatio(dpr);
+    mask.setDevicePixelRatio(dpr);
+}
+
+QImage patterned(QSize logical, qreal dpr) {
+    QImage image(logical * dpr, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb(x % 256, y % 256, (x + y) % 7 * 30));
+    image.setDevicePixelRatio(dpr);
+    return image;
+}
+
+BulbRecord lit(int colour) {
+    BulbRecord b;
+    b.InUse = true;
+    b.Colour = colour;
+    b.State = 2;
+    return b;
 }
 
 } // namespace
@@ -103,6 +144,96 @@ private slots:
             for (int side = -1; side <= 5; ++side)
                 for (int state = -1; state <= 4; ++state)
                     QVERIFY(BulbFrame(colour, side, state) >= 0 && BulbFrame(colour, side, state) < 40);
+    }
+
+    void bulbShowsThroughItsMaskOntoTheSavedBackground_data() {
+        QTest::addColumn<qreal>("pictureDpr");
+        QTest::addColumn<qreal>("artDpr");
+        QTest::newRow("1x") << 1.0 << 1.0;
+        QTest::newRow("2x") << 2.0 << 2.0;
+        QTest::newRow("2x picture, 1x art") << 2.0 << 1.0;
+    }
+
+    void bulbShowsThroughItsMaskOntoTheSavedBackground() {
+        QFETCH(qreal, pictureDpr);
+        QFETCH(qreal, artDpr);
+        QImage colours, mask;
+        makeArt(artDpr, colours, mask);
+        const QImage original = patterned(QSize(160, 120), pictureDpr);
+        QImage picture = original;
+        QVector<QRect> repainted;
+        BulbPainter painter(
+            picture, [&](const QRect& r) { repainted.append(r); }, kStrips, kSmall, colours, mask);
+        painter.CaptureStripBackgrounds();
+
+        // Slot 9 is the second from the right on the bottom strip.
+        const QRect cell(40 + 32, 88, 16, 16);
+        QCOMPARE(painter.CellRect(9), cell);
+        painter.DrawBulb(9, lit(3));
+        QCOMPARE(repainted, QVector<QRect>{cell});
+
+        const int d = int(pictureDpr);
+        const QRect device(cell.topLeft() * d, cell.size() * d);
+        const QRgb bulb = frameColour(BulbFrame(3, 2, 2));
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                const bool onBulb = device.contains(x, y) && x - device.left() < 8 * d;
+                QCOMPARE(picture.pixel(x, y), onBulb ? bulb : original.pixel(x, y));
+            }
+        }
+
+        repainted.clear();
+        painter.DrawBulb(9, BulbRecord());
+        QCOMPARE(picture, original);
+        QCOMPARE(repainted, QVector<QRect>{cell});
+    }
+
+    void wholeStringDrawsAndClears() {
+        QImage colours, mask;
+        makeArt(1, colours, mask);
+        const QImage original = patterned(QSize(160, 120), 1);
+        QImage picture = original;
+        QVector<QRect> repainted;
+        BulbPainter painter(
+            picture, [&](const QRect& r) { repainted.append(r); }, kStrips, kSmall, colours, mask);
+        painter.CaptureStripBackgrounds();
+
+        QVector<BulbRecord> bulbs(kSmall.SlotCount + 1);
+        bulbs[1] = lit(1);
+        bulbs[5] = lit(2);
+        bulbs[14] = lit(5);
+        bulbs[14].State = 1;
+        painter.DrawAll(bulbs);
+        QCOMPARE(repainted, QVector<QRect>(std::begin(kStrips), std::end(kStrips)));
+        for (int slot = 1; slot <= kSmall.SlotCount; ++slot) {
+            const QPoint probe = painter.CellRect(slot).topLeft() + QPoint(2, 2);
+            const QRgb expected =
+                bulbs[slot].InUse
+                    ? frameColour(BulbFrame(bulbs[slot].Colour, BulbSide(slot, kSmall), bulbs[slot].State))
+                    : original.pixel(probe);
+            QCOMPARE(picture.pixel(probe), expected);
+        }
+
+        // A shorter list leaves the slots past its end empty.
+        painter.DrawAll(QVector<BulbRecord>(3));
+        QCOMPARE(picture, original);
+
+        painter.DrawAll(bulbs);
+        repainted.clear();
+        painter.RestoreStripBackgrounds();
+        QCOMPARE(picture, original);
+        QCOMPARE(repainted.size(), 4);
+    }
+
+    void missingArtLeavesTheBackground() {
+        const QImage original = patterned(QSize(160, 120), 1);
+        QImage picture = original;
+        BulbPainter painter(picture, {}, kStrips, kSmall, QImage(), QImage());
+        painter.CaptureStripBackgrounds();
+        painter.DrawBulb(3, lit(2));
+        painter.DrawBulb(0, lit(2));
+        painter.DrawBulb(kSmall.SlotCount + 1, lit(2));
+        QCOMPARE(picture, original);
     }
 };
 
