@@ -30,4 +30,5 @@ void DesktopSurface::paintEvent(QPaintEvent* event) {
         p.drawImage(QRectF(shown), picture_,
                     QRectF(shown.x() * dpr, shown.y() * dpr, shown.width() * dpr, shown.height() * dpr));
     }
+    if (overlay_) overlay_(p, r);
 }
