@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QPoint>
 #include <QString>
 #include <QVector>
 #include <utility>
@@ -46,4 +47,12 @@ int WrapBulbIndex(int slot, int delta, const SlotCounts& c);
 inline int FlipBulbState(int state) {
     return 3 - state;
 }
+
+// The top-left of a slot's 16x16 cell inside its strip. The string runs clockwise from the top-left:
+// the top strip left to right, the right one downwards, the bottom one right to left, the left one upwards.
+QPoint BulbPosition(int side, int slot, const SlotCounts& c);
+// The slot under a point given in the strip's own coordinates; 0 when the point is off the strip.
+int RegionXYToBulbIndex(int side, double x, double y, const SlotCounts& c);
+// The frame of the bulb strip picture for a colour (1..5), side (0..3) and state (1 unlit, 2 lit).
+int BulbFrame(int colour, int side, int state);
 } // namespace Bulbs

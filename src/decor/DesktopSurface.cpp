@@ -1,25 +1,34 @@
 #include "decor/DesktopSurface.h"
 
-#include <QLinearGradient>
+#include "decor/Background.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 
-void DesktopSurface::PaintBackground(const QRect& desktop) {
-    picture_ = QImage(size(), QImage::Format_RGB32);
-    QPainter p(&picture_);
-    p.fillRect(picture_.rect(), QColor(0xd8, 0xd8, 0xd8));
-    // A winter night until a holiday picture is chosen.
-    QLinearGradient night(desktop.topLeft(), desktop.bottomLeft());
-    night.setColorAt(0, QColor(0x0b, 0x1d, 0x3a));
-    night.setColorAt(1, QColor(0x1d, 0x4e, 0x5f));
-    p.fillRect(desktop, night);
+void DesktopSurface::DrawBackground(const QImage& tile, const QRect& desktop) {
+    const qreal dpr = devicePixelRatioF();
+    picture_ = QImage(size() * dpr, QImage::Format_RGB32);
+    picture_.setDevicePixelRatio(dpr);
+    picture_.fill(palette().color(QPalette::Window));
+    if (!tile.isNull()) {
+        QPainter p(&picture_);
+        for (const QPoint& origin : TileOrigins(desktop, tile.deviceIndependentSize().toSize()))
+            p.drawImage(origin, tile);
+    }
     update();
 }
 
 void DesktopSurface::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    if (picture_.isNull())
-        p.fillRect(event->rect(), palette().window());
-    else
-        p.drawImage(event->rect(), picture_, event->rect());
+    const QRect r = event->rect();
+    const QRect covered(QPoint(0, 0), picture_.deviceIndependentSize().toSize());
+    if (!covered.contains(r)) p.fillRect(r, palette().window());
+    const QRect shown = r & covered;
+    if (!shown.isEmpty()) {
+        // The source rectangle is in the picture's own (device) pixels.
+        const qreal dpr = picture_.devicePixelRatio();
+        p.drawImage(QRectF(shown), picture_,
+                    QRectF(shown.x() * dpr, shown.y() * dpr, shown.width() * dpr, shown.height() * dpr));
+    }
+    if (overlay_) overlay_(p, r);
 }

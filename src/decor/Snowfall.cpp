@@ -1,0 +1,116 @@
+#include "decor/Snowfall.h"
+
+#include "app/MainLayout.h"
+#include "app/Random.h"
+#include "decor/Art.h"
+#include "decor/DesktopSurface.h"
+
+#include <QPainter>
+#include <cmath>
+
+namespace {
+
+double nearest(double v) {
+    return std::nearbyint(v);
+}
+
+} // namespace
+
+SnowArea SnowAreaOf(const MainLayout& layout) {
+    return {layout.snowLeftWidth, layout.snowRightStart, layout.snowSpan, layout.desktop.height()};
+}
+
+Snowfall::Snowfall(const QImage& flake, Repaint repaint)
+    : flake_(flake)
+    // A missing picture still gives flakes their room, so the rule runs the same.
+    , size_(flake.isNull() ? QSize(32, 32) : flake.deviceIndependentSize().toSize())
+    , repaint_(std::move(repaint)) {}
+
+Snowfall::~Snowfall() {
+    if (surface_) surface_->SetOverlay({});
+}
+
+void Snowfall::ShowOn(DesktopSurface& surface) {
+    surface_ = &surface;
+    repaint_ = [s = surface_](const QRect& r) {
+        if (s) s->update(r);
+    };
+    surface.SetOverlay([this](QPainter& p, const QRect& dirty) { Paint(p, dirty); });
+}
+
+int Snowfall::SnowColumnX(int drawn) const {
+    return drawn > area_.leftWidth ? area_.rightStart + (drawn - area_.leftWidth) : drawn;
+}
+
+void Snowfall::ResizeSnow() {
+    const int n = FlakesForSpan(area_.span);
+    while (Count() > n) {
+        repaint(rectAt(flakes_.last()));
+        flakes_.removeLast();
+    }
+    while (Count() < n) {
+        QPointF at = drawPlace();
+        at.setY(Rnd() * area_.height);
+        flakes_.append(at);
+        repaint(rectAt(at));
+    }
+}
+
+QPointF Snowfall::drawPlace() {
+    double x = SnowColumnX(int(nearest(Rnd() * area_.span + 1)));
+    x = nearest(5 * Rnd() + x - 2);
+    const double y0 = nearest(-size_.height());
+    const double y = nearest(5 * Rnd() + y0 - 2);
+    return {x, y};
+}
+
+void Snowfall::PlaceSnowflake(int flake) {
+    MoveSnowflake(flake, drawPlace());
+}
+
+void Snowfall::Tick() {
+    for (int flake = 1; flake <= Count(); ++flake) {
+        if (nearest(100 * Rnd()) > 75) continue;
+        const double dx = nearest(6 * Rnd()) - 3;
+        const float r = float(Rnd());
+        Fall(flake, dx, 1 + 2 * double(r));
+    }
+}
+
+void Snowfall::Fall(int flake, double dx, double drop) {
+    const QPointF at = Position(flake) + QPointF(dx, drop);
+    if (at.y() > area_.height)
+        PlaceSnowflake(flake);
+    else
+        MoveSnowflake(flake, at);
+}
+
+void Snowfall::MoveSnowflake(int flake, const QPointF& to) {
+    QPointF& at = flakes_[flake - 1];
+    if (at == to) return;
+    repaint(rectAt(at));
+    at = to;
+    repaint(rectAt(at));
+}
+
+QRect Snowfall::FlakeRect(int flake) const {
+    return rectAt(Position(flake));
+}
+
+QRect Snowfall::rectAt(const QPointF& at) const {
+    return QRectF(at, QSizeF(size_)).toAlignedRect();
+}
+
+void Snowfall::repaint(const QRect& r) const {
+    if (repaint_) repaint_(r);
+}
+
+void Snowfall::Paint(QPainter& painter, const QRect& dirty) const {
+    if (flake_.isNull()) return;
+    for (const QPointF& at : flakes_)
+        if (rectAt(at).intersects(dirty)) painter.drawImage(at, flake_);
+}
+
+QImage LoadSnowflake(qreal devicePixelRatio) {
+    return LoadArt(QStringLiteral(":/art/snowflake-32.png"), devicePixelRatio);
+}
