@@ -5,6 +5,7 @@
 #include "app/MainMenus.h"
 #include "app/ProductProfile.h"
 #include "app/Widgets.h"
+#include "bookmarks/BulbPainter.h"
 #include "bookmarks/LightString.h"
 #include "browse/BrowserControl.h"
 #include "browse/Browsers.h"
@@ -13,7 +14,9 @@
 #include "browse/PageCommands.h"
 #include "browse/PageEvents.h"
 #include "browse/SurfCommands.h"
+#include "decor/Background.h"
 #include "decor/DesktopSurface.h"
+#include "decor/Snowfall.h"
 #include "music/Midi.h"
 
 #include <QCloseEvent>
@@ -113,6 +116,8 @@ void FormMain::createModules() {
     m_.HistoryList = std::make_unique<History>(*m_.Pages, ui_.Surface);
     m_.Links = std::make_unique<LinksMenu>(*m_.Pages, *ui_.Menus->MenuLinks, *ui_.Menus->ItemLinksNone);
     m_.Lights = std::make_unique<LightString>(*m_.Pages);
+    m_.Snow = std::make_unique<Snowfall>(LoadSnowflake(ui_.Surface->devicePixelRatioF()));
+    m_.Snow->ShowOn(*ui_.Surface);
 }
 
 void FormMain::applyLayout() {
@@ -149,8 +154,18 @@ void FormMain::applyLayout() {
     ui_.ListBookmarks->setGeometry(layout_.pane());
     m_.HistoryList->List()->setGeometry(layout_.pane());
     m_.Pages->Place(layout_.pane(), layout_.slotCount);
-    m_.Lights->Place(layout_.Counts());
-    ui_.Surface->PaintBackground(layout_.desktop);
+    const qreal dpr = ui_.Surface->devicePixelRatioF();
+    m_.Lights->Place(layout_.Counts(),
+                     std::make_unique<BulbPainter>(*ui_.Surface, layout_.regionBulbs, layout_.Counts(),
+                                                   LoadBulbColours(dpr), LoadBulbMask(dpr)));
+    m_.Snow->SetArea(SnowAreaOf(layout_));
+    m_.Snow->ResizeSnow();
+    DrawBackground(App().BackgroundIndex);
+}
+
+void FormMain::DrawBackground(int n) {
+    ui_.Surface->DrawBackground(LoadBackgroundTile(n, ui_.Surface->devicePixelRatioF()), layout_.desktop);
+    m_.Lights->CaptureStripBackgrounds();
 }
 
 bool FormMain::DoInit() {

@@ -22,6 +22,7 @@ class QTabBar;
 class QTimer;
 class QTreeWidget;
 class RegionWidget;
+class Snowfall;
 class StatusBarPicture;
 class SurfCommands;
 
@@ -52,6 +53,7 @@ struct MainModules {
     std::unique_ptr<History> HistoryList;
     std::unique_ptr<LinksMenu> Links;
     std::unique_ptr<LightString> Lights;
+    std::unique_ptr<Snowfall> Snow;
 };
 
 // The main window: it owns the controls and hands every event to the module that owns the concern.
@@ -67,6 +69,8 @@ public:
     void FileExit();
     // Opens the startup page in the current page: the last step of start-up.
     void OpenStartupPage();
+    // Tiles the desktop with holiday picture n (1..14); the bulb strips take up the new picture.
+    void DrawBackground(int n);
     // Starts the one-second check that closes the theme song once it has played.
     void StartThemeSongTimer();
     // A new page on the address, as File > New Browser Window does with one.

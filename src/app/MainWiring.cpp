@@ -15,6 +15,7 @@
 #include "browse/PageCommands.h"
 #include "browse/PageEvents.h"
 #include "browse/SurfCommands.h"
+#include "decor/Snowfall.h"
 #include "dialogs/FormAboutSplash.h"
 #include "music/Midi.h"
 
@@ -92,7 +93,10 @@ void FormMain::connectControls() {
     connect(ui_.ImgReload, &ImageButton::clicked, this, [&surf] { surf.ImgReload_Click(); });
     connect(ui_.TabMain, &QTabBar::customContextMenuRequested, this,
             [this](const QPoint& at) { ui_.Menus->MenuTab->popup(ui_.TabMain->mapToGlobal(at)); });
-    connect(ui_.TimerSnow, &QTimer::timeout, this, [this] { m_.Pages->CleanupBadWindows(); });
+    connect(ui_.TimerSnow, &QTimer::timeout, this, [this] {
+        m_.Pages->CleanupBadWindows(); // dead pages go first, the snow falls after
+        m_.Snow->Tick();
+    });
     connect(ui_.TimerThemeSong, &QTimer::timeout, this, [this] {
         Midi::CheckOneSong();
         if (!Midi::OneSongOpen()) ui_.TimerThemeSong->stop();

@@ -3,6 +3,7 @@
 #include "app/AppGlobals.h"
 #include "app/Random.h"
 #include "app/RegUtil.h"
+#include "bookmarks/BulbPainter.h"
 #include "browse/BrowserControl.h"
 #include "browse/Browsers.h"
 
@@ -13,6 +14,23 @@ LightString::LightString(Browsers& pages)
     , flasher_(new QTimer(this)) {
     flasher_->setInterval(500);
     connect(flasher_, &QTimer::timeout, this, &LightString::TimerBulbFlasher_Timer);
+}
+
+LightString::~LightString() = default;
+
+void LightString::Place(const SlotCounts& counts, std::unique_ptr<BulbPainter> painter) {
+    counts_ = counts;
+    painter_ = std::move(painter);
+}
+
+void LightString::Place(const SlotCounts& counts) {
+    Place(counts, nullptr);
+}
+
+void LightString::CaptureStripBackgrounds() {
+    if (!painter_) return;
+    painter_->CaptureStripBackgrounds();
+    if (pages_.InUse(pages_.CurBrowser)) DrawAll();
 }
 
 bool LightString::isCurrent(int page) const {
@@ -116,8 +134,20 @@ void LightString::PageClosed(int, bool wasCurrent) {
     RestoreStripBackgrounds();
 }
 
-// The bulbs are painted onto the window's surface by the light-string painter; until it is in
-// place the string is kept in the page records only.
-void LightString::DrawBulb(int) {}
-void LightString::DrawAll() {}
-void LightString::RestoreStripBackgrounds() {}
+void LightString::DrawBulb(int slot) {
+    if (!painter_ || !pages_.InUse(pages_.CurBrowser)) return;
+    const QVector<BulbRecord>& bulbs = pages_.Page(pages_.CurBrowser).BulbSlots;
+    if (slot >= 1 && slot < bulbs.size()) painter_->DrawBulb(slot, bulbs[slot]);
+}
+
+void LightString::DrawAll() {
+    if (!painter_) return;
+    if (pages_.InUse(pages_.CurBrowser))
+        painter_->DrawAll(pages_.Page(pages_.CurBrowser).BulbSlots);
+    else
+        painter_->RestoreStripBackgrounds();
+}
+
+void LightString::RestoreStripBackgrounds() {
+    if (painter_) painter_->RestoreStripBackgrounds();
+}

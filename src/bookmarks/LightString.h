@@ -5,7 +5,9 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <memory>
 
+class BulbPainter;
 class Browsers;
 class QTimer;
 
@@ -15,11 +17,17 @@ class LightString : public QObject {
     Q_OBJECT
 public:
     explicit LightString(Browsers& pages);
+    ~LightString() override;
 
     // Reads the background choice; part of the window's start-up, before the layout.
     void CreateBulbBackgrounds();
-    // How many slots the string has and where they are; fixed by the layout.
-    void Place(const SlotCounts& counts) { counts_ = counts; }
+    // How many slots the string has, and what paints them on the window (none in some tests);
+    // fixed by the layout.
+    void Place(const SlotCounts& counts, std::unique_ptr<BulbPainter> painter);
+    void Place(const SlotCounts& counts);
+    // The window's background was painted anew: the strips keep what lies under them, and the
+    // current page's string is drawn over it again.
+    void CaptureStripBackgrounds();
 
     QTimer* Flasher() const { return flasher_; }
 
@@ -50,5 +58,6 @@ private:
 
     Browsers& pages_;
     SlotCounts counts_;
+    std::unique_ptr<BulbPainter> painter_;
     QTimer* flasher_;
 };

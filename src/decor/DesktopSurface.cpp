@@ -20,15 +20,17 @@ void DesktopSurface::DrawBackground(const QImage& tile, const QRect& desktop) {
 
 void DesktopSurface::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    const QRect r = event->rect();
     const QRect covered(QPoint(0, 0), picture_.deviceIndependentSize().toSize());
-    if (!covered.contains(r)) p.fillRect(r, palette().window());
-    const QRect shown = r & covered;
-    if (!shown.isEmpty()) {
+    const qreal dpr = picture_.devicePixelRatio();
+    // Snowflakes and bulbs ask for many small areas at once; only those are drawn, not the
+    // rectangle around them all.
+    for (const QRect& r : event->region()) {
+        if (!covered.contains(r)) p.fillRect(r, palette().window());
+        const QRect shown = r & covered;
+        if (shown.isEmpty()) continue;
         // The source rectangle is in the picture's own (device) pixels.
-        const qreal dpr = picture_.devicePixelRatio();
         p.drawImage(QRectF(shown), picture_,
                     QRectF(shown.x() * dpr, shown.y() * dpr, shown.width() * dpr, shown.height() * dpr));
     }
-    if (overlay_) overlay_(p, r);
+    if (overlay_) overlay_(p, event->rect());
 }

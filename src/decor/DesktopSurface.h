@@ -18,8 +18,6 @@ public:
     // A new picture in the window colour with the tile laid over the desktop; a null tile leaves the
     // desktop plain. Repaints everything once.
     void DrawBackground(const QImage& tile, const QRect& desktop);
-    // Only the window colour, until a holiday picture is drawn.
-    void PaintBackground(const QRect& desktop) { DrawBackground(QImage(), desktop); }
     // Called with the area being repainted, after the picture.
     void SetOverlay(Overlay overlay) { overlay_ = std::move(overlay); }
 
