@@ -25,7 +25,8 @@ namespace {
 struct StatFields {
     char state = 0;
     pid_t parent = -1;
-    unsigned long long started = 0; // clock ticks after boot
+    unsigned long long started = 0;  // clock ticks after boot
+    unsigned long long cpuTicks = 0; // user and system time so far
 };
 
 // The fields of /proc/<pid>/stat we use; false when the process has gone. The command name sits in
@@ -37,14 +38,16 @@ bool readStat(const std::string& pid, StatFields* fields) {
     if (!std::getline(in, stat)) return false;
     const std::size_t close = stat.rfind(')');
     if (close == std::string::npos) return false;
-    // state, parent, 17 fields we skip, then the start time
+    // state, parent, 9 fields we skip, user and system time, 6 more, then the start time
     int parent = -1;
+    unsigned long long user = 0, system = 0;
     const int read =
         std::sscanf(stat.c_str() + close + 1,
-                    " %c %d %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %llu",
-                    &fields->state, &parent, &fields->started);
+                    " %c %d %*s %*s %*s %*s %*s %*s %*s %*s %*s %llu %llu %*s %*s %*s %*s %*s %*s %llu",
+                    &fields->state, &parent, &user, &system, &fields->started);
     fields->parent = parent;
-    return read == 3;
+    fields->cpuTicks = user + system;
+    return read == 5;
 }
 
 // Fills each wanted "Key:" of a /proc file with the KiB on its line; keys not found stay as they were.
@@ -74,6 +77,24 @@ QList<pid_t> ProcessTree(pid_t root) {
     for (qsizetype i = 0; i < tree.size(); ++i)
         tree.append(children.value(tree[i]));
     return tree;
+}
+
+QHash<pid_t, double> TreeCpuSeconds(pid_t root) {
+    QHash<pid_t, double> seconds;
+    const double ticksPerSecond = double(sysconf(_SC_CLK_TCK));
+    for (pid_t pid : ProcessTree(root)) {
+        StatFields fields;
+        if (readStat(std::to_string(pid), &fields))
+            seconds.insert(pid, double(fields.cpuTicks) / ticksPerSecond);
+    }
+    return seconds;
+}
+
+double CpuSecondsBetween(const QHash<pid_t, double>& before, const QHash<pid_t, double>& after) {
+    double total = 0;
+    for (auto it = after.begin(); it != after.end(); ++it)
+        total += it.value() - before.value(it.key(), 0.0);
+    return total;
 }
 
 ProcessMemory ReadProcessMemory(pid_t pid) {

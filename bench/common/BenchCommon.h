@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QProcessEnvironment>
 #include <QString>
@@ -34,6 +35,11 @@ struct ProcessMemory {
 // The pid and every descendant of it, found through the parent ids in /proc/<pid>/stat.
 QList<pid_t> ProcessTree(pid_t root);
 ProcessMemory ReadProcessMemory(pid_t pid);
+
+// The processor time (user and system, in seconds) each process of the tree has used so far.
+QHash<pid_t, double> TreeCpuSeconds(pid_t root);
+// What the processes used between two readings; a process born in between counts from zero.
+double CpuSecondsBetween(const QHash<pid_t, double>& before, const QHash<pid_t, double>& after);
 
 // A process as seen at one moment. The start time keeps a reused pid from being taken for it.
 struct ProcessStamp {

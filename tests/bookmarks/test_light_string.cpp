@@ -33,7 +33,8 @@ private slots:
     void everyNavigationHangsABulbAndTheStringWraps() {
         Lights l;
         const int total = FakePages::kBulbSlots;
-        for (int i = 0; i <= total; ++i)
+        QCOMPARE(total, 130);
+        for (int i = 0; i <= total; ++i) // the 131st navigation
             l.navigate(1, QStringLiteral("http://n%1.example/").arg(i));
         const BrowserPage& record = l.pages->Page(1);
         QCOMPARE(record.LastBulb, 1); // the string was full: the newest bulb replaced the oldest

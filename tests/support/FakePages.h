@@ -27,8 +27,8 @@ struct FakePages {
         return slot;
     }
 
-    static constexpr QRect kPane{16, 96, 320, 160};
-    static constexpr int kBulbSlots = 2 * (320 / 16 + 160 / 16);
+    static constexpr QRect kPane{16, 96, 640, 400};
+    static constexpr int kBulbSlots = 2 * (640 / 16 + 400 / 16); // 130
 
     TestEnvironment env;
     RecordingAgent& agent;
