@@ -1,0 +1,92 @@
+// Shared pieces of the artwork generator: the fixed random source, colours, small image helpers
+// and the light bulb that several pictures use.
+
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPointF>
+#include <QSizeF>
+
+#include <array>
+#include <cstdint>
+
+namespace art {
+
+// A tiny linear congruential generator: the same sequence on every platform and compiler.
+class FixedRandom {
+public:
+    explicit FixedRandom(std::uint32_t seed)
+        : state_(seed) {}
+
+    // A value in [0, 1).
+    double unit() {
+        state_ = state_ * 1664525u + 1013904223u;
+        return static_cast<double>(state_ >> 8) / 16777216.0;
+    }
+
+    double between(double low, double high) { return low + (high - low) * unit(); }
+
+private:
+    std::uint32_t state_;
+};
+
+// The colours the light bulbs come in.
+inline const std::array<QColor, 7> kBulbColours = {
+    QColor(0xe5, 0x23, 0x2b), // red
+    QColor(0xf6, 0xc1, 0x2c), // gold
+    QColor(0x2e, 0xb8, 0x4b), // green
+    QColor(0x2f, 0x7c, 0xf0), // blue
+    QColor(0xf5, 0x7c, 0x1f), // orange
+    QColor(0xd9, 0x3c, 0xc8), // magenta
+    QColor(0x35, 0xc8, 0xd8), // icy cyan
+};
+
+inline const QColor kGold(0xf5, 0xc5, 0x42);
+inline const QColor kWireGreen(0x1c, 0x3d, 0x24);
+
+inline QColor withAlpha(QColor colour, int alpha) {
+    colour.setAlpha(alpha);
+    return colour;
+}
+
+// Blurs an ARGB32_Premultiplied image in place with three passes of a box blur.
+void boxBlur(QImage& image, int radius);
+
+// Looks up a DejaVu Sans font, loading the font files directly if fontconfig does not list them.
+QFont dejaVuSans(qreal pixelSize, bool bold);
+
+// ---------------------------------------------------------------------------------------------
+// The light bulb, used by the icon, the about picture and the browser tab icon.
+
+struct BulbLook {
+    QColor colour;
+    bool glow = true;        // soft halo around the glass
+    qreal outlinePixels = 0; // dark outline in device pixels; 0 for none
+};
+
+// The glass of a C9-style bulb in unit coordinates: the socket sits on (0, 0) and the tip of the
+// glass is at (0, 1).
+QPainterPath bulbGlass();
+
+// Draws a bulb whose socket top is at `hook`, `length` pixels long, turned by `degrees` (0 means
+// hanging straight down).
+void drawBulb(QPainter& p, QPointF hook, qreal length, qreal degrees, const BulbLook& look);
+
+// ---------------------------------------------------------------------------------------------
+// The pictures. Each draws at its logical size; the painter is already scaled for @2x.
+
+void drawAbout(QPainter& p, const QSizeF& size);
+void drawIcon(QPainter& p, const QSizeF& size);
+void drawGoBack(QPainter& p, const QSizeF& size);
+void drawGoForward(QPainter& p, const QSizeF& size);
+void drawStop(QPainter& p, const QSizeF& size);
+void drawReload(QPainter& p, const QSizeF& size);
+void drawTabBookmarks(QPainter& p, const QSizeF& size);
+void drawTabHistory(QPainter& p, const QSizeF& size);
+void drawTabBrowser(QPainter& p, const QSizeF& size);
+
+} // namespace art
