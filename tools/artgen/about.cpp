@@ -222,21 +222,26 @@ void drawGoldenTitle(QPainter& p, const QString& text, const QFont& font, const 
     QPainterPath path;
     path.addText(baseline, font, text);
 
-    // The shadow and glow are painted into a layer, blurred, then composed underneath.
+    // The shadow and glow are painted into a device-sized layer, blurred, then composed underneath;
+    // the blur grows with the painter's scale so @2x looks the same.
     const QRect device = p.viewport();
     QImage layer(device.size(), QImage::Format_ARGB32_Premultiplied);
     layer.fill(Qt::transparent);
     {
         QPainter lp(&layer);
         lp.setRenderHint(QPainter::Antialiasing);
+        lp.setTransform(p.combinedTransform());
         lp.setPen(Qt::NoPen);
         lp.setBrush(QColor(255, 200, 90, 110));
         lp.drawPath(path);
         lp.setBrush(QColor(0, 0, 20, 230));
         lp.drawPath(path.translated(1.6, 2.2));
     }
-    boxBlur(layer, 2);
+    boxBlur(layer, qRound(2 * deviceScale(p)));
+    p.save();
+    p.resetTransform();
     p.drawImage(QPointF(0, 0), layer);
+    p.restore();
 
     const QRectF bounds = path.boundingRect();
     QLinearGradient gold(QPointF(0, bounds.top()), QPointF(0, bounds.bottom()));

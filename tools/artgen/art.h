@@ -10,8 +10,10 @@
 #include <QPainterPath>
 #include <QPointF>
 #include <QSizeF>
+#include <QTransform>
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 
 namespace art {
@@ -51,6 +53,12 @@ inline const QColor kWireGreen(0x1c, 0x3d, 0x24);
 inline QColor withAlpha(QColor colour, int alpha) {
     colour.setAlpha(alpha);
     return colour;
+}
+
+// How many device pixels one logical pixel covers under the painter's current transform.
+inline qreal deviceScale(const QPainter& p) {
+    const QTransform t = p.combinedTransform();
+    return std::sqrt(std::abs(t.determinant()));
 }
 
 // Blurs an ARGB32_Premultiplied image in place with three passes of a box blur.

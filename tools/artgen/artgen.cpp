@@ -2,8 +2,10 @@
 //
 // Usage: artgen <output-directory>
 //
-// Run at build time (QT_QPA_PLATFORM=offscreen is used when no platform is set). The output is
-// deterministic: the only "randomness" comes from a fixed-seed generator.
+// Every picture is written twice: <name>.png at its logical size and <name>@2x.png drawn at twice
+// the resolution for screens with a device pixel ratio of 2. Run at build time
+// (QT_QPA_PLATFORM=offscreen is used when no platform is set). The output is deterministic: the
+// only "randomness" comes from a fixed-seed generator.
 
 #include "art.h"
 
@@ -15,43 +17,99 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
 using namespace art;
 
-struct Artwork {
-    const char* fileName;
-    QSize size;
-    void (*draw)(QPainter&, const QSizeF&);
+enum class Kind {
+    Picture, // transparent where nothing is drawn
+    Tile,    // opaque and repeated edge to edge
+    Derived, // computed from the picture listed just before it
 };
 
-const std::array<Artwork, 14> kArtworks = {{
-    {"about.png", QSize(314, 158), drawAbout},
-    {"icon-16.png", QSize(16, 16), drawIcon},
-    {"icon-32.png", QSize(32, 32), drawIcon},
-    {"icon-48.png", QSize(48, 48), drawIcon},
-    {"icon-64.png", QSize(64, 64), drawIcon},
-    {"icon-128.png", QSize(128, 128), drawIcon},
-    {"icon-256.png", QSize(256, 256), drawIcon},
-    {"goback.png", QSize(32, 26), drawGoBack},
-    {"goforward.png", QSize(32, 26), drawGoForward},
-    {"stop.png", QSize(16, 16), drawStop},
-    {"reload.png", QSize(16, 16), drawReload},
-    {"tab-bookmarks.png", QSize(16, 16), drawTabBookmarks},
-    {"tab-history.png", QSize(16, 16), drawTabHistory},
-    {"tab-browser.png", QSize(16, 16), drawTabBrowser},
-}};
+struct Artwork {
+    const char* name; // file name without ".png"
+    QSize size;       // logical pixels
+    Kind kind = Kind::Picture;
+    void (*draw)(QPainter&, const QSizeF&) = nullptr;
+    QImage (*derive)(const QImage&) = nullptr;
+};
 
-QImage render(const Artwork& art) {
-    QImage image(art.size, QImage::Format_ARGB32_Premultiplied);
+const std::array kArtworks = {
+    Artwork{"about", QSize(314, 158), Kind::Picture, drawAbout},
+    Artwork{"icon-16", QSize(16, 16), Kind::Picture, drawIcon},
+    Artwork{"icon-32", QSize(32, 32), Kind::Picture, drawIcon},
+    Artwork{"icon-48", QSize(48, 48), Kind::Picture, drawIcon},
+    Artwork{"icon-64", QSize(64, 64), Kind::Picture, drawIcon},
+    Artwork{"icon-128", QSize(128, 128), Kind::Picture, drawIcon},
+    Artwork{"icon-256", QSize(256, 256), Kind::Picture, drawIcon},
+    Artwork{"goback", QSize(32, 26), Kind::Picture, drawGoBack},
+    Artwork{"goforward", QSize(32, 26), Kind::Picture, drawGoForward},
+    Artwork{"stop", QSize(16, 16), Kind::Picture, drawStop},
+    Artwork{"reload", QSize(16, 16), Kind::Picture, drawReload},
+    Artwork{"tab-bookmarks", QSize(16, 16), Kind::Picture, drawTabBookmarks},
+    Artwork{"tab-history", QSize(16, 16), Kind::Picture, drawTabHistory},
+    Artwork{"tab-browser", QSize(16, 16), Kind::Picture, drawTabBrowser},
+};
+
+QImage render(const Artwork& art, int scale) {
+    QImage image(art.size * scale, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform |
                            QPainter::TextAntialiasing);
+    painter.scale(scale, scale);
     art.draw(painter, QSizeF(art.size));
     painter.end();
     return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+int colourDistance(QRgb a, QRgb b) {
+    return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
+}
+
+// How strongly the colours jump where a tile meets its own copy, compared with the strongest jump
+// between two neighbouring columns (or rows) inside it; a seam shows as an edge jump well above.
+bool hasSeam(const QImage& image, bool acrossColumns) {
+    const int length = acrossColumns ? image.width() : image.height();
+    const int breadth = acrossColumns ? image.height() : image.width();
+    auto at = [&](int along, int across) {
+        return acrossColumns ? image.pixel(along, across) : image.pixel(across, along);
+    };
+    auto jump = [&](int first, int second) {
+        double sum = 0;
+        for (int i = 0; i < breadth; ++i)
+            sum += colourDistance(at(first, i), at(second, i));
+        return sum / breadth;
+    };
+    double inside = 0;
+    for (int i = 0; i + 1 < length; ++i)
+        inside = std::max(inside, jump(i, i + 1));
+    return jump(length - 1, 0) > inside + 2;
+}
+
+// Why a rendered picture must not be shipped, or null when it is fine.
+const char* flaw(const Artwork& art, const QImage& image, int scale) {
+    if (image.size() != art.size * scale) return "wrong size";
+    bool anyInk = false, varied = false, opaque = true;
+    const QRgb first = image.pixel(0, 0);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            anyInk = anyInk || qAlpha(pixel) > 0;
+            varied = varied || pixel != first;
+            opaque = opaque && qAlpha(pixel) == 255;
+        }
+    }
+    if (!anyInk || !varied) return "nothing drawn";
+    if (art.kind == Kind::Tile) {
+        if (!opaque) return "tile is not opaque";
+        if (hasSeam(image, true)) return "tile shows a seam where it repeats sideways";
+        if (hasSeam(image, false)) return "tile shows a seam where it repeats downwards";
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -71,12 +129,22 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    for (const Artwork& art : kArtworks) {
-        const QString file = output.filePath(QString::fromLatin1(art.fileName));
-        const QImage image = render(art);
-        if (image.size() != art.size || !image.save(file, "PNG")) {
-            std::fprintf(stderr, "artgen: cannot write '%s'\n", qPrintable(file));
-            return 1;
+    for (const int scale : {1, 2}) {
+        QImage previous;
+        for (const Artwork& art : kArtworks) {
+            const QString name = QString::fromLatin1(art.name) +
+                                 (scale == 2 ? QStringLiteral("@2x.png") : QStringLiteral(".png"));
+            const QImage image = art.kind == Kind::Derived ? art.derive(previous) : render(art, scale);
+            if (const char* problem = flaw(art, image, scale)) {
+                std::fprintf(stderr, "artgen: %s: %s\n", qPrintable(name), problem);
+                return 1;
+            }
+            const QString file = output.filePath(name);
+            if (!image.save(file, "PNG")) {
+                std::fprintf(stderr, "artgen: cannot write '%s'\n", qPrintable(file));
+                return 1;
+            }
+            previous = image;
         }
     }
     return 0;
