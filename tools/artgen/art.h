@@ -96,5 +96,10 @@ void drawReload(QPainter& p, const QSizeF& size);
 void drawTabBookmarks(QPainter& p, const QSizeF& size);
 void drawTabHistory(QPainter& p, const QSizeF& size);
 void drawTabBrowser(QPainter& p, const QSizeF& size);
+void drawBulbStrip(QPainter& p, const QSizeF& size);
+void drawDragBulb(QPainter& p, const QSizeF& size);
+
+// The black-and-white mask of the bulb strip: black where the strip is at least half opaque.
+QImage bulbMask(const QImage& strip);
 
 } // namespace art

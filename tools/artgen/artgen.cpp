@@ -52,6 +52,9 @@ const std::array kArtworks = {
     Artwork{"tab-bookmarks", QSize(16, 16), Kind::Picture, drawTabBookmarks},
     Artwork{"tab-history", QSize(16, 16), Kind::Picture, drawTabHistory},
     Artwork{"tab-browser", QSize(16, 16), Kind::Picture, drawTabBrowser},
+    Artwork{"bulbs", QSize(640, 16), Kind::Picture, drawBulbStrip},
+    Artwork{"bulbmask", QSize(640, 16), Kind::Derived, nullptr, bulbMask},
+    Artwork{"dragbulb", QSize(32, 32), Kind::Picture, drawDragBulb},
 };
 
 QImage render(const Artwork& art, int scale) {
