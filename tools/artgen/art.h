@@ -15,6 +15,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 namespace art {
 
@@ -85,6 +86,46 @@ QPainterPath bulbGlass();
 void drawBulb(QPainter& p, QPointF hook, qreal length, qreal degrees, const BulbLook& look);
 
 // ---------------------------------------------------------------------------------------------
+// Seamless tiles
+
+// Calls draw(offset) for the motif at `at` and for each copy of it shifted by a tile width and/or
+// height that reaches into the tile, so whatever crosses one edge comes back in at the opposite
+// one. `reach` is how far the motif extends from `at` in any direction.
+template <typename Draw> void drawWrapped(const QSizeF& tile, QPointF at, qreal reach, Draw&& draw) {
+    for (const qreal dy : {-tile.height(), 0.0, tile.height()}) {
+        for (const qreal dx : {-tile.width(), 0.0, tile.width()}) {
+            const QPointF copy = at + QPointF(dx, dy);
+            if (copy.x() + reach < 0 || copy.x() - reach > tile.width() || copy.y() + reach < 0 ||
+                copy.y() - reach > tile.height())
+                continue;
+            draw(copy);
+        }
+    }
+}
+
+// Spots a tile evenly with `count` points at least `spacing` apart, measured as the tile repeats
+// (a point near the right edge is close to one near the left edge).
+std::vector<QPointF> scatter(const QSizeF& tile, int count, qreal spacing, FixedRandom& random);
+
+// A flat background colour with faint, wrapped blotches of `mottle` so a large area does not look
+// dead.
+void fillMottled(QPainter& p, const QSizeF& tile, const QColor& base, const QColor& mottle, int blotches,
+                 FixedRandom& random);
+
+// A six-armed dendrite snowflake centred on (0, 0), as one filled outline.
+struct FlakeStyle {
+    qreal radius = 10;      // centre to the tip of an arm
+    qreal spineWidth = 1.5; // of each arm at the centre
+    qreal branchWidth = 1;  // of the side branches where they start
+    int branches = 3;       // pairs of side branches on each arm
+    bool twigs = false;     // the side branches fork once more
+    bool pointed = false;   // arm tips come to a point instead of being rounded
+    bool tipFork = true;    // a small fork just below each tip, on flakes big enough to show it
+    qreal plate = 0;        // radius of the hexagonal plate at the heart, 0 for none
+};
+QPainterPath dendrite(const FlakeStyle& style, std::uint32_t seed);
+
+// ---------------------------------------------------------------------------------------------
 // The pictures. Each draws at its logical size; the painter is already scaled for @2x.
 
 void drawAbout(QPainter& p, const QSizeF& size);
@@ -98,6 +139,14 @@ void drawTabHistory(QPainter& p, const QSizeF& size);
 void drawTabBrowser(QPainter& p, const QSizeF& size);
 void drawBulbStrip(QPainter& p, const QSizeF& size);
 void drawDragBulb(QPainter& p, const QSizeF& size);
+
+void drawSnowflake32(QPainter& p, const QSizeF& size);
+void drawSnowflake16(QPainter& p, const QSizeF& size);
+void drawSnowflakesSmall(QPainter& p, const QSizeF& size);
+void drawSnowflakesMedium(QPainter& p, const QSizeF& size);
+void drawSnowflakesSharp(QPainter& p, const QSizeF& size);
+void drawSnowflakesLarge(QPainter& p, const QSizeF& size);
+void drawSnowflakesLargeWhite(QPainter& p, const QSizeF& size);
 
 // The black-and-white mask of the bulb strip: black where the strip is at least half opaque.
 QImage bulbMask(const QImage& strip);

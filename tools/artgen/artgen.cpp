@@ -55,6 +55,13 @@ const std::array kArtworks = {
     Artwork{"bulbs", QSize(640, 16), Kind::Picture, drawBulbStrip},
     Artwork{"bulbmask", QSize(640, 16), Kind::Derived, nullptr, bulbMask},
     Artwork{"dragbulb", QSize(32, 32), Kind::Picture, drawDragBulb},
+    Artwork{"snowflake-32", QSize(32, 32), Kind::Picture, drawSnowflake32},
+    Artwork{"snowflake-16", QSize(16, 16), Kind::Picture, drawSnowflake16},
+    Artwork{"bg-10", QSize(200, 200), Kind::Tile, drawSnowflakesSmall},
+    Artwork{"bg-11", QSize(200, 200), Kind::Tile, drawSnowflakesMedium},
+    Artwork{"bg-12", QSize(200, 200), Kind::Tile, drawSnowflakesSharp},
+    Artwork{"bg-13", QSize(200, 200), Kind::Tile, drawSnowflakesLarge},
+    Artwork{"bg-14", QSize(200, 200), Kind::Tile, drawSnowflakesLargeWhite},
 };
 
 QImage render(const Artwork& art, int scale) {

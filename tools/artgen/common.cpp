@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace art {
@@ -163,6 +164,51 @@ void drawBulb(QPainter& p, QPointF hook, qreal length, qreal degrees, const Bulb
             p.drawLine(QPointF(socket.left() + 0.01, y), QPointF(socket.right() - 0.01, y));
     }
     p.restore();
+}
+
+std::vector<QPointF> scatter(const QSizeF& tile, int count, qreal spacing, FixedRandom& random) {
+    std::vector<QPointF> points;
+    auto wrappedDistance = [&](QPointF a, QPointF b) {
+        qreal dx = std::abs(a.x() - b.x()), dy = std::abs(a.y() - b.y());
+        dx = std::min(dx, tile.width() - dx);
+        dy = std::min(dy, tile.height() - dy);
+        return std::hypot(dx, dy);
+    };
+    // Rejection sampling; the spacing relaxes a little whenever the tile gets crowded.
+    qreal needed = spacing;
+    int misses = 0;
+    while (static_cast<int>(points.size()) < count) {
+        const QPointF candidate(random.between(0, tile.width()), random.between(0, tile.height()));
+        const bool clear = std::all_of(points.begin(), points.end(), [&](QPointF other) {
+            return wrappedDistance(candidate, other) >= needed;
+        });
+        if (clear) {
+            points.push_back(candidate);
+            misses = 0;
+        } else if (++misses > 200) {
+            needed *= 0.95;
+            misses = 0;
+        }
+    }
+    return points;
+}
+
+void fillMottled(QPainter& p, const QSizeF& tile, const QColor& base, const QColor& mottle, int blotches,
+                 FixedRandom& random) {
+    p.fillRect(QRectF(QPointF(0, 0), tile), base);
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < blotches; ++i) {
+        const QPointF at(random.between(0, tile.width()), random.between(0, tile.height()));
+        const qreal radius = random.between(0.15, 0.35) * std::min(tile.width(), tile.height());
+        const int strength = static_cast<int>(random.between(0.4, 1.0) * mottle.alpha());
+        drawWrapped(tile, at, radius, [&](QPointF c) {
+            QRadialGradient blotch(c, radius);
+            blotch.setColorAt(0.0, withAlpha(mottle, strength));
+            blotch.setColorAt(1.0, withAlpha(mottle, 0));
+            p.setBrush(blotch);
+            p.drawEllipse(c, radius, radius);
+        });
+    }
 }
 
 } // namespace art
