@@ -15,6 +15,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace art {
@@ -126,6 +127,28 @@ struct FlakeStyle {
 QPainterPath dendrite(const FlakeStyle& style, std::uint32_t seed);
 
 // ---------------------------------------------------------------------------------------------
+// Motifs
+
+struct FirLook {
+    int tiers = 4;
+    qreal width = 0.36; // half width of the lowest tier, relative to the height
+    QColor light{0x4f, 0xa8, 0x5c}, mid{0x2a, 0x7d, 0x3f}, dark{0x14, 0x4a, 0x27};
+    QColor trunk{0x5c, 0x38, 0x1e};
+    qreal snow = 0; // 0 for bare boughs, up to 1 for heavy snow
+    bool ornaments = false;
+    bool star = false;
+};
+
+// A fir tree whose trunk stands on `foot`, `height` pixels tall.
+void drawFir(QPainter& p, QPointF foot, qreal height, const FirLook& look, FixedRandom& random);
+
+// A patch of snowy ground round `centre` that fades out at its edges.
+void drawSnowDrift(QPainter& p, QPointF centre, qreal halfWidth, qreal height, const QColor& colour);
+
+// A shiny round glass ornament.
+void drawBauble(QPainter& p, QPointF centre, qreal radius, const QColor& colour);
+
+// ---------------------------------------------------------------------------------------------
 // The pictures. Each draws at its logical size; the painter is already scaled for @2x.
 
 void drawAbout(QPainter& p, const QSizeF& size);
@@ -140,6 +163,8 @@ void drawTabBrowser(QPainter& p, const QSizeF& size);
 void drawBulbStrip(QPainter& p, const QSizeF& size);
 void drawDragBulb(QPainter& p, const QSizeF& size);
 
+void drawTilesTreesGreen(QPainter& p, const QSizeF& size);
+void drawTilesTreesSnow(QPainter& p, const QSizeF& size);
 void drawSnowflake32(QPainter& p, const QSizeF& size);
 void drawSnowflake16(QPainter& p, const QSizeF& size);
 void drawSnowflakesSmall(QPainter& p, const QSizeF& size);

@@ -57,6 +57,8 @@ const std::array kArtworks = {
     Artwork{"dragbulb", QSize(32, 32), Kind::Picture, drawDragBulb},
     Artwork{"snowflake-32", QSize(32, 32), Kind::Picture, drawSnowflake32},
     Artwork{"snowflake-16", QSize(16, 16), Kind::Picture, drawSnowflake16},
+    Artwork{"bg-01", QSize(171, 145), Kind::Tile, drawTilesTreesGreen},
+    Artwork{"bg-02", QSize(399, 279), Kind::Tile, drawTilesTreesSnow},
     Artwork{"bg-10", QSize(200, 200), Kind::Tile, drawSnowflakesSmall},
     Artwork{"bg-11", QSize(200, 200), Kind::Tile, drawSnowflakesMedium},
     Artwork{"bg-12", QSize(200, 200), Kind::Tile, drawSnowflakesSharp},
