@@ -57,6 +57,13 @@ inline QColor withAlpha(QColor colour, int alpha) {
     return colour;
 }
 
+// The colour a fraction `t` of the way from `a` to `b`.
+inline QColor mix(const QColor& a, const QColor& b, qreal t) {
+    return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * t, a.greenF() + (b.greenF() - a.greenF()) * t,
+                            a.blueF() + (b.blueF() - a.blueF()) * t,
+                            a.alphaF() + (b.alphaF() - a.alphaF()) * t);
+}
+
 // How many device pixels one logical pixel covers under the painter's current transform.
 inline qreal deviceScale(const QPainter& p) {
     const QTransform t = p.combinedTransform();
@@ -145,8 +152,27 @@ void drawFir(QPainter& p, QPointF foot, qreal height, const FirLook& look, Fixed
 // A patch of snowy ground round `centre` that fades out at its edges.
 void drawSnowDrift(QPainter& p, QPointF centre, qreal halfWidth, qreal height, const QColor& colour);
 
-// A shiny round glass ornament.
+// A shiny round glass ball, and the same hanging from a golden cap with a band round it.
 void drawBauble(QPainter& p, QPointF centre, qreal radius, const QColor& colour);
+void drawOrnament(QPainter& p, QPointF centre, qreal radius, const QColor& colour, qreal degrees);
+
+// A five-pointed golden star, with a halo of the given alpha (0 for none).
+void drawGoldStar(QPainter& p, QPointF centre, qreal outer, const QColor& colour, qreal glow);
+
+struct HollyLook {
+    QColor leaf{0x2f, 0x80, 0x3e}, leafLight{0x6c, 0xbb, 0x5e}, leafDark{0x17, 0x4d, 0x24};
+    QColor berry{0xd8, 0x1c, 0x26};
+};
+void drawHollyLeaf(QPainter& p, QPointF stalk, qreal degrees, qreal length, const HollyLook& look);
+void drawBerry(QPainter& p, QPointF centre, qreal radius, const QColor& colour);
+// Three leaves and three berries round `centre`, turned by `degrees`.
+void drawHollySprig(QPainter& p, QPointF centre, qreal leafLength, qreal degrees, const HollyLook& look);
+
+// A golden bell hanging from `top`, `height` pixels tall, swung by `degrees`.
+void drawBell(QPainter& p, QPointF top, qreal height, qreal degrees);
+
+// A ribbon bow tied at `knot`, about `size` pixels from the knot to the end of a loop.
+void drawBow(QPainter& p, QPointF knot, qreal size, const QColor& colour);
 
 // ---------------------------------------------------------------------------------------------
 // The pictures. Each draws at its logical size; the painter is already scaled for @2x.
@@ -165,6 +191,9 @@ void drawDragBulb(QPainter& p, const QSizeF& size);
 
 void drawTilesTreesGreen(QPainter& p, const QSizeF& size);
 void drawTilesTreesSnow(QPainter& p, const QSizeF& size);
+void drawTilesPotpourri(QPainter& p, const QSizeF& size);
+void drawTilesHollyDark(QPainter& p, const QSizeF& size);
+void drawTilesHollyLight(QPainter& p, const QSizeF& size);
 void drawSnowflake32(QPainter& p, const QSizeF& size);
 void drawSnowflake16(QPainter& p, const QSizeF& size);
 void drawSnowflakesSmall(QPainter& p, const QSizeF& size);

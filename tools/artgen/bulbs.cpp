@@ -23,12 +23,6 @@ constexpr qreal kWireTop = 13; // the wire fills rows 13 and 14 of an upright fr
 constexpr qreal kWireBottom = 15;
 constexpr qreal kSocketTop = 9.6;
 
-QColor mix(const QColor& a, const QColor& b, qreal t) {
-    return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * t, a.greenF() + (b.greenF() - a.greenF()) * t,
-                            a.blueF() + (b.blueF() - a.blueF()) * t,
-                            a.alphaF() + (b.alphaF() - a.alphaF()) * t);
-}
-
 // The glass of an upright bulb from its neck (just inside the socket) up to its tip, in cell
 // pixels, a little plumper than the hanging bulb.
 QPainterPath uprightGlass(qreal centreX, qreal neck, qreal tip) {

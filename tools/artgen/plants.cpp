@@ -1,4 +1,4 @@
-// Fir trees and holly, the plants the background tiles are made of.
+// Fir trees and patches of snowy ground for the tree tiles.
 
 #include "art.h"
 
@@ -14,11 +14,6 @@
 
 namespace art {
 namespace {
-
-QColor mixColours(const QColor& a, const QColor& b, qreal t) {
-    return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * t, a.greenF() + (b.greenF() - a.greenF()) * t,
-                            a.blueF() + (b.blueF() - a.blueF()) * t);
-}
 
 struct Tier {
     qreal top, bottom, half; // apex y, y of the hanging bough tips, half width at the bottom
@@ -52,40 +47,7 @@ Tier makeTier(qreal x, qreal top, qreal bottom, qreal half, int scallops, FixedR
     return tier;
 }
 
-void drawStar(QPainter& p, QPointF centre, qreal outer, const QColor& colour) {
-    QPolygonF star;
-    for (int i = 0; i < 10; ++i) {
-        const qreal angle = -std::numbers::pi / 2 + i * std::numbers::pi / 5;
-        const qreal r = (i % 2 == 0) ? outer : outer * 0.45;
-        star << centre + QPointF(std::cos(angle) * r, std::sin(angle) * r);
-    }
-    QRadialGradient glow(centre, outer * 2.2);
-    glow.setColorAt(0.0, withAlpha(colour.lighter(130), 120));
-    glow.setColorAt(1.0, withAlpha(colour, 0));
-    p.setPen(Qt::NoPen);
-    p.setBrush(glow);
-    p.drawEllipse(centre, outer * 2.2, outer * 2.2);
-    QRadialGradient face(centre - QPointF(outer * 0.3, outer * 0.3), outer * 1.2);
-    face.setColorAt(0.0, colour.lighter(150));
-    face.setColorAt(1.0, colour.darker(115));
-    p.setBrush(face);
-    p.setPen(QPen(colour.darker(190), std::max<qreal>(0.5, outer * 0.08)));
-    p.drawPolygon(star);
-}
-
 } // namespace
-
-void drawBauble(QPainter& p, QPointF centre, qreal radius, const QColor& colour) {
-    QRadialGradient glass(centre - QPointF(radius * 0.35, radius * 0.4), radius * 1.35);
-    glass.setColorAt(0.0, mixColours(colour, Qt::white, 0.7));
-    glass.setColorAt(0.35, colour);
-    glass.setColorAt(1.0, colour.darker(200));
-    p.setPen(Qt::NoPen);
-    p.setBrush(glass);
-    p.drawEllipse(centre, radius, radius);
-    p.setBrush(QColor(255, 255, 255, 200));
-    p.drawEllipse(centre - QPointF(radius * 0.38, radius * 0.38), radius * 0.22, radius * 0.22);
-}
 
 void drawFir(QPainter& p, QPointF foot, qreal height, const FirLook& look, FixedRandom& random) {
     const qreal x = foot.x();
@@ -205,7 +167,8 @@ void drawFir(QPainter& p, QPointF foot, qreal height, const FirLook& look, Fixed
             }
         }
     }
-    if (look.star) drawStar(p, QPointF(x, apex + height * 0.01), height * 0.075, QColor(0xf6, 0xc8, 0x3c));
+    if (look.star)
+        drawGoldStar(p, QPointF(x, apex + height * 0.01), height * 0.075, QColor(0xf6, 0xc8, 0x3c), 120);
 }
 
 void drawSnowDrift(QPainter& p, QPointF centre, qreal halfWidth, qreal height, const QColor& colour) {

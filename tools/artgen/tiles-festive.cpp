@@ -1,0 +1,104 @@
+// The background tiles with festive motifs: holly on dark and on light, and a potpourri of stars,
+// baubles, holly and bells.
+
+#include "art.h"
+
+#include <QLinearGradient>
+#include <QPen>
+#include <QRadialGradient>
+
+#include <array>
+
+namespace art {
+namespace {
+
+void drawHollyTile(QPainter& p, const QSizeF& size, const QColor& background, const QColor& mottle,
+                   const HollyLook& look) {
+    FixedRandom random(808);
+    fillMottled(p, size, background, mottle, 5, random);
+    struct Sprig {
+        QPointF at;
+        qreal leaf, degrees;
+    };
+    const std::array<Sprig, 2> sprigs = {Sprig{QPointF(38, 30), 36, 10}, Sprig{QPointF(114, 76), 34, 200}};
+    for (const Sprig& sprig : sprigs)
+        drawWrapped(size, sprig.at, sprig.leaf * 1.1,
+                    [&](QPointF at) { drawHollySprig(p, at, sprig.leaf, sprig.degrees, look); });
+    // A single leaf and a pair of berries between the sprigs.
+    drawWrapped(size, QPointF(108, 20), 30, [&](QPointF at) {
+        drawHollyLeaf(p, at, -25, 28, look);
+        drawBerry(p, at + QPointF(-2, 3), 3.2, look.berry);
+        drawBerry(p, at + QPointF(3, 4.5), 3.0, look.berry);
+    });
+    drawWrapped(size, QPointF(36, 80), 30, [&](QPointF at) {
+        drawHollyLeaf(p, at, 165, 26, look);
+        drawBerry(p, at + QPointF(2, -2), 3.0, look.berry);
+    });
+}
+
+} // namespace
+
+void drawTilesHollyDark(QPainter& p, const QSizeF& size) {
+    drawHollyTile(p, size, QColor(0x16, 0x24, 0x1c), QColor(0x2c, 0x44, 0x34, 90), HollyLook{});
+}
+
+void drawTilesHollyLight(QPainter& p, const QSizeF& size) {
+    drawHollyTile(p, size, QColor(0xf0, 0xea, 0xdb), QColor(0xff, 0xfb, 0xf0, 120), HollyLook{});
+}
+
+void drawTilesPotpourri(QPainter& p, const QSizeF& size) {
+    FixedRandom random(707);
+    fillMottled(p, size, QColor(0x22, 0x34, 0x4a), QColor(0x3c, 0x58, 0x78, 90), 8, random);
+
+    // Tiny snowflakes and sparkles between the bigger things.
+    FlakeStyle flake;
+    flake.radius = 5;
+    flake.spineWidth = 1.1;
+    flake.branchWidth = 0.9;
+    flake.branches = 1;
+    flake.tipFork = false;
+    const QPainterPath small = dendrite(flake, 5);
+    const std::array<QPointF, 6> flakes = {QPointF(120, 22),  QPointF(250, 100), QPointF(18, 120),
+                                           QPointF(160, 150), QPointF(75, 80),   QPointF(205, 40)};
+    for (const QPointF& spot : flakes)
+        drawWrapped(size, spot, 6, [&](QPointF at) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(255, 255, 255, 190));
+            p.drawPath(small.translated(at));
+        });
+
+    const HollyLook holly;
+    drawWrapped(size, QPointF(40, 40), 40, [&](QPointF at) { drawHollySprig(p, at, 30, 20, holly); });
+    drawWrapped(size, QPointF(186, 118), 36, [&](QPointF at) { drawHollySprig(p, at, 26, 170, holly); });
+
+    struct Star {
+        QPointF at;
+        qreal size;
+    };
+    const std::array<Star, 3> stars = {Star{QPointF(118, 60), 11}, Star{QPointF(240, 160), 9},
+                                       Star{QPointF(30, 155), 8}};
+    for (const Star& star : stars)
+        drawWrapped(size, star.at, star.size * 2.3,
+                    [&](QPointF at) { drawGoldStar(p, at, star.size, QColor(0xf6, 0xc8, 0x3c), 90); });
+
+    struct Bauble {
+        QPointF at;
+        qreal radius, degrees;
+        QColor colour;
+    };
+    const std::array<Bauble, 3> baubles = {Bauble{QPointF(222, 44), 12, 8, QColor(0xd8, 0x22, 0x30)},
+                                           Bauble{QPointF(92, 130), 11, -10, QColor(0x2f, 0x7c, 0xe8)},
+                                           Bauble{QPointF(160, 88), 9, 4, QColor(0xb0, 0x3c, 0xc8)}};
+    for (const Bauble& bauble : baubles)
+        drawWrapped(size, bauble.at, bauble.radius * 1.6,
+                    [&](QPointF at) { drawOrnament(p, at, bauble.radius, bauble.colour, bauble.degrees); });
+
+    // A pair of bells tied with a red bow.
+    drawWrapped(size, QPointF(52, 98), 30, [&](QPointF at) {
+        drawBell(p, at + QPointF(-5, -8), 24, 18);
+        drawBell(p, at + QPointF(5, -8), 24, -18);
+        drawBow(p, at + QPointF(0, -10), 11, QColor(0xd8, 0x22, 0x30));
+    });
+}
+
+} // namespace art
