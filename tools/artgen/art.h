@@ -171,6 +171,17 @@ void drawHollySprig(QPainter& p, QPointF centre, qreal leafLength, qreal degrees
 // A golden bell hanging from `top`, `height` pixels tall, swung by `degrees`.
 void drawBell(QPainter& p, QPointF top, qreal height, qreal degrees);
 
+// A red and white striped candy cane standing on `foot`, its hook to the right unless `hookLeft`.
+void drawCandyCane(QPainter& p, QPointF foot, qreal length, qreal degrees, bool hookLeft);
+
+// A wrapped present seen from the front and a little above, its top and right side receding by
+// `depth`.
+struct GiftLook {
+    QColor paper, ribbon;
+    bool dots = false;
+};
+void drawGift(QPainter& p, const QRectF& front, qreal depth, const GiftLook& look);
+
 // A ribbon bow tied at `knot`, about `size` pixels from the knot to the end of a loop.
 void drawBow(QPainter& p, QPointF knot, qreal size, const QColor& colour);
 
@@ -191,6 +202,8 @@ void drawDragBulb(QPainter& p, const QSizeF& size);
 
 void drawTilesTreesGreen(QPainter& p, const QSizeF& size);
 void drawTilesTreesSnow(QPainter& p, const QSizeF& size);
+void drawTilesCandyCanes(QPainter& p, const QSizeF& size);
+void drawTilesGifts(QPainter& p, const QSizeF& size);
 void drawTilesPotpourri(QPainter& p, const QSizeF& size);
 void drawTilesHollyDark(QPainter& p, const QSizeF& size);
 void drawTilesHollyLight(QPainter& p, const QSizeF& size);

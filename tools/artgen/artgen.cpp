@@ -59,6 +59,8 @@ const std::array kArtworks = {
     Artwork{"snowflake-16", QSize(16, 16), Kind::Picture, drawSnowflake16},
     Artwork{"bg-01", QSize(171, 145), Kind::Tile, drawTilesTreesGreen},
     Artwork{"bg-02", QSize(399, 279), Kind::Tile, drawTilesTreesSnow},
+    Artwork{"bg-03", QSize(200, 200), Kind::Tile, drawTilesCandyCanes},
+    Artwork{"bg-04", QSize(200, 200), Kind::Tile, drawTilesGifts},
     Artwork{"bg-07", QSize(265, 175), Kind::Tile, drawTilesPotpourri},
     Artwork{"bg-08", QSize(150, 98), Kind::Tile, drawTilesHollyDark},
     Artwork{"bg-09", QSize(150, 98), Kind::Tile, drawTilesHollyLight},

@@ -234,4 +234,138 @@ void drawBow(QPainter& p, QPointF knot, qreal size, const QColor& colour) {
     p.drawEllipse(knot, size * 0.17, size * 0.15);
 }
 
+void drawCandyCane(QPainter& p, QPointF foot, qreal length, qreal degrees, bool hookLeft) {
+    p.save();
+    p.translate(foot);
+    p.rotate(degrees);
+    if (hookLeft) p.scale(-1, 1);
+    const qreal width = length * 0.12;
+    const qreal radius = length * 0.17;
+    const qreal bend = -(length - radius);
+    QPainterPath spine;
+    spine.moveTo(0, 0);
+    spine.lineTo(0, bend);
+    spine.arcTo(QRectF(0, bend - radius, 2 * radius, 2 * radius), 180, -180);
+    spine.lineTo(2 * radius, bend + radius * 0.5);
+
+    QPainterPathStroker stroker;
+    stroker.setWidth(width);
+    stroker.setCapStyle(Qt::RoundCap);
+    stroker.setJoinStyle(Qt::RoundJoin);
+    const QPainterPath body = stroker.createStroke(spine).simplified();
+
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xfb, 0xf8, 0xf2));
+    p.drawPath(body);
+
+    p.save();
+    p.setClipPath(body);
+    // Stripes wound round the cane: slanted bands laid along the spine.
+    const qreal total = spine.length();
+    const qreal pitch = width * 1.5;
+    p.setBrush(QColor(0xd4, 0x1e, 0x2a));
+    for (qreal along = -pitch; along < total + pitch; along += pitch) {
+        const qreal at = std::clamp(along, 0.0, total);
+        const qreal t = spine.percentAtLength(at);
+        const QPointF centre = spine.pointAtPercent(t);
+        const qreal angle = -spine.angleAtPercent(t) * std::numbers::pi / 180;
+        const QPointF tangent(std::cos(angle), std::sin(angle));
+        const QPointF normal(-tangent.y(), tangent.x());
+        const QPointF start = centre + tangent * (along - at);
+        QPolygonF stripe;
+        stripe << start - normal * width << start - normal * width + tangent * width * 0.55
+               << start + normal * width + tangent * width * 1.35
+               << start + normal * width + tangent * width * 0.8;
+        p.drawPolygon(stripe);
+    }
+    // Light from the upper left: a shine along one side of the cane, a shadow along the other.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(60, 0, 10, 70), width * 0.4, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(spine.translated(width * 0.32, width * 0.32));
+    p.setPen(QPen(QColor(255, 255, 255, 150), width * 0.18, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(spine.translated(-width * 0.2, -width * 0.2));
+    p.restore();
+
+    p.setPen(QPen(QColor(0x7a, 0x1c, 0x22, 160), std::max<qreal>(0.5, width * 0.08)));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(body);
+    p.restore();
+}
+
+void drawGift(QPainter& p, const QRectF& front, qreal depth, const GiftLook& look) {
+    const QPointF back(depth, -depth * 0.55); // how the top and side recede
+    const QColor& paper = look.paper;
+    const QPolygonF top({front.topLeft(), front.topRight(), front.topRight() + back, front.topLeft() + back});
+    const QPolygonF side(
+        {front.topRight(), front.topRight() + back, front.bottomRight() + back, front.bottomRight()});
+
+    auto face = [&](const QPolygonF& shape, const QColor& colour) {
+        QPainterPath path;
+        path.addPolygon(shape);
+        path.closeSubpath();
+        p.setPen(Qt::NoPen);
+        p.setBrush(colour);
+        p.drawPath(path);
+        if (look.dots) {
+            // Polka dots, clipped to the face.
+            p.save();
+            p.setClipPath(path);
+            p.setBrush(withAlpha(look.ribbon.lighter(115), 150));
+            const qreal step = front.width() * 0.24;
+            const QRectF box = shape.boundingRect();
+            for (qreal y = box.top(); y < box.bottom() + step; y += step)
+                for (qreal x = box.left(); x < box.right() + step; x += step) {
+                    const qreal shift = std::fmod(std::round((y - box.top()) / step), 2.0) * step / 2;
+                    p.drawEllipse(QPointF(x + shift, y), step * 0.16, step * 0.16);
+                }
+            p.restore();
+        }
+    };
+    QLinearGradient frontShade(front.topLeft(), front.bottomLeft());
+    frontShade.setColorAt(0.0, paper.lighter(108));
+    frontShade.setColorAt(1.0, paper.darker(118));
+    face(QPolygonF(front), paper);
+    p.setBrush(frontShade);
+    p.setOpacity(0.6);
+    p.drawRect(front);
+    p.setOpacity(1.0);
+    face(side, paper.darker(150));
+    face(top, paper.lighter(125));
+
+    // The lid's lower edge on the front and side.
+    const qreal lid = front.height() * 0.2;
+    p.setPen(QPen(paper.darker(190), std::max<qreal>(0.5, front.width() * 0.012)));
+    p.drawLine(front.topLeft() + QPointF(0, lid), front.topRight() + QPointF(0, lid));
+    p.drawLine(front.topRight() + QPointF(0, lid), front.topRight() + back + QPointF(0, lid));
+
+    // Ribbon: down the middle of the front and side, and crossing on the lid.
+    const qreal band = front.width() * 0.16;
+    const QColor ribbon = look.ribbon;
+    p.setPen(Qt::NoPen);
+    QLinearGradient down(QPointF(front.center().x() - band / 2, 0),
+                         QPointF(front.center().x() + band / 2, 0));
+    down.setColorAt(0.0, ribbon.darker(115));
+    down.setColorAt(0.45, ribbon.lighter(130));
+    down.setColorAt(1.0, ribbon.darker(125));
+    p.setBrush(down);
+    p.drawRect(QRectF(front.center().x() - band / 2, front.top(), band, front.height()));
+    const QPointF sideMiddle = front.topRight() + back / 2;
+    const QPointF bandBack = back / std::hypot(back.x(), back.y()) * band * 0.5;
+    const QPointF drop(0, front.height());
+    p.setBrush(ribbon.darker(145));
+    p.drawPolygon(QPolygonF({sideMiddle - bandBack, sideMiddle + bandBack, sideMiddle + bandBack + drop,
+                             sideMiddle - bandBack + drop}));
+    p.setBrush(ribbon.lighter(115));
+    const QPointF frontMiddle(front.center().x(), front.top());
+    const qreal along = band / 2;
+    p.drawPolygon(
+        QPolygonF({frontMiddle - QPointF(along, 0), frontMiddle + QPointF(along, 0),
+                   frontMiddle + QPointF(along, 0) + back, frontMiddle - QPointF(along, 0) + back}));
+    const QPointF leftMiddle = front.topLeft() + back / 2;
+    p.drawPolygon(QPolygonF({leftMiddle - bandBack, leftMiddle - bandBack + QPointF(front.width(), 0),
+                             leftMiddle + bandBack + QPointF(front.width(), 0), leftMiddle + bandBack}));
+
+    drawBow(p, frontMiddle + back / 2, front.width() * 0.3, ribbon);
+}
+
 } // namespace art

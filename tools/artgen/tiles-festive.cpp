@@ -20,7 +20,7 @@ void drawHollyTile(QPainter& p, const QSizeF& size, const QColor& background, co
         QPointF at;
         qreal leaf, degrees;
     };
-    const std::array<Sprig, 2> sprigs = {Sprig{QPointF(38, 30), 36, 10}, Sprig{QPointF(114, 76), 34, 200}};
+    const Sprig sprigs[] = {Sprig{QPointF(38, 30), 36, 10}, Sprig{QPointF(114, 76), 34, 200}};
     for (const Sprig& sprig : sprigs)
         drawWrapped(size, sprig.at, sprig.leaf * 1.1,
                     [&](QPointF at) { drawHollySprig(p, at, sprig.leaf, sprig.degrees, look); });
@@ -46,6 +46,75 @@ void drawTilesHollyLight(QPainter& p, const QSizeF& size) {
     drawHollyTile(p, size, QColor(0xf0, 0xea, 0xdb), QColor(0xff, 0xfb, 0xf0, 120), HollyLook{});
 }
 
+void drawTilesCandyCanes(QPainter& p, const QSizeF& size) {
+    FixedRandom random(303);
+    fillMottled(p, size, QColor(0x2c, 0x5a, 0x47), QColor(0x4d, 0x85, 0x69, 80), 7, random);
+    // Pairs of canes crossed and tied with a bow, and single canes leaning between them.
+    struct Pair {
+        QPointF foot;
+        qreal degrees;
+    };
+    const Pair pairs[] = {Pair{QPointF(52, 82), -6}, Pair{QPointF(150, 182), 8}};
+    for (const Pair& pair : pairs)
+        drawWrapped(size, pair.foot - QPointF(0, 30), 48, [&](QPointF at) {
+            const QPointF foot = at + QPointF(0, 30);
+            // Each hook turns outwards, away from the other cane.
+            drawCandyCane(p, foot + QPointF(-12, 0), 66, pair.degrees + 18, false);
+            drawCandyCane(p, foot + QPointF(12, 0), 66, pair.degrees - 18, true);
+            drawBow(p, foot + QPointF(0, -30), 11, QColor(0x2e, 0xa0, 0x4c));
+        });
+    struct Single {
+        QPointF foot;
+        qreal length, degrees;
+        bool left;
+    };
+    const Single singles[] = {Single{QPointF(150, 92), 56, 28, false},
+                              Single{QPointF(58, 180), 50, -32, true},
+                              Single{QPointF(110, 40), 34, 62, false}};
+    for (const Single& cane : singles)
+        drawWrapped(size, cane.foot, cane.length + 4,
+                    [&](QPointF at) { drawCandyCane(p, at, cane.length, cane.degrees, cane.left); });
+}
+
+void drawTilesGifts(QPainter& p, const QSizeF& size) {
+    FixedRandom random(404);
+    fillMottled(p, size, QColor(0x2a, 0x4e, 0x5c), QColor(0x45, 0x74, 0x86, 80), 7, random);
+    struct Present {
+        QRectF front;
+        qreal depth;
+        GiftLook look;
+    };
+    const Present presents[] = {
+        Present{QRectF(16, 40, 44, 36), 16,
+                GiftLook{QColor(0xc8, 0x1e, 0x2c), QColor(0xf4, 0xc4, 0x3a), false}},
+        Present{QRectF(112, 20, 34, 40), 13,
+                GiftLook{QColor(0x23, 0x8a, 0x4a), QColor(0xe4, 0x2c, 0x36), true}},
+        Present{QRectF(80, 128, 48, 30), 18,
+                GiftLook{QColor(0x2f, 0x6c, 0xd0), QColor(0xee, 0xf2, 0xf8), false}},
+        Present{QRectF(164, 100, 30, 30), 12,
+                GiftLook{QColor(0xe8, 0xb0, 0x2c), QColor(0xc8, 0x1e, 0x2c), false}},
+        Present{QRectF(18, 150, 34, 30), 12,
+                GiftLook{QColor(0x8a, 0x3c, 0xb8), QColor(0xf4, 0xc4, 0x3a), true}},
+        Present{QRectF(72, 76, 26, 22), 10,
+                GiftLook{QColor(0xee, 0xf0, 0xf4), QColor(0xd8, 0x22, 0x30), false}},
+        Present{QRectF(150, 172, 28, 24), 10,
+                GiftLook{QColor(0xd8, 0x3a, 0x6a), QColor(0xf6, 0xf0, 0xe0), true}},
+    };
+    // A few golden sparkles between the presents.
+    const QPointF sparkles[] = {QPointF(86, 22), QPointF(186, 62), QPointF(130, 96), QPointF(60, 118),
+                                QPointF(118, 186)};
+    for (const QPointF& spot : sparkles)
+        drawWrapped(size, spot, 12,
+                    [&](QPointF at) { drawGoldStar(p, at, 4.5, QColor(0xf6, 0xc8, 0x3c), 70); });
+    for (const Present& present : presents) {
+        const QPointF centre = present.front.center() + QPointF(present.depth / 2, -present.depth * 0.4);
+        const qreal reach = std::max(present.front.width(), present.front.height()) * 0.75 + present.depth;
+        drawWrapped(size, centre, reach, [&](QPointF at) {
+            drawGift(p, present.front.translated(at - centre), present.depth, present.look);
+        });
+    }
+}
+
 void drawTilesPotpourri(QPainter& p, const QSizeF& size) {
     FixedRandom random(707);
     fillMottled(p, size, QColor(0x22, 0x34, 0x4a), QColor(0x3c, 0x58, 0x78, 90), 8, random);
@@ -58,8 +127,8 @@ void drawTilesPotpourri(QPainter& p, const QSizeF& size) {
     flake.branches = 1;
     flake.tipFork = false;
     const QPainterPath small = dendrite(flake, 5);
-    const std::array<QPointF, 6> flakes = {QPointF(120, 22),  QPointF(250, 100), QPointF(18, 120),
-                                           QPointF(160, 150), QPointF(75, 80),   QPointF(205, 40)};
+    const QPointF flakes[] = {QPointF(120, 22),  QPointF(250, 100), QPointF(18, 120),
+                              QPointF(160, 150), QPointF(75, 80),   QPointF(205, 40)};
     for (const QPointF& spot : flakes)
         drawWrapped(size, spot, 6, [&](QPointF at) {
             p.setPen(Qt::NoPen);
@@ -75,8 +144,7 @@ void drawTilesPotpourri(QPainter& p, const QSizeF& size) {
         QPointF at;
         qreal size;
     };
-    const std::array<Star, 3> stars = {Star{QPointF(118, 60), 11}, Star{QPointF(240, 160), 9},
-                                       Star{QPointF(30, 155), 8}};
+    const Star stars[] = {Star{QPointF(118, 60), 11}, Star{QPointF(240, 160), 9}, Star{QPointF(30, 155), 8}};
     for (const Star& star : stars)
         drawWrapped(size, star.at, star.size * 2.3,
                     [&](QPointF at) { drawGoldStar(p, at, star.size, QColor(0xf6, 0xc8, 0x3c), 90); });
@@ -86,9 +154,9 @@ void drawTilesPotpourri(QPainter& p, const QSizeF& size) {
         qreal radius, degrees;
         QColor colour;
     };
-    const std::array<Bauble, 3> baubles = {Bauble{QPointF(222, 44), 12, 8, QColor(0xd8, 0x22, 0x30)},
-                                           Bauble{QPointF(92, 130), 11, -10, QColor(0x2f, 0x7c, 0xe8)},
-                                           Bauble{QPointF(160, 88), 9, 4, QColor(0xb0, 0x3c, 0xc8)}};
+    const Bauble baubles[] = {Bauble{QPointF(222, 44), 12, 8, QColor(0xd8, 0x22, 0x30)},
+                              Bauble{QPointF(92, 130), 11, -10, QColor(0x2f, 0x7c, 0xe8)},
+                              Bauble{QPointF(160, 88), 9, 4, QColor(0xb0, 0x3c, 0xc8)}};
     for (const Bauble& bauble : baubles)
         drawWrapped(size, bauble.at, bauble.radius * 1.6,
                     [&](QPointF at) { drawOrnament(p, at, bauble.radius, bauble.colour, bauble.degrees); });

@@ -84,15 +84,15 @@ void drawTilesTreesGreen(QPainter& p, const QSizeF& size) {
     far.mid = QColor(0x46, 0x6d, 0x95);
     far.dark = QColor(0x3d, 0x62, 0x8a);
     far.trunk = far.dark;
-    const std::array<PlacedTree, 4> distant = {
+    const PlacedTree distant[] = {
         PlacedTree{QPointF(92, 40), 26, 0.33}, PlacedTree{QPointF(103, 44), 20, 0.33},
         PlacedTree{QPointF(10, 22), 24, 0.33}, PlacedTree{QPointF(160, 108), 22, 0.33}};
     drawTrees(p, size, distant, far, QColor(0, 0, 0, 0), 3);
     sprinkleSnow(p, size, 26, 0.5, 1.2, 170, random);
 
-    const std::array<PlacedTree, 3> trees = {PlacedTree{QPointF(46, 106), 82, 0.37},
-                                             PlacedTree{QPointF(132, 62), 60, 0.34},
-                                             PlacedTree{QPointF(124, 140), 44, 0.38}};
+    const PlacedTree trees[] = {PlacedTree{QPointF(46, 106), 82, 0.37},
+                                PlacedTree{QPointF(132, 62), 60, 0.34},
+                                PlacedTree{QPointF(124, 140), 44, 0.38}};
     FirLook look;
     look.ornaments = true;
     look.star = true;
@@ -103,7 +103,7 @@ void drawTilesTreesSnow(QPainter& p, const QSizeF& size) {
     FixedRandom random(202);
     fillMottled(p, size, QColor(0x4f, 0x6c, 0x92), QColor(0x98, 0xb2, 0xd2, 70), 10, random);
     sprinkleSnow(p, size, 110, 0.6, 1.6, 210, random);
-    const std::array<PlacedTree, 9> trees = {
+    const PlacedTree trees[] = {
         PlacedTree{QPointF(70, 130), 120, 0.34},  PlacedTree{QPointF(150, 100), 86, 0.33},
         PlacedTree{QPointF(262, 140), 132, 0.35}, PlacedTree{QPointF(360, 84), 92, 0.33},
         PlacedTree{QPointF(20, 250), 98, 0.34},   PlacedTree{QPointF(128, 268), 112, 0.35},
