@@ -182,6 +182,13 @@ struct GiftLook {
 };
 void drawGift(QPainter& p, const QRectF& front, qreal depth, const GiftLook& look);
 
+// A friendly angel whose head top is at `headTop`, `height` pixels tall, in a robe of `robe`.
+void drawAngel(QPainter& p, QPointF headTop, qreal height, const QColor& robe, bool mirrored);
+
+// Santa in his sleigh behind two reindeer flying right; the sleigh's bottom centre is at
+// `sleighFoot` and the team is about 130·u pixels long. A silhouette is a flat shadow of it.
+void drawSleighTeam(QPainter& p, QPointF sleighFoot, qreal u, bool silhouette);
+
 // A ribbon bow tied at `knot`, about `size` pixels from the knot to the end of a loop.
 void drawBow(QPainter& p, QPointF knot, qreal size, const QColor& colour);
 
@@ -205,6 +212,8 @@ void drawTilesTreesSnow(QPainter& p, const QSizeF& size);
 void drawTilesCandyCanes(QPainter& p, const QSizeF& size);
 void drawTilesGifts(QPainter& p, const QSizeF& size);
 void drawTilesPotpourri(QPainter& p, const QSizeF& size);
+void drawTilesAngels(QPainter& p, const QSizeF& size);
+void drawTilesSleigh(QPainter& p, const QSizeF& size);
 void drawTilesHollyDark(QPainter& p, const QSizeF& size);
 void drawTilesHollyLight(QPainter& p, const QSizeF& size);
 void drawSnowflake32(QPainter& p, const QSizeF& size);

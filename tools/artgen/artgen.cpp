@@ -61,6 +61,8 @@ const std::array kArtworks = {
     Artwork{"bg-02", QSize(399, 279), Kind::Tile, drawTilesTreesSnow},
     Artwork{"bg-03", QSize(200, 200), Kind::Tile, drawTilesCandyCanes},
     Artwork{"bg-04", QSize(200, 200), Kind::Tile, drawTilesGifts},
+    Artwork{"bg-05", QSize(190, 190), Kind::Tile, drawTilesAngels},
+    Artwork{"bg-06", QSize(220, 200), Kind::Tile, drawTilesSleigh},
     Artwork{"bg-07", QSize(265, 175), Kind::Tile, drawTilesPotpourri},
     Artwork{"bg-08", QSize(150, 98), Kind::Tile, drawTilesHollyDark},
     Artwork{"bg-09", QSize(150, 98), Kind::Tile, drawTilesHollyLight},

@@ -115,6 +115,47 @@ void drawTilesGifts(QPainter& p, const QSizeF& size) {
     }
 }
 
+void drawTilesAngels(QPainter& p, const QSizeF& size) {
+    FixedRandom random(505);
+    fillMottled(p, size, QColor(0x3e, 0x5e, 0x94), QColor(0x6e, 0x90, 0xc6, 80), 7, random);
+    const QPointF sparkles[] = {QPointF(110, 30), QPointF(176, 72),  QPointF(20, 118),
+                                QPointF(84, 150), QPointF(150, 176), QPointF(60, 92)};
+    for (const QPointF& spot : sparkles)
+        drawWrapped(size, spot, 12,
+                    [&](QPointF at) { drawGoldStar(p, at, 4, QColor(0xf6, 0xd8, 0x6c), 80); });
+    drawWrapped(size, QPointF(48, 52), 48,
+                [&](QPointF at) { drawAngel(p, at - QPointF(0, 40), 80, QColor(0xfb, 0xf8, 0xf0), false); });
+    drawWrapped(size, QPointF(142, 142), 48,
+                [&](QPointF at) { drawAngel(p, at - QPointF(0, 40), 78, QColor(0xd8, 0xe6, 0xfa), true); });
+}
+
+void drawTilesSleigh(QPainter& p, const QSizeF& size) {
+    FixedRandom random(606);
+    fillMottled(p, size, QColor(0x1e, 0x33, 0x5e), QColor(0x36, 0x56, 0x8e, 90), 7, random);
+    for (int i = 0; i < 40; ++i) {
+        const QPointF at(random.between(0, size.width()), random.between(0, size.height()));
+        const qreal r = random.between(0.4, 1.0);
+        const int alpha = static_cast<int>(random.between(120, 230));
+        drawWrapped(size, at, 2, [&](QPointF c) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(255, 250, 230, alpha));
+            p.drawEllipse(c, r, r);
+        });
+    }
+    const QPointF stars[] = {QPointF(30, 30), QPointF(190, 120), QPointF(120, 186)};
+    for (const QPointF& spot : stars)
+        drawWrapped(size, spot, 12,
+                    [&](QPointF at) { drawGoldStar(p, at, 4.5, QColor(0xf6, 0xd8, 0x6c), 90); });
+    // A team far away, then the near one, each drawn whole wherever it shows across an edge.
+    auto team = [&](QPointF sleighFoot, qreal u, bool silhouette) {
+        const QPointF middle = QPointF(50, -20) * u;
+        drawWrapped(size, sleighFoot + middle, 85 * u,
+                    [&](QPointF at) { drawSleighTeam(p, at - middle, u, silhouette); });
+    };
+    team(QPointF(138, 178), 0.62, true);
+    team(QPointF(40, 96), 1.0, false);
+}
+
 void drawTilesPotpourri(QPainter& p, const QSizeF& size) {
     FixedRandom random(707);
     fillMottled(p, size, QColor(0x22, 0x34, 0x4a), QColor(0x3c, 0x58, 0x78, 90), 8, random);
