@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QString>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -89,24 +90,31 @@ int colourDistance(QRgb a, QRgb b) {
     return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
 }
 
-// How strongly the colours jump where a tile meets its own copy, compared with the strongest jump
-// between two neighbouring columns (or rows) inside it; a seam shows as an edge jump well above.
+// Whether a tile shows a seam where it meets its own copy. Band by band along the edge, the jump
+// in colour from the last column (or row) to the first is compared with the jumps between every
+// pair of neighbouring columns inside the tile; a motif cut off at the edge shows as a jump well
+// above all of them.
 bool hasSeam(const QImage& image, bool acrossColumns) {
     const int length = acrossColumns ? image.width() : image.height();
     const int breadth = acrossColumns ? image.height() : image.width();
     auto at = [&](int along, int across) {
         return acrossColumns ? image.pixel(along, across) : image.pixel(across, along);
     };
-    auto jump = [&](int first, int second) {
-        double sum = 0;
-        for (int i = 0; i < breadth; ++i)
-            sum += colourDistance(at(first, i), at(second, i));
-        return sum / breadth;
-    };
-    double inside = 0;
-    for (int i = 0; i + 1 < length; ++i)
-        inside = std::max(inside, jump(i, i + 1));
-    return jump(length - 1, 0) > inside + 2;
+    const int band = std::max(8, breadth / 12);
+    for (int start = 0; start < breadth; start += band / 2) {
+        const int end = std::min(breadth, start + band);
+        auto jump = [&](int first, int second) {
+            double sum = 0;
+            for (int i = start; i < end; ++i)
+                sum += colourDistance(at(first, i), at(second, i));
+            return sum / (end - start);
+        };
+        double inside = 0;
+        for (int i = 0; i + 1 < length; ++i)
+            inside = std::max(inside, jump(i, i + 1));
+        if (jump(length - 1, 0) > inside * 1.5 + 4) return true;
+    }
+    return false;
 }
 
 // Why a rendered picture must not be shipped, or null when it is fine.
