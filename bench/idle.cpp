@@ -18,8 +18,10 @@
 #include <QFileInfo>
 #include <QPaintEvent>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QUrl>
 #include <cstdio>
 
 namespace {
@@ -34,9 +36,18 @@ struct IdleRun {
 
 // Starts the program on its start page, waits until it has loaded and settled, then reads the
 // processor time of its process tree over the given span.
-IdleRun runOnce(const QString& program, const QStringList& arguments, int seconds) {
+IdleRun runOnce(const QString& program, const QString& page, bool browser, int seconds) {
     IdleRun run;
     QTemporaryDir home;
+    // The browser opens the page as its start page; the floor takes it as its argument.
+    const QString url = QUrl::fromLocalFile(page).toString();
+    QStringList arguments{url};
+    if (browser) {
+        QSettings(home.filePath(QStringLiteral(".config/Varnholt Software/Glisterwood 97.conf")),
+                  QSettings::IniFormat)
+            .setValue(QStringLiteral("Startup page"), url);
+        arguments.clear();
+    }
     QProcessEnvironment env = bench::RunEnvironment(home.path());
     env.insert(QStringLiteral("GLISTERWOOD_BENCH"), QStringLiteral("1"));
     env.insert(QStringLiteral("GLISTERWOOD_BENCH_HOLD_MS"),
@@ -215,7 +226,11 @@ int main(int argc, char** argv) {
                                            QStringLiteral("30"));
     parser.addOption(programOption);
     parser.addOption(floorOption);
+    const QCommandLineOption pageOption(QStringLiteral("page"),
+                                        QStringLiteral("The page shown (default: a still article)."),
+                                        QStringLiteral("path"), QStringLiteral(GW_BENCH_IDLE_PAGE));
     parser.addOption(secondsOption);
+    parser.addOption(pageOption);
     parser.addPositionalArgument(QStringLiteral("runs"), QStringLiteral("Runs of each program (default 1)."));
     parser.process(app);
     const int runs =
@@ -223,6 +238,8 @@ int main(int argc, char** argv) {
     const int seconds = parser.value(secondsOption).toInt();
     if (runs < 1 || seconds < 1) parser.showHelp(1);
     const QString program = parser.value(programOption), floor = parser.value(floorOption);
+    // A still page: an animated one would drown the decoration's cost in its own.
+    const QString page = parser.value(pageOption);
     for (const QString& path : {program, floor})
         if (!QFileInfo(path).isExecutable()) {
             std::fprintf(stderr, "not an executable: %s\n", qPrintable(path));
@@ -231,13 +248,12 @@ int main(int argc, char** argv) {
 
     bench::VirtualDisplay display;
     if (!display.Ensure()) return 1;
-    std::printf("idle processor time over %d s after the start page loaded, %d runs each, display %s\n",
-                seconds, runs, qPrintable(display.Display()));
+    std::printf("idle processor time over %d s after %s loaded, %d runs each, display %s\n", seconds,
+                qPrintable(QFileInfo(page).fileName()), runs, qPrintable(display.Display()));
     QList<double> programCpu, floorCpu;
     for (int i = 1; i <= runs; ++i) {
         for (bool browser : {true, false}) {
-            // The floor shows the same welcome page from the source tree.
-            const IdleRun r = runOnce(browser ? program : floor, {}, seconds);
+            const IdleRun r = runOnce(browser ? program : floor, page, browser, seconds);
             if (r.ok) {
                 (browser ? programCpu : floorCpu).append(r.cpuPercent);
                 std::printf("run %d %-8s %6.2f %% of one core in %d processes\n", i,
