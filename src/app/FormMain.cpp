@@ -5,8 +5,12 @@
 #include "app/MainMenus.h"
 #include "app/ProductProfile.h"
 #include "app/Widgets.h"
+#include "bookmarks/BulbGestures.h"
 #include "bookmarks/BulbPainter.h"
+#include "bookmarks/Cards.h"
+#include "bookmarks/FormIcons.h"
 #include "bookmarks/LightString.h"
+#include "bookmarks/PointerGestures.h"
 #include "browse/BrowserControl.h"
 #include "browse/Browsers.h"
 #include "browse/History.h"
@@ -40,6 +44,7 @@ FormMain::FormMain(BrowserFactory& factory, QWidget* parent)
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(ProductProfile().Product_Name());
     setWindowIcon(QIcon(QStringLiteral(":/art/icon-64.png")));
+    AskForIcon = [this](int initial) { return ChooseIcon(initial, this); };
     ShowMessage = [this](const QString& title, const QString& text) {
         QMessageBox::information(this, title, text);
     };
@@ -59,6 +64,8 @@ void FormMain::createControls() {
     ui_.Menus = new MainMenus(menuBar(), this);
     ui_.Surface = new DesktopSurface(this);
     ui_.Surface->setMouseTracking(true);
+    ui_.Surface->setAcceptDrops(true); // text or a link from another program becomes a card
+    ui_.Surface->installEventFilter(this);
     setCentralWidget(ui_.Surface);
     QWidget* surface = ui_.Surface;
 
@@ -118,6 +125,15 @@ void FormMain::createModules() {
     m_.Lights = std::make_unique<LightString>(*m_.Pages);
     m_.Snow = std::make_unique<Snowfall>(LoadSnowflake(ui_.Surface->devicePixelRatioF()));
     m_.Snow->ShowOn(*ui_.Surface);
+    m_.Gestures = std::make_unique<PointerGestures>();
+    m_.Gestures->IsBadDrop = [this](QPoint at) { return m_.Drops.IsInBadDropRect(at); };
+    m_.BulbDrag =
+        std::make_unique<BulbGestures>(*m_.Pages,
+                                       std::array<QWidget*, 4>{ui_.RegionBulbs[0], ui_.RegionBulbs[1],
+                                                               ui_.RegionBulbs[2], ui_.RegionBulbs[3]},
+                                       *ui_.Surface);
+    m_.BulbDrag->IsBadDrop = [this](QPoint at) { return m_.Drops.IsInBadDropRect(at); };
+    m_.Desktop = std::make_unique<Cards>(*ui_.Surface, *m_.Gestures, App().SitesFile);
 }
 
 void FormMain::applyLayout() {
@@ -158,6 +174,9 @@ void FormMain::applyLayout() {
     m_.Lights->Place(layout_.Counts(),
                      std::make_unique<BulbPainter>(*ui_.Surface, layout_.regionBulbs, layout_.Counts(),
                                                    LoadBulbColours(dpr), LoadBulbMask(dpr)));
+    m_.BulbDrag->Place(layout_.Counts());
+    m_.Desktop->SetDesktop(layout_.desktop);
+    updateBadDropRects();
     m_.Snow->SetArea(SnowAreaOf(layout_));
     m_.Snow->ResizeSnow();
     DrawBackground(App().BackgroundIndex);
@@ -175,6 +194,7 @@ bool FormMain::DoInit() {
     if (first == 0) return false;
     m_.Pages->SelectInterface_Browser();
     m_.Pages->ActivateBrowser(first);
+    m_.Desktop->LoadCards();
     // The music box shows only where a MIDI sequencer exists.
     ui_.ImgRadio->setVisible(Midi::MidiAvailable());
     App().Agent->Script(QStringLiteral("startup"));
@@ -223,6 +243,24 @@ void FormMain::mouseMoveEvent(QMouseEvent* event) {
 }
 
 bool FormMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui_.Surface && event->type() == QEvent::DragEnter) {
+        auto* drag = static_cast<QDragEnterEvent*>(event);
+        if (drag->mimeData()->hasText() || drag->mimeData()->hasUrls()) drag->acceptProposedAction();
+        return true;
+    }
+    if (watched == ui_.Surface && event->type() == QEvent::Drop) {
+        auto* drop = static_cast<QDropEvent*>(event);
+        const QMimeData* data = drop->mimeData();
+        // A link from a browser comes as a list of addresses, text as text; files are not cards.
+        QString text;
+        if (data->hasUrls() && !data->urls().isEmpty() && !data->urls().first().isLocalFile())
+            text = data->urls().first().toString();
+        else if (data->hasText())
+            text = data->text();
+        drop->acceptProposedAction();
+        if (!text.trimmed().isEmpty()) textDropped(drop->position().toPoint(), text);
+        return true;
+    }
     if (watched == ui_.TabMain && event->type() == QEvent::DragEnter) {
         auto* drag = static_cast<QDragEnterEvent*>(event);
         if (drag->mimeData()->hasText() || drag->mimeData()->hasUrls()) drag->acceptProposedAction();

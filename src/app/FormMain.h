@@ -1,12 +1,16 @@
 #pragma once
 
 #include "app/MainLayout.h"
+#include "bookmarks/DropRules.h"
 
 #include <QMainWindow>
 #include <functional>
 #include <memory>
 
 class BrowserControl;
+class BulbGestures;
+class Cards;
+class PointerGestures;
 class BrowserFactory;
 class Browsers;
 class DesktopSurface;
@@ -54,6 +58,10 @@ struct MainModules {
     std::unique_ptr<LinksMenu> Links;
     std::unique_ptr<LightString> Lights;
     std::unique_ptr<Snowfall> Snow;
+    std::unique_ptr<PointerGestures> Gestures;
+    std::unique_ptr<BulbGestures> BulbDrag;
+    std::unique_ptr<Cards> Desktop;
+    DropRules Drops;
 };
 
 // The main window: it owns the controls and hands every event to the module that owns the concern.
@@ -80,6 +88,8 @@ public:
 
     const MainLayout& Layout() const { return layout_; }
 
+    // The icon chooser; tests answer it instead of a user. 0 when cancelled.
+    std::function<int(int initial)> AskForIcon;
     // Shows a message box; tests replace it to record instead of blocking.
     std::function<void(const QString& title, const QString& text)> ShowMessage;
 
@@ -99,6 +109,15 @@ private:
     void connectControls();
     void connectModules();
     void stopCurrentPage();
+    void updateBadDropRects();
+    // A bulb or a piece of text dropped on free space becomes a desktop card.
+    void bulbDropped(QPoint at, const QString& address, const QString& name);
+    void textDropped(QPoint at, const QString& text);
+    void cardOpened(int index);
+    void showCardMenu(int index, QPoint globalAt);
+    // A file could not be read or written: the character says so, or the status bar when there is
+    // no character to tell it.
+    void tellProblem(const QString& script, const QString& message);
     // What the window shows for the pane on show.
     void showPane(int pane);
     // A page finished loading: stop image, flasher, Links menu and the character.

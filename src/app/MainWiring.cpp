@@ -6,7 +6,10 @@
 #include "app/MainMenus.h"
 #include "app/MenuState.h"
 #include "app/Widgets.h"
+#include "bookmarks/BulbGestures.h"
+#include "bookmarks/Cards.h"
 #include "bookmarks/LightString.h"
+#include "bookmarks/PointerGestures.h"
 #include "browse/BrowserControl.h"
 #include "browse/Browsers.h"
 #include "browse/FindBar.h"
@@ -63,6 +66,14 @@ void FormMain::connectMenus() {
     on(m.ItemTabShowBookmarks, [&pages] { pages.SelectTab(1); });
     on(m.ItemTabShowHistory, [&pages] { pages.SelectTab(2); });
     on(m.ItemTabWhatsThis, [] { App().Agent->Script(QStringLiteral("whatsthis_tab"), true); });
+    on(m.ItemCardOpen, [this] { cardOpened(m_.Gestures->ContextItem); });
+    on(m.ItemCardOpenNew, [this] {
+        if (m_.Desktop->InUse(m_.Gestures->ContextItem))
+            m_.Pages->OpenInNewBrowser(m_.Desktop->Card(m_.Gestures->ContextItem).Address);
+    });
+    on(m.ItemCardDelete, [this] { m_.Desktop->DeleteCard(m_.Gestures->ContextItem); });
+    on(m.ItemCardProperties, [this] { m_.Desktop->EditCardProperties(m_.Gestures->ContextItem); });
+    on(m.ItemCardWhatsThis, [] { App().Agent->Script(QStringLiteral("whatsthis_card"), true); });
     on(m.KeyFocusAddress, [this] {
         if (ui_.EditUrl->isEnabled()) {
             ui_.EditUrl->setFocus();
@@ -133,9 +144,86 @@ void FormMain::connectModules() {
         images[corner]->setVisible(shown);
     });
 
+    BulbGestures* bulbs = m_.BulbDrag.get();
+    Cards* desktop = m_.Desktop.get();
+    PointerGestures* gestures = m_.Gestures.get();
+    connect(bulbs, &BulbGestures::statusText, events, &PageEvents::SetStatusBarText);
+    connect(bulbs, &BulbGestures::badDrop, this,
+            [] { App().Agent->Script(QStringLiteral("bulb_dropped_bad"), true); });
+    connect(bulbs, &BulbGestures::bulbDropped, this, [this](QPoint at, const BulbRecord& bulb) {
+        bulbDropped(at, bulb.Address, BulbGestures::BulbDisplayText(bulb));
+    });
+    connect(desktop, &Cards::opened, this, &FormMain::cardOpened);
+    connect(desktop, &Cards::problem, this, &FormMain::tellProblem);
+    connect(gestures, &PointerGestures::hovered, this, [this](int kind, int index) {
+        if (kind == PointerGestures::KindCard && m_.Desktop->InUse(index))
+            m_.Events->SetStatusBarText(QStringLiteral("Goto: ") + m_.Desktop->Card(index).Name);
+    });
+    connect(gestures, &PointerGestures::moved, this, [this] { updateBadDropRects(); });
+    connect(gestures, &PointerGestures::menuRequested, this, [this](int kind, int index, QPoint at) {
+        if (kind == PointerGestures::KindCard) showCardMenu(index, at);
+    });
+
     connect(history, &History::selectionChanged, this, [this] {
         ui_.Menus->Apply(MenuStateFor(m_.Pages->CurInterface, m_.HistoryList->LineSelected()));
     });
+}
+
+void FormMain::updateBadDropRects() {
+    DropRules::Places places;
+    places.paneLeft = layout_.paneLeft;
+    places.topStrip = layout_.regionBulbs[0];
+    places.rightStrip = layout_.regionBulbs[1];
+    places.stopImage = QRect(layout_.stop, QSize(16, 16));
+    places.editUrl = layout_.editUrl;
+    places.statusBar = layout_.statusBar;
+    places.tabStrip = layout_.tabMain;
+    places.musicBox = ui_.ImgRadio->geometry();
+    m_.Drops.UpdateBadDropRects(places);
+}
+
+void FormMain::bulbDropped(QPoint at, const QString& address, const QString& name) {
+    App().Agent->Script(QStringLiteral("bulb_dropped"), true);
+    const int icon = AskForIcon(1);
+    if (icon < 1) {
+        App().Agent->Script(QStringLiteral("bulb_dropped_cancel"), true);
+        return;
+    }
+    if (!m_.Desktop->NewCard(icon, address, name, at)) return;
+    App().Agent->Script(QStringLiteral("bulb_dropped_success"), true);
+    m_.Desktop->SaveCards();
+}
+
+void FormMain::textDropped(QPoint at, const QString& dropped) {
+    // A line break in dropped text would never make a usable address or a one-line name.
+    const QString text = dropped.simplified();
+    const int icon = AskForIcon(1);
+    if (icon < 1 || !m_.Desktop->NewCard(icon, text, text, at)) return;
+    App().Agent->Script(QStringLiteral("card_new"), true);
+    m_.Desktop->SaveCards();
+}
+
+void FormMain::cardOpened(int index) {
+    if (!m_.Desktop->InUse(index)) return;
+    const QString address = m_.Desktop->Card(index).Address;
+    // In the browser pane the card opens in the page on show, elsewhere in a new page.
+    if (m_.Pages->CurInterface == InterfaceBrowser && m_.Pages->Current())
+        m_.Pages->Current()->Navigate(address);
+    else
+        m_.Pages->OpenInNewBrowser(address);
+}
+
+void FormMain::showCardMenu(int index, QPoint globalAt) {
+    MainMenus& m = *ui_.Menus;
+    m_.Gestures->ContextItem = index;
+    m.MenuCard->setDefaultAction(m.ItemCardOpen->isVisible() ? m.ItemCardOpen : m.ItemCardOpenNew);
+    m.MenuCard->popup(globalAt);
+}
+
+void FormMain::tellProblem(const QString& script, const QString& message) {
+    AgentController& agent = *App().Agent;
+    agent.Script(script);
+    if (!agent.CharLoaded()) m_.Events->SetStatusBarText(message);
 }
 
 void FormMain::stopCurrentPage() {
