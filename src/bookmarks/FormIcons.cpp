@@ -1,6 +1,7 @@
 #include "bookmarks/FormIcons.h"
 
 #include "bookmarks/CardIcons.h"
+#include "dialogs/OkCancel.h"
 
 #include <QCloseEvent>
 #include <QDialogButtonBox>
@@ -21,12 +22,9 @@ FormIcons::FormIcons(QWidget* parent)
     ListIcons->setResizeMode(QListView::Adjust);
     ListIcons->setMinimumSize(10 * 56 + 24, 5 * 56);
     LabPrompt->setBuddy(ListIcons);
-    ButOK = new QPushButton(QStringLiteral("OK"), this);
-    ButCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    ButOK->setDefault(true);
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(ButOK, QDialogButtonBox::AcceptRole);
-    buttons->addButton(ButCancel, QDialogButtonBox::RejectRole);
+    const OkCancel buttons = MakeOkCancel(this);
+    ButOK = buttons.ok;
+    ButCancel = buttons.cancel;
     connect(ButOK, &QPushButton::clicked, this, &FormIcons::ButOK_Click);
     connect(ButCancel, &QPushButton::clicked, this, [this] {
         Result = 2;
@@ -36,7 +34,7 @@ FormIcons::FormIcons(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(LabPrompt);
     layout->addWidget(ListIcons);
-    layout->addWidget(buttons);
+    layout->addWidget(buttons.box);
 }
 
 void FormIcons::Init(int defaultIcon) {

@@ -2,6 +2,7 @@
 
 #include "bookmarks/CardIcons.h"
 #include "bookmarks/FormIcons.h"
+#include "dialogs/OkCancel.h"
 
 #include <QCloseEvent>
 #include <QDialogButtonBox>
@@ -36,12 +37,9 @@ FormProperties::FormProperties(QWidget* parent)
     form->addRow(QStringLiteral("&URL:"), EditUrl);
     form->addRow(QStringLiteral("Icon:"), iconRow);
 
-    ButOK = new QPushButton(QStringLiteral("OK"), this);
-    ButCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    ButOK->setDefault(true);
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(ButOK, QDialogButtonBox::AcceptRole);
-    buttons->addButton(ButCancel, QDialogButtonBox::RejectRole);
+    const OkCancel buttons = MakeOkCancel(this);
+    ButOK = buttons.ok;
+    ButCancel = buttons.cancel;
     connect(ButOK, &QPushButton::clicked, this, [this] {
         Result = 1;
         accept();
@@ -52,7 +50,7 @@ FormProperties::FormProperties(QWidget* parent)
     });
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addWidget(buttons);
+    layout->addWidget(buttons.box);
 }
 
 void FormProperties::Init(int kind, const QString& title, const QString& url, int icon) {

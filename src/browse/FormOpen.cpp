@@ -1,5 +1,7 @@
 #include "browse/FormOpen.h"
 
+#include "dialogs/OkCancel.h"
+
 #include <QCloseEvent>
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -26,12 +28,9 @@ FormOpen::FormOpen(QWidget* parent)
     options->addWidget(OptNewWindow);
     options->addWidget(OptExternalWindow);
 
-    ButOK = new QPushButton(QStringLiteral("OK"), this);
-    ButCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    ButOK->setDefault(true);
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(ButOK, QDialogButtonBox::AcceptRole);
-    buttons->addButton(ButCancel, QDialogButtonBox::RejectRole);
+    const OkCancel buttons = MakeOkCancel(this);
+    ButOK = buttons.ok;
+    ButCancel = buttons.cancel;
     connect(ButOK, &QPushButton::clicked, this, [this] {
         Result = 1;
         accept();
@@ -45,7 +44,7 @@ FormOpen::FormOpen(QWidget* parent)
     layout->addWidget(Label1);
     layout->addWidget(EditUrl);
     layout->addWidget(Frame1);
-    layout->addWidget(buttons);
+    layout->addWidget(buttons.box);
     EditUrl->setFocus();
     EditUrl->setCursorPosition(int(EditUrl->text().size()));
 }
