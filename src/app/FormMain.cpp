@@ -5,6 +5,7 @@
 #include "app/MainMenus.h"
 #include "app/ProductProfile.h"
 #include "app/Widgets.h"
+#include "bookmarks/Bookmarks.h"
 #include "bookmarks/BulbGestures.h"
 #include "bookmarks/BulbPainter.h"
 #include "bookmarks/Cards.h"
@@ -104,11 +105,6 @@ void FormMain::createControls() {
     for (QWidget* image : {ui_.ImgGoBack, ui_.ImgGoForward, ui_.ImgStop, ui_.ImgReload, ui_.ImgRadio})
         image->hide();
 
-    ui_.ListBookmarks = new QTreeWidget(surface);
-    ui_.ListBookmarks->setHeaderLabels({QStringLiteral("Title"), QStringLiteral("URL")});
-    ui_.ListBookmarks->setRootIsDecorated(false);
-    ui_.ListBookmarks->hide();
-
     ui_.TimerSnow = new QTimer(this);
     ui_.TimerSnow->setInterval(500);
     ui_.TimerThemeSong = new QTimer(this);
@@ -134,6 +130,9 @@ void FormMain::createModules() {
                                        *ui_.Surface);
     m_.BulbDrag->IsBadDrop = [this](QPoint at) { return m_.Drops.IsInBadDropRect(at); };
     m_.Desktop = std::make_unique<Cards>(*ui_.Surface, *m_.Gestures, App().SitesFile);
+    m_.BookmarkList = std::make_unique<Bookmarks>(ui_.Surface, App().BookmarkFile);
+    ui_.ListBookmarks = m_.BookmarkList->List();
+    ui_.ListBookmarks->setContextMenuPolicy(Qt::CustomContextMenu);
 }
 
 void FormMain::applyLayout() {
@@ -195,6 +194,7 @@ bool FormMain::DoInit() {
     m_.Pages->SelectInterface_Browser();
     m_.Pages->ActivateBrowser(first);
     m_.Desktop->LoadCards();
+    m_.BookmarkList->LoadBookmarks();
     // The music box shows only where a MIDI sequencer exists.
     ui_.ImgRadio->setVisible(Midi::MidiAvailable());
     App().Agent->Script(QStringLiteral("startup"));

@@ -8,6 +8,7 @@
 #include <memory>
 
 class BrowserControl;
+class Bookmarks;
 class BulbGestures;
 class Cards;
 class PointerGestures;
@@ -61,6 +62,7 @@ struct MainModules {
     std::unique_ptr<PointerGestures> Gestures;
     std::unique_ptr<BulbGestures> BulbDrag;
     std::unique_ptr<Cards> Desktop;
+    std::unique_ptr<Bookmarks> BookmarkList;
     DropRules Drops;
 };
 
@@ -115,6 +117,9 @@ private:
     void textDropped(QPoint at, const QString& text);
     void cardOpened(int index);
     void showCardMenu(int index, QPoint globalAt);
+    void showBookmarkMenu(QPoint globalAt);
+    // Surf > Add to bookmarks: the selected history line, or the page on show.
+    void addPageToBookmarks();
     // A file could not be read or written: the character says so, or the status bar when there is
     // no character to tell it.
     void tellProblem(const QString& script, const QString& message);

@@ -6,6 +6,7 @@
 #include "app/MainMenus.h"
 #include "app/MenuState.h"
 #include "app/Widgets.h"
+#include "bookmarks/Bookmarks.h"
 #include "bookmarks/BulbGestures.h"
 #include "bookmarks/Cards.h"
 #include "bookmarks/LightString.h"
@@ -18,6 +19,7 @@
 #include "browse/PageCommands.h"
 #include "browse/PageEvents.h"
 #include "browse/SurfCommands.h"
+#include "browse/WinShell.h"
 #include "decor/Snowfall.h"
 #include "dialogs/FormAboutSplash.h"
 #include "music/Midi.h"
@@ -66,6 +68,29 @@ void FormMain::connectMenus() {
     on(m.ItemTabShowBookmarks, [&pages] { pages.SelectTab(1); });
     on(m.ItemTabShowHistory, [&pages] { pages.SelectTab(2); });
     on(m.ItemTabWhatsThis, [] { App().Agent->Script(QStringLiteral("whatsthis_tab"), true); });
+    on(m.ItemSurfAddToBookmarks, [this] { addPageToBookmarks(); });
+    on(m.ItemCardAddToBookmarks, [this] {
+        const int card = m_.Gestures->ContextItem;
+        if (!m_.Desktop->InUse(card)) return;
+        const CardRecord& record = m_.Desktop->Card(card);
+        m_.BookmarkList->AddBookmark(record.Name, record.Address, record.Icon);
+    });
+    auto selectedBookmark = [this] {
+        const int row = m_.BookmarkList->SelectedRow();
+        return row < 0 ? QString() : m_.BookmarkList->Record(row).Address;
+    };
+    on(m.ItemBookmarksOpenNew, [this, selectedBookmark] {
+        if (const QString address = selectedBookmark(); !address.isEmpty())
+            m_.Pages->OpenInNewBrowser(address);
+    });
+    on(m.ItemBookmarksOpenExternal, [selectedBookmark] {
+        if (const QString address = selectedBookmark(); !address.isEmpty()) WinShell::OpenExternal(address);
+    });
+    on(m.ItemBookmarksDelete, [this] { m_.BookmarkList->DeleteSelected(); });
+    on(m.ItemBookmarksRename, [this] { m_.BookmarkList->RenameSelected(); });
+    on(m.ItemBookmarksProperties,
+       [this] { m_.BookmarkList->EditBookmarkProperties(m_.BookmarkList->SelectedRow()); });
+    on(m.ItemBookmarksWhatsThis, [] { App().Agent->Script(QStringLiteral("whatsthis_bookmarks"), true); });
     on(m.ItemCardOpen, [this] { cardOpened(m_.Gestures->ContextItem); });
     on(m.ItemCardOpenNew, [this] {
         if (m_.Desktop->InUse(m_.Gestures->ContextItem))
@@ -154,6 +179,12 @@ void FormMain::connectModules() {
         bulbDropped(at, bulb.Address, BulbGestures::BulbDisplayText(bulb));
     });
     connect(desktop, &Cards::opened, this, &FormMain::cardOpened);
+    connect(m_.BookmarkList.get(), &Bookmarks::problem, this, &FormMain::tellProblem);
+    connect(m_.BookmarkList.get(), &Bookmarks::openRequested, this, [this](const QString& address) {
+        if (!address.isEmpty()) m_.Pages->OpenInNewBrowser(address);
+    });
+    connect(ui_.ListBookmarks, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { showBookmarkMenu(ui_.ListBookmarks->viewport()->mapToGlobal(at)); });
     connect(desktop, &Cards::problem, this, &FormMain::tellProblem);
     connect(gestures, &PointerGestures::hovered, this, [this](int kind, int index) {
         if (kind == PointerGestures::KindCard && m_.Desktop->InUse(index))
@@ -218,6 +249,27 @@ void FormMain::showCardMenu(int index, QPoint globalAt) {
     m_.Gestures->ContextItem = index;
     m.MenuCard->setDefaultAction(m.ItemCardOpen->isVisible() ? m.ItemCardOpen : m.ItemCardOpenNew);
     m.MenuCard->popup(globalAt);
+}
+
+void FormMain::showBookmarkMenu(QPoint globalAt) {
+    MainMenus& m = *ui_.Menus;
+    const bool selected = m_.BookmarkList->SelectedRow() >= 0;
+    for (QAction* item :
+         {m.ItemBookmarksOpenNew, m.ItemBookmarksOpenExternal, m.ItemBookmarksSep1, m.ItemBookmarksDelete,
+          m.ItemBookmarksRename, m.ItemBookmarksProperties, m.ItemBookmarksSep2})
+        item->setVisible(selected);
+    m.MenuBookmarks->setDefaultAction(selected ? m.ItemBookmarksOpenNew : nullptr);
+    m.MenuBookmarks->popup(globalAt);
+}
+
+void FormMain::addPageToBookmarks() {
+    if (m_.Pages->CurInterface == InterfaceHistory) {
+        if (const QString line = m_.HistoryList->SelectedAddress(); !line.isEmpty())
+            m_.BookmarkList->AddBookmark(line, line, 1);
+    } else if (m_.Pages->CurInterface == InterfaceBrowser && m_.Pages->Current()) {
+        const BrowserPage& page = m_.Pages->Page(m_.Pages->CurBrowser);
+        m_.BookmarkList->AddBookmark(page.Title, page.AddressText, 1);
+    }
 }
 
 void FormMain::tellProblem(const QString& script, const QString& message) {
