@@ -32,6 +32,7 @@ Bookmarks::Bookmarks(QWidget* area, const QString& file)
     list_->setIconSize(QSize(16, 16));
     list_->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
     list_->header()->setSectionsClickable(true);
+    list_->header()->resizeSection(0, 320);
     list_->setSortingEnabled(false);
     list_->hide();
     list_->installEventFilter(this);
