@@ -243,7 +243,8 @@ void FormMain::mouseMoveEvent(QMouseEvent* event) {
 }
 
 bool FormMain::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ui_.Surface && event->type() == QEvent::DragEnter) {
+    // The desktop and the tab strip take text and lists of addresses from other programs.
+    if ((watched == ui_.Surface || watched == ui_.TabMain) && event->type() == QEvent::DragEnter) {
         auto* drag = static_cast<QDragEnterEvent*>(event);
         if (drag->mimeData()->hasText() || drag->mimeData()->hasUrls()) drag->acceptProposedAction();
         return true;
@@ -259,11 +260,6 @@ bool FormMain::eventFilter(QObject* watched, QEvent* event) {
             text = data->text();
         drop->acceptProposedAction();
         if (!text.trimmed().isEmpty()) textDropped(drop->position().toPoint(), text);
-        return true;
-    }
-    if (watched == ui_.TabMain && event->type() == QEvent::DragEnter) {
-        auto* drag = static_cast<QDragEnterEvent*>(event);
-        if (drag->mimeData()->hasText() || drag->mimeData()->hasUrls()) drag->acceptProposedAction();
         return true;
     }
     if (watched == ui_.TabMain && event->type() == QEvent::Drop) {
