@@ -19,6 +19,7 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -28,17 +29,21 @@ enum class Kind {
     Picture, // transparent where nothing is drawn
     Tile,    // opaque and repeated edge to edge
     Derived, // computed from the picture listed just before it
+    Card,    // a desktop card icon, transparent where nothing is drawn
 };
 
 struct Artwork {
-    const char* name; // file name without ".png"
-    QSize size;       // logical pixels
+    QString name; // file name without ".png"
+    QSize size;   // logical pixels
     Kind kind = Kind::Picture;
     void (*draw)(QPainter&, const QSizeF&) = nullptr;
     QImage (*derive)(const QImage&) = nullptr;
+    int card = 0; // number of the card icon, for Kind::Card
 };
 
-const std::array kArtworks = {
+const QSize kCardSize(32, 32);
+
+const std::array kPictures = {
     Artwork{"about", QSize(314, 158), Kind::Picture, drawAbout},
     Artwork{"icon-16", QSize(16, 16), Kind::Picture, drawIcon},
     Artwork{"icon-32", QSize(32, 32), Kind::Picture, drawIcon},
@@ -74,6 +79,15 @@ const std::array kArtworks = {
     Artwork{"bg-14", QSize(200, 200), Kind::Tile, drawSnowflakesLargeWhite},
 };
 
+// The pictures above followed by the card icons card-001 … card-NNN.
+std::vector<Artwork> allArtworks() {
+    std::vector<Artwork> all(kPictures.begin(), kPictures.end());
+    for (int number = 1; number <= kCardIconCount; ++number)
+        all.push_back(Artwork{QStringLiteral("card-%1").arg(number, 3, 10, QLatin1Char('0')), kCardSize,
+                              Kind::Card, nullptr, nullptr, number});
+    return all;
+}
+
 QImage render(const Artwork& art, int scale) {
     QImage image(art.size * scale, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -81,7 +95,10 @@ QImage render(const Artwork& art, int scale) {
     painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform |
                            QPainter::TextAntialiasing);
     painter.scale(scale, scale);
-    art.draw(painter, QSizeF(art.size));
+    if (art.kind == Kind::Card)
+        drawCardIcon(painter, art.card);
+    else
+        art.draw(painter, QSizeF(art.size));
     painter.end();
     return image.convertToFormat(QImage::Format_ARGB32);
 }
@@ -156,15 +173,26 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
+    const std::vector<Artwork> artworks = allArtworks();
     for (const int scale : {1, 2}) {
         QImage previous;
-        for (const Artwork& art : kArtworks) {
-            const QString name = QString::fromLatin1(art.name) +
-                                 (scale == 2 ? QStringLiteral("@2x.png") : QStringLiteral(".png"));
+        // A card icon must not repeat one before it, or the picker would offer the same one twice.
+        std::vector<QImage> cards;
+        for (const Artwork& art : artworks) {
+            const QString name = art.name + (scale == 2 ? QStringLiteral("@2x.png") : QStringLiteral(".png"));
             const QImage image = art.kind == Kind::Derived ? art.derive(previous) : render(art, scale);
             if (const char* problem = flaw(art, image, scale)) {
                 std::fprintf(stderr, "artgen: %s: %s\n", qPrintable(name), problem);
                 return 1;
+            }
+            if (art.kind == Kind::Card) {
+                for (std::size_t i = 0; i < cards.size(); ++i) {
+                    if (cards[i] == image) {
+                        std::fprintf(stderr, "artgen: %s: the same as card %zu\n", qPrintable(name), i + 1);
+                        return 1;
+                    }
+                }
+                cards.push_back(image);
             }
             const QString file = output.filePath(name);
             if (!image.save(file, "PNG")) {

@@ -1,0 +1,199 @@
+// The desktop card icons: the shared drawing helpers and the numbered list of icons.
+
+#include "cards.h"
+
+#include <QLinearGradient>
+#include <QPainterPathStroker>
+#include <QPen>
+#include <QRadialGradient>
+
+#include <array>
+#include <cmath>
+#include <numbers>
+
+namespace art::cards {
+
+void fill(QPainter& p, const QPainterPath& path, const QColor& colour, qreal outline, Shade shade) {
+    const QRectF bounds = path.boundingRect();
+    if (shade == Shade::Round) {
+        QRadialGradient gradient(bounds.center() - QPointF(bounds.width() * 0.22, bounds.height() * 0.25),
+                                 std::max(bounds.width(), bounds.height()) * 0.85);
+        gradient.setColorAt(0.0, mix(colour, Qt::white, 0.45));
+        gradient.setColorAt(0.5, colour);
+        gradient.setColorAt(1.0, colour.darker(135));
+        p.setBrush(gradient);
+    } else {
+        QLinearGradient gradient(bounds.topLeft(), bounds.bottomLeft());
+        gradient.setColorAt(0.0, mix(colour, Qt::white, 0.28));
+        gradient.setColorAt(1.0, colour.darker(118));
+        p.setBrush(gradient);
+    }
+    if (outline > 0) {
+        // The edge is a deep shade of the fill rather than black, which keeps it soft.
+        QPen pen(withAlpha(mix(colour, QColor(0x10, 0x14, 0x24), 0.62), 230), outline);
+        pen.setJoinStyle(Qt::RoundJoin);
+        p.setPen(pen);
+    } else {
+        p.setPen(Qt::NoPen);
+    }
+    p.drawPath(path);
+}
+
+void line(QPainter& p, const QPainterPath& path, const QColor& colour, qreal width) {
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(path);
+}
+
+QPainterPath thick(const QPainterPath& path, qreal width, bool roundEnds) {
+    QPainterPathStroker stroker;
+    stroker.setWidth(width);
+    stroker.setCapStyle(roundEnds ? Qt::RoundCap : Qt::FlatCap);
+    stroker.setJoinStyle(Qt::RoundJoin);
+    return stroker.createStroke(path).simplified();
+}
+
+void gleam(QPainter& p, QPointF centre, qreal radius) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 210));
+    p.drawEllipse(centre, radius, radius);
+}
+
+QPainterPath circle(QPointF centre, qreal radius) {
+    return ellipse(centre, radius, radius);
+}
+
+QPainterPath ellipse(QPointF centre, qreal rx, qreal ry) {
+    QPainterPath path;
+    path.addEllipse(centre, rx, ry);
+    return path;
+}
+
+QPainterPath box(qreal x, qreal y, qreal width, qreal height, qreal corner) {
+    QPainterPath path;
+    if (corner > 0)
+        path.addRoundedRect(QRectF(x, y, width, height), corner, corner);
+    else
+        path.addRect(QRectF(x, y, width, height));
+    return path;
+}
+
+QPainterPath polygon(std::initializer_list<QPointF> points) {
+    QPainterPath path = polyline(points);
+    path.closeSubpath();
+    return path;
+}
+
+QPainterPath polyline(std::initializer_list<QPointF> points) {
+    QPainterPath path;
+    bool first = true;
+    for (const QPointF& point : points) {
+        if (first)
+            path.moveTo(point);
+        else
+            path.lineTo(point);
+        first = false;
+    }
+    return path;
+}
+
+QPainterPath blob(std::initializer_list<QPointF> points) {
+    const std::vector<QPointF> corners(points);
+    const std::size_t n = corners.size();
+    QPainterPath path;
+    path.moveTo((corners[n - 1] + corners[0]) / 2);
+    for (std::size_t i = 0; i < n; ++i)
+        path.quadTo(corners[i], (corners[i] + corners[(i + 1) % n]) / 2);
+    path.closeSubpath();
+    return path;
+}
+
+QPainterPath star(QPointF centre, qreal outer, qreal inner, int points, qreal degrees) {
+    QPainterPath path;
+    for (int i = 0; i < points * 2; ++i) {
+        const qreal a = (degrees + i * 180.0 / points) * std::numbers::pi / 180;
+        const qreal r = i % 2 == 0 ? outer : inner;
+        const QPointF point = centre + QPointF(std::cos(a) * r, std::sin(a) * r);
+        if (i == 0)
+            path.moveTo(point);
+        else
+            path.lineTo(point);
+    }
+    path.closeSubpath();
+    return path;
+}
+
+QPainterPath turned(const QPainterPath& path, QPointF centre, qreal degrees) {
+    QTransform t;
+    t.translate(centre.x(), centre.y());
+    t.rotate(degrees);
+    t.translate(-centre.x(), -centre.y());
+    return t.map(path);
+}
+
+QPainterPath cloudShape(qreal left, qreal right, qreal base, qreal height) {
+    const qreal w = right - left;
+    QPainterPath path = box(left, base - height * 0.45, w, height * 0.45, height * 0.22);
+    path = path.united(circle(QPointF(left + w * 0.3, base - height * 0.42), height * 0.36));
+    path = path.united(circle(QPointF(left + w * 0.58, base - height * 0.58), height * 0.42));
+    path = path.united(circle(QPointF(left + w * 0.82, base - height * 0.34), height * 0.3));
+    return path.simplified();
+}
+
+QPainterPath pageShape(const QRectF& sheet, qreal fold) {
+    return polygon({sheet.topLeft(), QPointF(sheet.right() - fold, sheet.top()),
+                    QPointF(sheet.right(), sheet.top() + fold), sheet.bottomRight(), sheet.bottomLeft()});
+}
+
+QPainterPath pageFold(const QRectF& sheet, qreal fold) {
+    return polygon({QPointF(sheet.right() - fold, sheet.top()),
+                    QPointF(sheet.right() - fold, sheet.top() + fold),
+                    QPointF(sheet.right(), sheet.top() + fold)});
+}
+
+namespace {
+
+using Card = void (*)(QPainter&);
+
+// In the order the card picker shows them; the first is the default for a new card.
+const std::array<Card, kCardIconCount> kCards = {
+    globe,
+    pageWithStar,
+    [](QPainter& p) { tree(p, kPine, false); },
+    [](QPainter& p) { goldStar(p, kYellow); },
+    [](QPainter& p) { bell(p, QColor(0xf2, 0xb8, 0x30)); },
+    [](QPainter& p) { gift(p, kRed, kYellow); },
+    candyCane,
+    snowman,
+    [](QPainter& p) { snowflake(p, kSky); },
+    holly,
+    [](QPainter& p) { stocking(p, kRed, kSnow); },
+    [](QPainter& p) { ornament(p, kRed); },
+    [](QPainter& p) { candle(p, kRed); },
+    sleigh,
+    reindeer,
+    gingerbreadMan,
+    wreath,
+    angel,
+    [](QPainter& p) { mitten(p, kRed); },
+    cocoa,
+    newspaper,
+    envelope,
+    weather,
+    shoppingCart,
+    music,
+};
+
+} // namespace
+
+} // namespace art::cards
+
+namespace art {
+
+void drawCardIcon(QPainter& p, int number) {
+    p.save();
+    cards::kCards.at(static_cast<std::size_t>(number - 1))(p);
+    p.restore();
+}
+
+} // namespace art
