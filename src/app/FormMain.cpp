@@ -5,6 +5,7 @@
 #include "app/MainMenus.h"
 #include "app/ProductProfile.h"
 #include "app/Widgets.h"
+#include "bookmarks/BookmarkView.h"
 #include "bookmarks/Bookmarks.h"
 #include "bookmarks/BulbGestures.h"
 #include "bookmarks/BulbPainter.h"
@@ -34,7 +35,6 @@
 #include <QScreen>
 #include <QTabBar>
 #include <QTimer>
-#include <QTreeWidget>
 
 MainModules::MainModules() = default;
 MainModules::~MainModules() = default;
@@ -130,9 +130,8 @@ void FormMain::createModules() {
                                        *ui_.Surface);
     m_.BulbDrag->IsBadDrop = [this](QPoint at) { return m_.Drops.IsInBadDropRect(at); };
     m_.Desktop = std::make_unique<Cards>(*ui_.Surface, *m_.Gestures, App().SitesFile);
-    m_.BookmarkList = std::make_unique<Bookmarks>(ui_.Surface, App().BookmarkFile);
+    m_.BookmarkList = std::make_unique<Bookmarks>(ui_.Surface, *m_.Gestures, App().BookmarkFile);
     ui_.ListBookmarks = m_.BookmarkList->List();
-    ui_.ListBookmarks->setContextMenuPolicy(Qt::CustomContextMenu);
 }
 
 void FormMain::applyLayout() {

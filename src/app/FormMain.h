@@ -8,6 +8,7 @@
 #include <memory>
 
 class BrowserControl;
+class BookmarkView;
 class Bookmarks;
 class BulbGestures;
 class Cards;
@@ -25,7 +26,6 @@ class PageEvents;
 class QLineEdit;
 class QTabBar;
 class QTimer;
-class QTreeWidget;
 class RegionWidget;
 class Snowfall;
 class StatusBarPicture;
@@ -41,7 +41,7 @@ struct MainControls {
     RegionWidget* RegionBulbs[4] = {};
     ImageButton *ImgGoBack = nullptr, *ImgGoForward = nullptr, *ImgStop = nullptr, *ImgReload = nullptr,
                 *ImgRadio = nullptr;
-    QTreeWidget* ListBookmarks = nullptr;
+    BookmarkView* ListBookmarks = nullptr;
     MainMenus* Menus = nullptr;
     QTimer *TimerSnow = nullptr, *TimerThemeSong = nullptr;
 };
@@ -118,6 +118,7 @@ private:
     void cardOpened(int index);
     void showCardMenu(int index, QPoint globalAt);
     void showBookmarkMenu(QPoint globalAt);
+    void setBookmarkView(int mode);
     // Surf > Add to bookmarks: the selected history line, or the page on show.
     void addPageToBookmarks();
     // A file could not be read or written: the character says so, or the status bar when there is

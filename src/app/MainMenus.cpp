@@ -115,6 +115,12 @@ MainMenus::MainMenus(QMenuBar* bar, QWidget* owner)
     ItemBookmarksRename = item(MenuBookmarks, "&Rename");
     ItemBookmarksWhatsThis = item(MenuBookmarks, "&What's This?");
     ItemBookmarksProperties = item(MenuBookmarks, "&Properties...");
+    MenuBookmarks->addSeparator();
+    ItemBookmarksImport = item(MenuBookmarks, "&Import Bookmarks...");
+    ItemBookmarksExport = item(MenuBookmarks, "E&xport Bookmarks...");
+    // The list starts in the details view, where arranging has no meaning.
+    ItemBmView[3]->setChecked(true);
+    ItemBmViewAutoArrange->setEnabled(false);
 
     KeyFocusAddress = keyOnly(owner, {QKeySequence(Qt::CTRL | Qt::Key_L), QKeySequence(Qt::ALT | Qt::Key_D)});
     KeyNextTab =

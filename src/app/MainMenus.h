@@ -48,7 +48,8 @@ public:
 
     QMenu* MenuBookmarks;
     QAction *ItemBookmarksOpenNew, *ItemBookmarksOpenExternal, *ItemBookmarksSep1, *ItemBookmarksSep2,
-        *ItemBookmarksDelete, *ItemBookmarksRename, *ItemBookmarksWhatsThis, *ItemBookmarksProperties;
+        *ItemBookmarksDelete, *ItemBookmarksRename, *ItemBookmarksWhatsThis, *ItemBookmarksProperties,
+        *ItemBookmarksImport, *ItemBookmarksExport;
     QMenu* MenuBmView;
     QAction* ItemBmView[4];
     QAction *ItemBmViewSep1, *ItemBmViewAutoArrange;

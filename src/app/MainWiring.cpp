@@ -6,6 +6,8 @@
 #include "app/MainMenus.h"
 #include "app/MenuState.h"
 #include "app/Widgets.h"
+#include "bookmarks/BookmarkExchange.h"
+#include "bookmarks/BookmarkView.h"
 #include "bookmarks/Bookmarks.h"
 #include "bookmarks/BulbGestures.h"
 #include "bookmarks/Cards.h"
@@ -30,7 +32,6 @@
 #include <QMenu>
 #include <QTabBar>
 #include <QTimer>
-#include <QTreeWidget>
 
 void FormMain::connectMenus() {
     MainMenus& m = *ui_.Menus;
@@ -90,6 +91,15 @@ void FormMain::connectMenus() {
     on(m.ItemBookmarksRename, [this] { m_.BookmarkList->RenameSelected(); });
     on(m.ItemBookmarksProperties,
        [this] { m_.BookmarkList->EditBookmarkProperties(m_.BookmarkList->SelectedRow()); });
+    for (int mode = 0; mode < 4; ++mode)
+        on(m.ItemBmView[mode], [this, mode] { setBookmarkView(mode); });
+    on(m.ItemBmViewAutoArrange, [this] {
+        BookmarkView& view = *ui_.ListBookmarks;
+        view.SetAutoArrange(!view.AutoArrange());
+        ui_.Menus->ItemBmViewAutoArrange->setChecked(view.AutoArrange());
+    });
+    on(m.ItemBookmarksImport, [this] { RunImportBookmarksDialog(this, *m_.BookmarkList); });
+    on(m.ItemBookmarksExport, [this] { RunExportBookmarksDialog(this, *m_.BookmarkList); });
     on(m.ItemBookmarksWhatsThis, [] { App().Agent->Script(QStringLiteral("whatsthis_bookmarks"), true); });
     on(m.ItemCardOpen, [this] { cardOpened(m_.Gestures->ContextItem); });
     on(m.ItemCardOpenNew, [this] {
@@ -183,8 +193,7 @@ void FormMain::connectModules() {
     connect(m_.BookmarkList.get(), &Bookmarks::openRequested, this, [this](const QString& address) {
         if (!address.isEmpty()) m_.Pages->OpenInNewBrowser(address);
     });
-    connect(ui_.ListBookmarks, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { showBookmarkMenu(ui_.ListBookmarks->viewport()->mapToGlobal(at)); });
+    connect(m_.BookmarkList.get(), &Bookmarks::menuKeyPressed, this, &FormMain::showBookmarkMenu);
     connect(desktop, &Cards::problem, this, &FormMain::tellProblem);
     connect(gestures, &PointerGestures::hovered, this, [this](int kind, int index) {
         if (kind == PointerGestures::KindCard && m_.Desktop->InUse(index))
@@ -193,6 +202,7 @@ void FormMain::connectModules() {
     connect(gestures, &PointerGestures::moved, this, [this] { updateBadDropRects(); });
     connect(gestures, &PointerGestures::menuRequested, this, [this](int kind, int index, QPoint at) {
         if (kind == PointerGestures::KindCard) showCardMenu(index, at);
+        if (kind == PointerGestures::KindBookmarkList) showBookmarkMenu(at);
     });
 
     connect(history, &History::selectionChanged, this, [this] {
@@ -262,6 +272,13 @@ void FormMain::showBookmarkMenu(QPoint globalAt) {
     m.MenuBookmarks->popup(globalAt);
 }
 
+void FormMain::setBookmarkView(int mode) {
+    ui_.ListBookmarks->SetMode(mode);
+    ui_.Menus->ItemBmView[mode]->setChecked(true); // the group unchecks the others
+    ui_.Menus->ItemBmViewAutoArrange->setEnabled(mode == BookmarkView::LargeIcons ||
+                                                 mode == BookmarkView::SmallIcons);
+}
+
 void FormMain::addPageToBookmarks() {
     if (m_.Pages->CurInterface == InterfaceHistory) {
         if (const QString line = m_.HistoryList->SelectedAddress(); !line.isEmpty())
@@ -275,7 +292,7 @@ void FormMain::addPageToBookmarks() {
 void FormMain::tellProblem(const QString& script, const QString& message) {
     AgentController& agent = *App().Agent;
     agent.Script(script);
-    if (!agent.CharLoaded()) m_.Events->SetStatusBarText(message);
+    if (!agent.CharLoaded() && !message.isEmpty()) m_.Events->SetStatusBarText(message);
 }
 
 void FormMain::stopCurrentPage() {

@@ -1,80 +1,101 @@
 #include "bookmarks/Bookmarks.h"
 
+#include "bookmarks/BookmarkView.h"
 #include "bookmarks/CardIcons.h"
 #include "bookmarks/FormProperties.h"
+#include "bookmarks/NetscapeBookmarks.h"
+#include "bookmarks/PointerGestures.h"
 
+#include <QContextMenuEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QTreeWidget>
+#include <QListView>
+#include <QMouseEvent>
+#include <QSet>
+#include <QStandardItemModel>
+#include <QTreeView>
 
 namespace {
 constexpr int kIconRole = Qt::UserRole + 1;
 
 // Sorted as people read names: without regard to case.
-class BookmarkItem : public QTreeWidgetItem {
+class BookmarkItem : public QStandardItem {
 public:
-    using QTreeWidgetItem::QTreeWidgetItem;
-    bool operator<(const QTreeWidgetItem& other) const override {
-        const int column = treeWidget() ? treeWidget()->sortColumn() : 0;
-        return QString::compare(text(column), other.text(column), Qt::CaseInsensitive) < 0;
+    using QStandardItem::QStandardItem;
+    bool operator<(const QStandardItem& other) const override {
+        return QString::compare(text(), other.text(), Qt::CaseInsensitive) < 0;
     }
+    QStandardItem* clone() const override { return new BookmarkItem(*this); }
 };
 } // namespace
 
-Bookmarks::Bookmarks(QWidget* area, const QString& file)
-    : list_(new QTreeWidget(area))
+Bookmarks::Bookmarks(QWidget* area, PointerGestures& gestures, const QString& file)
+    : gestures_(gestures)
+    , model_(new QStandardItemModel(0, 2, this))
+    , view_(new BookmarkView(model_, area))
     , file_(file) {
     RunPropertiesDialog = [](FormProperties& dialog) { dialog.exec(); };
-    list_->setHeaderLabels({QStringLiteral("Title"), QStringLiteral("URL")});
-    list_->setRootIsDecorated(false);
-    list_->setIconSize(QSize(16, 16));
-    list_->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
-    list_->header()->setSectionsClickable(true);
-    list_->header()->resizeSection(0, 320);
-    list_->setSortingEnabled(false);
-    list_->hide();
-    list_->installEventFilter(this);
-    // A second click on the same column reverses the order; the file follows the list's order.
-    connect(list_->header(), &QHeaderView::sectionClicked, this, [this](int column) {
-        QHeaderView* header = list_->header();
-        const Qt::SortOrder order =
-            column == sortColumn_ && header->sortIndicatorOrder() == Qt::AscendingOrder ? Qt::DescendingOrder
-                                                                                        : Qt::AscendingOrder;
-        sortColumn_ = column;
-        header->setSortIndicatorShown(true);
-        header->setSortIndicator(column, order); // the items compare by the indicated column
-        list_->sortItems(column, order);
-        SaveBookmarks();
-    });
-    connect(list_, &QTreeWidget::itemDoubleClicked, this,
-            [this](QTreeWidgetItem* item) { emit openRequested(item->text(1)); });
+    model_->setHorizontalHeaderLabels({QStringLiteral("Title"), QStringLiteral("URL")});
+    view_->hide();
+    for (QAbstractItemView* list : {static_cast<QAbstractItemView*>(view_->IconView()),
+                                    static_cast<QAbstractItemView*>(view_->DetailsView())}) {
+        list->installEventFilter(this);
+        list->viewport()->installEventFilter(this);
+        connect(list, &QAbstractItemView::doubleClicked, this, [this] {
+            if (const int row = SelectedRow(); row >= 0) emit openRequested(Record(row).Address);
+        });
+    }
+    connect(view_->DetailsView()->header(), &QHeaderView::sectionClicked, this, &Bookmarks::SortByColumn);
     // An in-place rename is always kept, an empty name too.
-    connect(list_, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem*, int column) {
-        if (column == 0 && !loading_) SaveBookmarks();
+    connect(model_, &QStandardItemModel::itemChanged, this, [this](QStandardItem* item) {
+        if (item->column() != 0 || loading_) return;
+        keepSorted();
+        SaveBookmarks();
     });
 }
 
-QTreeWidgetItem* Bookmarks::makeItem(const BookmarkRecord& record) const {
-    auto* item = new BookmarkItem(QStringList{record.Name, record.Address});
-    item->setFlags(item->flags() | Qt::ItemIsEditable);
-    item->setData(0, kIconRole, record.HasIcon ? record.Icon : -1);
-    item->setIcon(0, CardIcon(record.Icon));
-    item->setToolTip(1, record.Address);
-    return item;
+Bookmarks::~Bookmarks() = default;
+
+QList<QStandardItem*> Bookmarks::makeRow(const BookmarkRecord& record) const {
+    auto* name = new BookmarkItem(CardIcon(record.Icon), record.Name);
+    name->setData(record.HasIcon ? record.Icon : -1, kIconRole);
+    name->setToolTip(record.Address);
+    auto* address = new BookmarkItem(record.Address);
+    address->setEditable(false);
+    address->setToolTip(record.Address);
+    return {name, address};
+}
+
+void Bookmarks::append(const BookmarkRecord& record) {
+    loading_ = true; // adding the item is not a rename
+    model_->appendRow(makeRow(record));
+    loading_ = false;
+}
+
+void Bookmarks::keepSorted() {
+    if (sortColumn_ < 0) return;
+    const bool wasLoading = loading_;
+    loading_ = true;
+    model_->sort(sortColumn_, sortOrder_);
+    loading_ = wasLoading;
 }
 
 void Bookmarks::LoadBookmarks() {
-    loading_ = true;
     const BookmarkLoad load = LoadBookmarkFile(file_);
     for (const BookmarkRecord& record : load.Records)
-        list_->addTopLevelItem(makeItem(record));
-    loading_ = false;
-    if (load.Status != BookmarkLoadStatus::Ok)
-        emit problem(
-            QStringLiteral("bookmarks_not_loaded"),
-            QStringLiteral("No bookmarks could be read from %1.").arg(QDir::toNativeSeparators(file_)));
+        append(record);
+    if (load.Status == BookmarkLoadStatus::Ok) return;
+    // The first run has no file yet: the character hears of it, the user needs no message.
+    const QString where = QDir::toNativeSeparators(file_);
+    QString message;
+    if (!load.Records.isEmpty())
+        message = QStringLiteral("Only part of the bookmarks could be read from %1.").arg(where);
+    else if (QFileInfo::exists(file_))
+        message = QStringLiteral("No bookmarks could be read from %1.").arg(where);
+    emit problem(QStringLiteral("bookmarks_not_loaded"), message);
 }
 
 bool Bookmarks::SaveBookmarks() {
@@ -89,64 +110,157 @@ bool Bookmarks::SaveBookmarks() {
 }
 
 void Bookmarks::AddBookmark(const QString& name, const QString& address, int icon) {
-    loading_ = true; // adding the item is not a rename
-    list_->addTopLevelItem(makeItem({name, address, icon, true}));
-    loading_ = false;
+    append({name, address, icon, true});
+    keepSorted();
     SaveBookmarks();
 }
 
 int Bookmarks::Count() const {
-    return list_->topLevelItemCount();
+    return model_->rowCount();
 }
 
 BookmarkRecord Bookmarks::Record(int row) const {
-    const QTreeWidgetItem* item = list_->topLevelItem(row);
-    const int icon = item->data(0, kIconRole).toInt();
-    return {item->text(0), item->text(1), qMax(0, icon), icon >= 0};
+    const QStandardItem* name = model_->item(row, 0);
+    const QStandardItem* address = model_->item(row, 1);
+    if (!name || !address) return {};
+    const int icon = name->data(kIconRole).toInt();
+    return {name->text(), address->text(), qMax(0, icon), icon >= 0};
 }
 
 int Bookmarks::SelectedRow() const {
-    QTreeWidgetItem* item = list_->currentItem();
-    return item && item->isSelected() ? list_->indexOfTopLevelItem(item) : -1;
+    const QModelIndex current = view_->Selection()->currentIndex();
+    if (current.isValid() && view_->Selection()->isSelected(current.siblingAtColumn(0))) return current.row();
+    const QModelIndexList selected = view_->Selection()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+void Bookmarks::SelectRow(int row) {
+    const QModelIndex index = model_->index(row, 0);
+    view_->Selection()->setCurrentIndex(index,
+                                        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void Bookmarks::DeleteSelected() {
     const int row = SelectedRow();
     if (row < 0) return;
-    delete list_->takeTopLevelItem(row);
+    model_->removeRow(row);
     SaveBookmarks();
 }
 
+void Bookmarks::Rename(int row, const QString& name) {
+    if (QStandardItem* item = model_->item(row, 0)) item->setText(name); // saved by itemChanged
+}
+
 void Bookmarks::EditBookmarkProperties(int row) {
-    QTreeWidgetItem* item = list_->topLevelItem(row);
-    if (!item) return;
+    QStandardItem* name = model_->item(row, 0);
+    if (!name) return;
     const BookmarkRecord record = Record(row);
-    FormProperties dialog(list_->window());
+    FormProperties dialog(view_->window());
     dialog.Init(8, record.Name, record.Address, record.Icon);
     RunPropertiesDialog(dialog);
     if (dialog.Result != 1) return;
     loading_ = true; // one save for the whole edit
-    item->setText(0, dialog.EditTitle->text().trimmed());
-    item->setText(1, dialog.EditUrl->text().trimmed());
-    item->setData(0, kIconRole, dialog.IconIndex);
-    item->setIcon(0, CardIcon(dialog.IconIndex));
+    const QString address = dialog.EditUrl->text().trimmed();
+    name->setText(dialog.EditTitle->text().trimmed());
+    name->setData(dialog.IconIndex, kIconRole);
+    name->setIcon(CardIcon(dialog.IconIndex));
+    name->setToolTip(address);
+    model_->item(row, 1)->setText(address);
+    model_->item(row, 1)->setToolTip(address);
     loading_ = false;
+    keepSorted();
     SaveBookmarks();
 }
 
 void Bookmarks::RenameSelected() {
-    if (QTreeWidgetItem* item = list_->currentItem(); item && item->isSelected()) list_->editItem(item, 0);
+    const int row = SelectedRow();
+    if (row >= 0) view_->CurrentView()->edit(model_->index(row, 0));
+}
+
+void Bookmarks::SortByColumn(int column) {
+    if (column < 0 || column > 1) return;
+    // A new key keeps the order the list was sorted in before.
+    if (column == sortColumn_)
+        sortOrder_ = sortOrder_ == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
+    sortColumn_ = column;
+    QHeaderView* header = view_->DetailsView()->header();
+    header->setSortIndicatorShown(true);
+    header->setSortIndicator(column, sortOrder_);
+    keepSorted();
+    SaveBookmarks();
+}
+
+QString Bookmarks::ImportFrom(const QString& path) {
+    QSet<QString> known;
+    for (int row = 0; row < Count(); ++row)
+        known.insert(Record(row).Address);
+    const NetscapeImport import = ImportNetscapeFile(path, known);
+    for (const BookmarkRecord& record : import.Bookmarks)
+        append(record);
+    if (!import.Bookmarks.isEmpty()) {
+        keepSorted();
+        SaveBookmarks();
+    }
+    QString text = import.Bookmarks.size() == 1
+                       ? QStringLiteral("1 bookmark was imported.")
+                       : QStringLiteral("%1 bookmarks were imported.").arg(import.Bookmarks.size());
+    if (import.Duplicates == 1)
+        text += QStringLiteral(" 1 was in the list already.");
+    else if (import.Duplicates > 1)
+        text += QStringLiteral(" %1 were in the list already.").arg(import.Duplicates);
+    if (!import.Problem.isEmpty()) text += QLatin1Char('\n') + import.Problem;
+    return text;
+}
+
+bool Bookmarks::ExportTo(const QString& path) const {
+    QList<BookmarkRecord> records;
+    for (int row = 0; row < Count(); ++row)
+        records.append(Record(row));
+    return ExportNetscapeFile(path, records);
 }
 
 bool Bookmarks::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == list_ && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
+    auto* widget = qobject_cast<QWidget*>(watched);
+    const bool viewport =
+        widget == view_->IconView()->viewport() || widget == view_->DetailsView()->viewport();
+    if (viewport) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const QPoint at = event->isPointerEvent() ? mouse->position().toPoint() : QPoint();
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            gestures_.Generic_MouseDown(widget, PointerGestures::KindBookmarkList, -1, mouse->button(), at);
+            break;
+        case QEvent::MouseMove:
+            gestures_.Generic_MouseMove(widget, PointerGestures::KindBookmarkList, -1, mouse->buttons(), at);
+            break;
+        case QEvent::MouseButtonRelease:
+            gestures_.Generic_MouseUp(widget, PointerGestures::KindBookmarkList, -1, mouse->button(), at);
+            gestures_.Generic_Click(PointerGestures::KindBookmarkList);
+            break;
+        case QEvent::ContextMenu:
+            if (static_cast<QContextMenuEvent*>(event)->reason() != QContextMenuEvent::Mouse) break;
+            return true; // the menu comes with the right button's release
+        default:
+            break;
+        }
+        return false; // the list still selects, edits and scrolls
+    }
+    if (event->type() == QEvent::ContextMenu) {
+        // The menu key: the menu opens by the selected bookmark, or in the list's corner.
+        QAbstractItemView* list = view_->CurrentView();
+        const QRect item = list->visualRect(model_->index(SelectedRow(), 0));
+        const QPoint at = item.isValid() ? item.center() : QPoint(8, 8);
+        emit menuKeyPressed(list->viewport()->mapToGlobal(at));
+        return true;
+    }
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
         const int row = SelectedRow();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && row >= 0) {
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && row >= 0) {
             emit openRequested(Record(row).Address);
             return true;
         }
-        if (key == Qt::Key_Delete && row >= 0) {
+        if (key->key() == Qt::Key_Delete && row >= 0) {
             DeleteSelected();
             return true;
         }

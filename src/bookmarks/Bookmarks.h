@@ -6,19 +6,23 @@
 #include <QString>
 #include <functional>
 
+class BookmarkView;
 class FormProperties;
-class QTreeWidget;
-class QTreeWidgetItem;
+class PointerGestures;
+class QStandardItem;
+class QStandardItemModel;
 class QWidget;
 
 // The bookmarks: the list the user sees, and its file, rewritten after every change.
 class Bookmarks : public QObject {
     Q_OBJECT
 public:
-    // The list is a child of the browser area; the window places it in the pane.
-    Bookmarks(QWidget* area, const QString& file);
+    // The list is a child of the browser area; the window places it in the pane. Pointer events
+    // on the list go to the shared pointer rules, which ask for its menu.
+    Bookmarks(QWidget* area, PointerGestures& gestures, const QString& file);
+    ~Bookmarks() override;
 
-    QTreeWidget* List() const { return list_; }
+    BookmarkView* List() const { return view_; }
     void LoadBookmarks();
     bool SaveBookmarks();
     void AddBookmark(const QString& name, const QString& address, int icon);
@@ -26,25 +30,44 @@ public:
     BookmarkRecord Record(int row) const;
     // The selected bookmark's row, or -1.
     int SelectedRow() const;
+    void SelectRow(int row);
     void DeleteSelected();
     void RenameSelected();
+    void Rename(int row, const QString& name);
     void EditBookmarkProperties(int row);
+    // A click on a column header: sort by it, or reverse the order when it is the sort key already.
+    void SortByColumn(int column);
     // Tests answer the properties dialog instead of a user.
     std::function<void(FormProperties&)> RunPropertiesDialog;
+
+    // Adds the bookmarks of a browser's export file that are not in the list yet; the text tells
+    // the user what happened.
+    QString ImportFrom(const QString& path);
+    // Writes the list as a browser's bookmark file; false when it could not be written.
+    bool ExportTo(const QString& path) const;
 
 signals:
     // A double click or Enter on a bookmark.
     void openRequested(const QString& address);
+    // The message is for the user when no character tells them; empty when they need none.
     void problem(const QString& script, const QString& message);
+    // The keyboard's menu key on the list (the mouse's menu comes through the pointer rules).
+    void menuKeyPressed(QPoint globalAt);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QTreeWidgetItem* makeItem(const BookmarkRecord& record) const;
+    QList<QStandardItem*> makeRow(const BookmarkRecord& record) const;
+    void append(const BookmarkRecord& record);
+    // A sorted list keeps its order when bookmarks are added or renamed.
+    void keepSorted();
 
-    QTreeWidget* list_;
+    PointerGestures& gestures_;
+    QStandardItemModel* model_;
+    BookmarkView* view_;
     QString file_;
     bool loading_ = false;
     int sortColumn_ = -1;
+    Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
 };

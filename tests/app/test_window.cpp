@@ -5,6 +5,7 @@
 #include "app/MainMenus.h"
 #include "app/Widgets.h"
 #include "app/WindowProbe.h"
+#include "bookmarks/BookmarkView.h"
 #include "bookmarks/LightString.h"
 #include "browse/Browsers.h"
 #include "browse/History.h"

@@ -4,8 +4,11 @@
 #include "app/AppGlobals.h"
 #include "app/MainMenus.h"
 #include "app/WindowProbe.h"
+#include "bookmarks/BookmarkView.h"
 #include "bookmarks/Bookmarks.h"
 #include "bookmarks/FormProperties.h"
+#include "bookmarks/NetscapeBookmarks.h"
+#include "bookmarks/PointerGestures.h"
 #include "browse/Browsers.h"
 #include "browse/History.h"
 
@@ -13,11 +16,14 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 // The bookmark list in a window on scripted pages, and its file.
 class TestBookmarkList : public QObject {
@@ -71,14 +77,15 @@ private slots:
                 list.AddBookmark(QString::fromLatin1(name), QStringLiteral("http://%1.example/").arg(name),
                                  2);
             // A rename to nothing is kept.
-            list.List()->topLevelItem(1)->setText(0, QString());
+            list.Rename(1, QString());
             QCOMPARE(LoadBookmarkFile(App().BookmarkFile).Records.at(1).Name, QString());
-            list.List()->topLevelItem(1)->setText(0, QStringLiteral("alpha"));
+            list.Rename(1, QStringLiteral("alpha"));
             // The first click on a column sorts by it, the second reverses; the file follows.
-            emit list.List()->header()->sectionClicked(0);
+            QHeaderView* header = list.List()->DetailsView()->header();
+            emit header->sectionClicked(0);
             QCOMPARE(names(list),
                      (QStringList{QStringLiteral("alpha"), QStringLiteral("Beta"), QStringLiteral("Gamma")}));
-            emit list.List()->header()->sectionClicked(0);
+            emit header->sectionClicked(0);
             QCOMPARE(names(list),
                      (QStringList{QStringLiteral("Gamma"), QStringLiteral("Beta"), QStringLiteral("alpha")}));
             QCOMPARE(LoadBookmarkFile(App().BookmarkFile).Records.first().Name, QStringLiteral("Gamma"));
@@ -89,7 +96,8 @@ private slots:
                 dialog.ButOK->click();
             };
             list.EditBookmarkProperties(0);
-            QCOMPARE(list.List()->topLevelItem(0)->text(1), QStringLiteral("http://new.example/"));
+            QCOMPARE(list.List()->DetailsView()->model()->index(0, 1).data().toString(),
+                     QStringLiteral("http://new.example/"));
             QCOMPARE(list.Record(0).Icon, 9);
             form.FileExit();
         }
@@ -102,11 +110,136 @@ private slots:
         QCOMPARE(list.Record(0).Address, QStringLiteral("http://new.example/"));
         // Deleting every bookmark leaves the header line alone.
         for (int i = 0; i < 3; ++i) {
-            list.List()->setCurrentItem(list.List()->topLevelItem(0));
+            list.SelectRow(0);
             list.DeleteSelected();
         }
         QCOMPARE(file(), QByteArray("Glisterwood 97 Bookmarks\r\n"));
         again.FileExit();
+    }
+
+    void aSortedListStaysSorted() {
+        FakeWindow w;
+        Bookmarks& list = *w.mod->BookmarkList;
+        for (const char* name : {"mistletoe", "Holly", "ivy"})
+            list.AddBookmark(QString::fromLatin1(name), QStringLiteral("http://%1.example/").arg(name), 1);
+        list.SortByColumn(0);
+        list.SortByColumn(0); // descending
+        // Another key keeps the direction; new and renamed bookmarks find their place.
+        list.SortByColumn(1);
+        QCOMPARE(names(list), (QStringList{"mistletoe", "ivy", "Holly"}));
+        list.AddBookmark(QStringLiteral("Angel"), QStringLiteral("http://zz.example/"), 1);
+        QCOMPARE(names(list).first(), QStringLiteral("Angel"));
+        list.Rename(0, QStringLiteral("Angel, renamed"));
+        QCOMPARE(names(list).first(), QStringLiteral("Angel, renamed"));
+        QCOMPARE(LoadBookmarkFile(App().BookmarkFile).Records.first().Name, QStringLiteral("Angel, renamed"));
+    }
+
+    void fourViewsShareOneSelection() {
+        FakeWindow w;
+        Bookmarks& list = *w.mod->BookmarkList;
+        MainMenus& m = *w.ui->Menus;
+        for (const char* name : {"one", "two", "three"})
+            list.AddBookmark(QString::fromLatin1(name), QStringLiteral("http://%1.example/").arg(name), 1);
+        BookmarkView& view = *list.List();
+        QCOMPARE(view.Mode(), int(BookmarkView::Details));
+        QVERIFY(m.ItemBmView[3]->isChecked() && !m.ItemBmViewAutoArrange->isEnabled());
+        list.SelectRow(1);
+        struct Face {
+            int mode;
+            QListView::ViewMode viewMode;
+            int iconSize;
+            bool arrangeable;
+        };
+        for (const Face face :
+             {Face{0, QListView::IconMode, 32, true}, Face{1, QListView::ListMode, 16, true},
+              Face{2, QListView::ListMode, 16, false}}) {
+            m.ItemBmView[face.mode]->trigger();
+            QCOMPARE(view.CurrentView(), view.IconView());
+            QCOMPARE(view.IconView()->viewMode(), face.viewMode);
+            QCOMPARE(view.IconView()->iconSize(), QSize(face.iconSize, face.iconSize));
+            QCOMPARE(m.ItemBmViewAutoArrange->isEnabled(), face.arrangeable);
+            for (int other = 0; other < 4; ++other)
+                QCOMPARE(m.ItemBmView[other]->isChecked(), other == face.mode);
+            QCOMPARE(list.SelectedRow(), 1);
+        }
+        // Auto Arrange: large icons stay where the user put them until it is on, then flow in rows.
+        m.ItemBmView[0]->trigger();
+        QCOMPARE(view.IconView()->movement(), QListView::Free);
+        m.ItemBmViewAutoArrange->trigger();
+        QVERIFY(view.AutoArrange() && m.ItemBmViewAutoArrange->isChecked());
+        QCOMPARE(view.IconView()->movement(), QListView::Static);
+        QCOMPARE(view.IconView()->flow(), QListView::LeftToRight);
+        m.ItemBmView[1]->trigger();
+        QCOMPARE(view.IconView()->flow(), QListView::TopToBottom); // arranged from the left
+        m.ItemBmView[3]->trigger();
+        QCOMPARE(view.CurrentView(), view.DetailsView());
+        QCOMPARE(list.SelectedRow(), 1);
+    }
+
+    void theMenuFollowsTheSelectionAndOpensOnRelease() {
+        FakeWindow w;
+        Bookmarks& list = *w.mod->BookmarkList;
+        MainMenus& m = *w.ui->Menus;
+        list.AddBookmark(QStringLiteral("Carols"), QStringLiteral("http://carols.example/"), 1);
+        w.mod->Pages->SelectTab(1);
+        QTreeView* details = list.List()->DetailsView();
+        const int pages = w.mod->Pages->BrowserCount();
+        // Empty space: only the view sub-menu, What's This and the exchange with other browsers.
+        const QPoint empty(details->viewport()->width() / 2, details->viewport()->height() - 4);
+        QTest::mousePress(details->viewport(), Qt::RightButton, {}, empty);
+        QVERIFY(!m.MenuBookmarks->isVisible()); // not on the press
+        QTest::mouseRelease(details->viewport(), Qt::RightButton, {}, empty);
+        QTRY_VERIFY(m.MenuBookmarks->isVisible());
+        QVERIFY(!m.ItemBookmarksOpenNew->isVisible() && !m.ItemBookmarksDelete->isVisible());
+        QVERIFY(m.MenuBmView->menuAction()->isVisible() && m.ItemBookmarksWhatsThis->isVisible());
+        QVERIFY(m.ItemBookmarksImport->isVisible() && m.ItemBookmarksExport->isVisible());
+        QVERIFY(!m.MenuBookmarks->defaultAction());
+        m.MenuBookmarks->hide();
+        // A double click on empty space opens nothing.
+        QTest::mouseDClick(details->viewport(), Qt::LeftButton, {}, empty);
+        QCOMPARE(w.mod->Pages->BrowserCount(), pages);
+        // On a bookmark: the whole menu, "Open in New Window" in bold.
+        const QPoint onItem = details->visualRect(details->model()->index(0, 0)).center();
+        QTest::mouseClick(details->viewport(), Qt::RightButton, {}, onItem);
+        QTRY_VERIFY(m.MenuBookmarks->isVisible());
+        QVERIFY(m.ItemBookmarksOpenNew->isVisible() && m.ItemBookmarksProperties->isVisible());
+        QCOMPARE(m.MenuBookmarks->defaultAction(), m.ItemBookmarksOpenNew);
+        m.MenuBookmarks->hide();
+        // Enter opens the selected bookmark in a new page.
+        QTest::keyClick(details, Qt::Key_Return);
+        QCOMPARE(w.mod->Pages->BrowserCount(), pages + 1);
+    }
+
+    void importsFromOtherBrowsersWithoutLosingAnything() {
+        FakeWindow w;
+        Bookmarks& list = *w.mod->BookmarkList;
+        list.AddBookmark(QStringLiteral("Mine"), QStringLiteral("https://weihnachtsmarkt.de/"), 7);
+        const QString exported = QStringLiteral(GW_TEST_DATA "/exported_bookmarks.html");
+        const QString said = list.ImportFrom(exported);
+        QVERIFY2(said.startsWith(QStringLiteral("7 bookmarks were imported. 2 were in the list already.")),
+                 qPrintable(said));
+        QCOMPARE(list.Count(), 8);
+        QCOMPARE(list.Record(0).Name, QStringLiteral("Mine")); // kept, with its own icon
+        QCOMPARE(list.Record(0).Icon, 7);
+        QCOMPARE(LoadBookmarkFile(App().BookmarkFile).Records.size(), 8);
+        // Twice the same file adds nothing.
+        QVERIFY(list.ImportFrom(exported).startsWith(QStringLiteral("0 bookmarks were imported.")));
+        QCOMPARE(list.Count(), 8);
+        // A file that is no bookmark file says so, and the list stays as it was.
+        QTemporaryDir dir;
+        const QString junk = dir.filePath(QStringLiteral("junk.html"));
+        QFile f(junk);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("just words") > 0);
+        f.close();
+        QVERIFY(list.ImportFrom(junk).contains(QStringLiteral("not a bookmark")));
+        QVERIFY(
+            list.ImportFrom(dir.filePath(QStringLiteral("missing.html"))).startsWith(QStringLiteral("0 ")));
+        QCOMPARE(list.Count(), 8);
+        // And out again: another browser reads every one back.
+        const QString out = dir.filePath(QStringLiteral("out.html"));
+        QVERIFY(list.ExportTo(out));
+        QCOMPARE(ImportNetscapeFile(out, {}).Bookmarks.size(), 8);
+        QVERIFY(!list.ExportTo(dir.filePath(QStringLiteral("no/such/folder/out.html"))));
     }
 };
 

@@ -185,6 +185,17 @@ private slots:
     }
 
     void fileProblemsAreToldInTheStatusBarWithoutACharacter() {
+        {
+            // The first run has no files yet, which is nothing to tell the user about.
+            TestEnvironment env;
+            RecordingAgent& agent = env.InitGlobalsWithRecorder();
+            FakeFactory factory;
+            FormMain form(factory);
+            QVERIFY(form.DoInit());
+            QVERIFY(agent.said.contains(QStringLiteral("script:bookmarks_not_loaded")));
+            QCOMPARE(FormMainProbe::Modules(form).Events->StatusBarText(), QString());
+            form.FileExit();
+        }
         TestEnvironment env;
         RecordingAgent& agent = env.InitGlobalsWithRecorder();
         QVERIFY(

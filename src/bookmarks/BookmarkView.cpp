@@ -1,0 +1,83 @@
+#include "bookmarks/BookmarkView.h"
+
+#include <QHeaderView>
+#include <QListView>
+#include <QStandardItemModel>
+#include <QTreeView>
+
+namespace {
+void setUpView(QAbstractItemView* view) {
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    view->setDragDropMode(QAbstractItemView::NoDragDrop);
+}
+} // namespace
+
+BookmarkView::BookmarkView(QStandardItemModel* model, QWidget* parent)
+    : QStackedWidget(parent)
+    , icons_(new QListView(this))
+    , details_(new QTreeView(this)) {
+    icons_->setModel(model);
+    details_->setModel(model);
+    icons_->setSelectionModel(details_->selectionModel());
+    setUpView(icons_);
+    setUpView(details_);
+    icons_->setTextElideMode(Qt::ElideRight);
+    details_->setRootIsDecorated(false);
+    details_->setUniformRowHeights(true);
+    details_->setIconSize(QSize(16, 16));
+    details_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    details_->setAllColumnsShowFocus(true);
+    details_->header()->setSectionsClickable(true);
+    details_->header()->setSectionsMovable(false);
+    details_->header()->resizeSection(0, 320);
+    addWidget(icons_);
+    addWidget(details_);
+    SetMode(Details);
+}
+
+QAbstractItemView* BookmarkView::CurrentView() const {
+    return mode_ == Details ? static_cast<QAbstractItemView*>(details_) : icons_;
+}
+
+QItemSelectionModel* BookmarkView::Selection() const {
+    return details_->selectionModel();
+}
+
+void BookmarkView::SetMode(int mode) {
+    mode_ = qBound(0, mode, 3);
+    const bool hadFocus = CurrentView()->hasFocus() || icons_->hasFocus();
+    if (mode_ == Details) {
+        setCurrentWidget(details_);
+    } else {
+        const bool large = mode_ == LargeIcons;
+        icons_->setViewMode(large ? QListView::IconMode : QListView::ListMode);
+        icons_->setIconSize(large ? QSize(32, 32) : QSize(16, 16));
+        icons_->setGridSize(large ? QSize(104, 76) : mode_ == SmallIcons ? QSize(200, 22) : QSize(240, 20));
+        icons_->setSpacing(large ? 4 : 0);
+        icons_->setWordWrap(large); // a large icon's name may take two lines under it
+        icons_->setWrapping(true);
+        icons_->setResizeMode(QListView::Adjust);
+        setCurrentWidget(icons_);
+    }
+    arrange();
+    if (hadFocus) CurrentView()->setFocus();
+}
+
+void BookmarkView::SetAutoArrange(bool on) {
+    autoArrange_ = on;
+    arrange();
+}
+
+void BookmarkView::arrange() {
+    if (mode_ == Details) return;
+    // Large icons may be placed freely unless arranged (the list view keeps their places); the
+    // other faces are always laid out, in rows or in columns.
+    const bool free = mode_ == LargeIcons && !autoArrange_;
+    icons_->setMovement(free ? QListView::Free : QListView::Static);
+    if (mode_ == List || (autoArrange_ && mode_ == SmallIcons))
+        icons_->setFlow(QListView::TopToBottom);
+    else
+        icons_->setFlow(QListView::LeftToRight);
+    icons_->doItemsLayout();
+}
