@@ -5,7 +5,8 @@ JOBS ?= $(shell nproc)
 # Debian 12 packages needed to build, run and test the program.
 PACKAGES := cmake g++ make pkg-config \
 	qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libqt6webenginecore6-bin \
-	libgl-dev libxcb1-dev fonts-dejavu-core xvfb xauth
+	qt6-svg-dev qt6-multimedia-dev libespeak-ng-dev espeak-ng-data python3 \
+	libgl-dev libxcb1-dev fonts-dejavu-core xvfb xauth pulseaudio pulseaudio-utils sox
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
