@@ -1,0 +1,276 @@
+#include "TestCharacter.h"
+#include "agent/engine/AnimationCursor.h"
+#include "agent/engine/CharacterEngine.h"
+#include "agent/engine/CharacterFile.h"
+#include "agent/engine/SpeechMarkup.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using Direction = CharacterEngine::Direction;
+
+// The character platform's rules: speech mark-up, frames and branches, character folders, and the
+// request queue of a character on a scripted voice.
+class TestCharacterEngine : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+
+    std::unique_ptr<CharacterEngine> engine(ScriptedVoice** voiceOut = nullptr) {
+        const CharacterLoad load = LoadCharacterFolder(WriteTestCharacter(dir_));
+        auto voice = std::make_unique<ScriptedVoice>();
+        if (voiceOut) *voiceOut = voice.get();
+        auto e = std::make_unique<CharacterEngine>(load.Character, std::move(voice));
+        e->Percent = [] { return 0; }; // every branch taken, the first choice made
+        e->IdleDelayMs = 5;
+        return e;
+    }
+
+    // The animations in the order the figure played them.
+    static QStringList track(CharacterEngine& e) {
+        auto* names = new QStringList;
+        QObject::connect(&e, &CharacterEngine::frameChanged, &e, [&e, names] {
+            if (names->isEmpty() || names->last() != e.AnimationName()) names->append(e.AnimationName());
+        });
+        QObject::connect(&e, &QObject::destroyed, [names] { delete names; });
+        e.setProperty("track", QVariant::fromValue(reinterpret_cast<quintptr>(names)));
+        return {};
+    }
+    static QStringList played(CharacterEngine& e) {
+        return *reinterpret_cast<QStringList*>(e.property("track").value<quintptr>());
+    }
+
+private slots:
+    void markUp_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("choice");
+        QTest::addColumn<QString>("spoken");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("plain") << "Hello there." << 0 << "Hello there."
+                               << "Hello there.";
+        QTest::newRow("first of three") << "Hi!|Hello!|Welcome!" << 0 << "Hi!"
+                                        << "Hi!";
+        QTest::newRow("last of three") << "Hi!|Hello!|Welcome!" << 2 << "Welcome!"
+                                       << "Welcome!";
+        QTest::newRow("bar inside a map") << R"(See \map="one|two"="1|2"\ here)" << 0 << "See one|two here"
+                                          << "See 1|2 here";
+        QTest::newRow("map in capitals")
+            << R"(\MAP="jee dubbleyou"="GW"\ rocks)" << 0 << "jee dubbleyou rocks"
+            << "GW rocks";
+        QTest::newRow("mail context") << R"(Write to \Ctx="E-mail"\santa@north.pole.example today)" << 0
+                                      << "Write to santa at north dot pole dot example today"
+                                      << "Write to santa@north.pole.example today";
+        QTest::newRow("address without context")
+            << "Mail santa@north.example" << 0 << "Mail santa@north.example"
+            << "Mail santa@north.example";
+        QTest::newRow("voice tags dropped")
+            << R"(\Pau=300\Well, \Emp\really\Spd=90\!)" << 0 << "Well, really!"
+            << "Well, really!";
+        QTest::newRow("a backslash of its own") << R"(C:\\Music)" << 0 << R"(C:\Music)"
+                                                << R"(C:\Music)";
+        QTest::newRow("tag left open") << R"(Oops \Pau=30)" << 0 << "Oops"
+                                       << "Oops";
+    }
+    void markUp() {
+        QFETCH(QString, text);
+        QFETCH(int, choice);
+        const SpeechText out = ParseSpeechMarkup(text, [choice](int) { return choice; });
+        QTEST(out.Spoken, "spoken");
+        QTEST(out.Shown, "shown");
+    }
+
+    void everyAlternativeCanBeChosen() {
+        QSet<QString> seen;
+        for (int i = 0; i < 200 && seen.size() < 3; ++i)
+            seen.insert(ParseSpeechMarkup(QStringLiteral("a|b|c")).Shown);
+        QCOMPARE(seen.size(), 3);
+    }
+
+    void wordsRevealInStep() {
+        QCOMPARE(ShownWordsFor(0, 4, 2), 0);
+        QCOMPARE(ShownWordsFor(1, 4, 2), 1);
+        QCOMPARE(ShownWordsFor(3, 4, 2), 2);
+        QCOMPARE(ShownWordsFor(4, 4, 8), 8);
+        QCOMPARE(ShownWordsFor(0, 0, 5), 5); // nothing to hear: show it all
+        QCOMPARE(CountWords(QStringLiteral("  one\ntwo  three ")), 3);
+    }
+
+    void branchesAndExits() {
+        const CharacterLoad load = LoadCharacterFolder(WriteTestCharacter(dir_));
+        QVERIFY2(load.Character, qPrintable(load.Problem));
+        const CharacterAnimation& wave = *load.Character->Find(QStringLiteral("wave")); // any case
+        int roll = 0;
+        AnimationCursor loop(wave, [&roll] { return roll; });
+        QVERIFY(loop.Advance() && loop.Index() == 1);
+        QVERIFY(loop.Advance() && loop.Index() == 0); // the branch back, weight 100
+        roll = 99;
+        QVERIFY(loop.Advance() && loop.Index() == 1);
+        QVERIFY(loop.Advance() && loop.Index() == 0); // 99 < 100: still taken
+        QVERIFY(loop.Advance());
+        loop.Exit();
+        QVERIFY(loop.Advance() && loop.Index() == 2); // through the exit
+        QVERIFY(!loop.Advance());
+        QCOMPARE(loop.Index(), 2); // the last frame is held
+
+        // An exit that leads back into the loop still comes to an end.
+        CharacterAnimation circle;
+        circle.Frames = {CharacterFrame{0, 10, 1, {}, false, {}}, CharacterFrame{0, 10, 0, {}, false, {}}};
+        AnimationCursor endless(circle, [] { return 0; });
+        endless.Exit();
+        int steps = 0;
+        while (endless.Advance() && steps < 100)
+            ++steps;
+        QVERIFY(steps < 100);
+    }
+
+    void brokenFoldersAreRefusedWithAReason_data() {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("not json") << "\"name\": \"Tester\","
+                                  << "\"name\": Tester"
+                                  << "not valid JSON";
+        QTest::newRow("no name") << "\"name\": \"Tester\""
+                                 << "\"name\": \"  \""
+                                 << "no name";
+        QTest::newRow("missing picture") << "\"image\": \"b.svg\", \"duration\": 10}], \"return\""
+                                         << "\"image\": \"gone.svg\", \"duration\": 10}], \"return\""
+                                         << "\"gone.svg\"";
+        QTest::newRow("picture outside the folder") << "\"image\": \"b.svg\", \"duration\": 10}], \"return\""
+                                                    << "\"image\": \"../tester/b.svg\", \"duration\": 10}], "
+                                                       "\"return\""
+                                                    << "cannot be drawn";
+        QTest::newRow("unknown state animation") << "\"Idling\": [\"Idle1\"]"
+                                                 << "\"Idling\": [\"Nap\"]"
+                                                 << "\"Nap\"";
+        QTest::newRow("empty state") << "\"Idling\": [\"Idle1\"]"
+                                     << "\"Idling\": []"
+                                     << "\"Idling\"";
+        QTest::newRow("branch too heavy") << "\"weight\": 100}], \"exit\": 1"
+                                          << "\"weight\": 101}], \"exit\": 1"
+                                          << "weigh more than 100";
+        QTest::newRow("exit nowhere") << "\"exit\": 1}]}"
+                                      << "\"exit\": 7}]}"
+                                      << "does not exist";
+        QTest::newRow("no mouth") << "\"open\": \"m.svg\""
+                                  << "\"open\": \"\""
+                                  << "\"open\" mouth";
+        QTest::newRow("zero duration") << "\"image\": \"rest.svg\", \"duration\": 10, \"mouth\""
+                                       << "\"image\": \"rest.svg\", \"duration\": 0, \"mouth\""
+                                       << "duration";
+        QTest::newRow("return missing") << "\"return\": \"ExplainReturn\""
+                                        << "\"return\": \"Nowhere\""
+                                        << "\"Nowhere\"";
+    }
+    void brokenFoldersAreRefusedWithAReason() {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QTemporaryDir dir;
+        bool changed = false;
+        const QString folder = WriteTestCharacter(dir, QStringLiteral("broken"), [&](QString& manifest) {
+            changed = manifest.contains(from);
+            manifest.replace(from, to);
+        });
+        QVERIFY2(changed, "the test's manifest text moved");
+        const CharacterLoad load = LoadCharacterFolder(folder);
+        QVERIFY(!load.Character);
+        QFETCH(QString, reason);
+        QVERIFY2(load.Problem.contains(reason), qPrintable(load.Problem));
+        QVERIFY(!LoadCharacterFolder(dir.filePath(QStringLiteral("absent"))).Character);
+    }
+
+    void requestsRunInOrderAndIdleStartsOnce() {
+        ScriptedVoice* voice = nullptr;
+        auto e = engine(&voice);
+        track(*e);
+        QSignalSpy idle(e.get(), &CharacterEngine::idleStart);
+        QSignalSpy balloon(e.get(), &CharacterEngine::balloonShown);
+        e->Show();
+        e->Play(QStringLiteral("Explain"));
+        e->Speak(QStringLiteral("Merry Christmas"));
+        e->Play(QStringLiteral("NoSuchAnimation")); // skipped quietly
+        e->Play(QStringLiteral("Wave"));
+        e->Play(QStringLiteral("RestPose")); // which ends the wave's loop
+        QTRY_COMPARE(idle.size(), 1);
+        QVERIFY(e->Visible());
+        // Explain's pose is held through the speech and lowered before the wave.
+        QCOMPARE(played(*e).mid(0, 4), (QStringList{"Show", "Explain", "ExplainReturn", "Wave"}));
+        QCOMPARE(voice->said, QStringList{"Merry Christmas"});
+        QCOMPARE(balloon.size(), 1);
+        QCOMPARE(balloon.first().at(1).toString(), QStringLiteral("Merry Christmas"));
+        // Idling begins by itself, and a request ends it.
+        QTRY_COMPARE(e->AnimationName(), QStringLiteral("Idle1"));
+        e->Hide();
+        QTRY_VERIFY(!e->Visible());
+        QTRY_COMPARE(idle.size(), 2); // once for every time the queue ran dry
+        QTest::qWait(30);
+        QCOMPARE(idle.size(), 2);
+    }
+
+    void stopEndsTheCurrentRequestAndDropsTheRest() {
+        ScriptedVoice* voice = nullptr;
+        auto e = engine(&voice);
+        voice->finishAtOnce = false;
+        e->Show();
+        e->Speak(QStringLiteral("A long story about reindeer"));
+        e->Play(QStringLiteral("Explain"));
+        e->Speak(QStringLiteral("Never said"));
+        QTRY_VERIFY(voice->talking);
+        QSignalSpy idle(e.get(), &CharacterEngine::idleStart);
+        e->Stop();
+        QTRY_COMPARE(idle.size(), 1);
+        QCOMPARE(voice->said, QStringList{"A long story about reindeer"});
+        QVERIFY(!e->Busy());
+        // A looping animation stopped through its exit.
+        e->IdleDelayMs = 60000;
+        e->Play(QStringLiteral("Wave"));
+        QTRY_COMPARE(e->AnimationName(), QStringLiteral("Wave"));
+        e->Stop();
+        QTRY_VERIFY(!e->Busy());
+        QCOMPARE(e->Picture(), LoadCharacterFolder(WriteTestCharacter(dir_))
+                                   .Character->Find(QStringLiteral("RestPose"))
+                                   ->Frames.first()
+                                   .Picture); // Wave's exit frame is the rest picture
+    }
+
+    void walksToTheTargetAndPointsTheRightWay() {
+        auto e = engine();
+        e->WalkPixelsPerSecond = 4000;
+        e->IdleDelayMs = 60000;
+        e->SetPosition(QPoint(500, 500));
+        e->Show();
+        QSignalSpy moved(e.get(), &CharacterEngine::moved);
+        e->MoveTo(QPoint(100, 520));
+        QTRY_VERIFY(!e->Busy());
+        QCOMPARE(e->Position(), QPoint(100, 520));
+        QVERIFY(moved.size() >= 2); // it walked there, not jumped
+        track(*e);
+        e->GestureAt(QPoint(0, 540)); // left of the figure
+        e->GestureAt(QPoint(900, 540));
+        QTRY_VERIFY(!e->Busy());
+        QCOMPARE(played(*e).mid(0, 3), (QStringList{"GestureLeft", "GestureLeftReturn", "GestureRight"}));
+        // Hidden, a move is a jump.
+        e->Hide();
+        e->MoveTo(QPoint(7, 8));
+        QTRY_COMPARE(e->Position(), QPoint(7, 8));
+    }
+
+    void directions_data() {
+        QTest::addColumn<QPoint>("to");
+        QTest::addColumn<int>("walk");
+        QTest::newRow("left") << QPoint(-10, 3) << int(Direction::Left);
+        QTest::newRow("right") << QPoint(10, -3) << int(Direction::Right);
+        QTest::newRow("up") << QPoint(3, -10) << int(Direction::Up);
+        QTest::newRow("down") << QPoint(-3, 10) << int(Direction::Down);
+        QTest::newRow("diagonal goes sideways") << QPoint(-10, -10) << int(Direction::Left);
+    }
+    void directions() {
+        QFETCH(QPoint, to);
+        QFETCH(int, walk);
+        QCOMPARE(int(CharacterEngine::WalkDirection(QPoint(0, 0), to)), walk);
+        QCOMPARE(int(CharacterEngine::GestureDirection(QPointF(50, 50), QPointF(50, 50) + to)), walk);
+    }
+};
+
+QTEST_MAIN(TestCharacterEngine)
+#include "test_character_engine.moc"
