@@ -1,34 +1,224 @@
 #include "agent/AgentController.h"
 
+#include "agent/AgentInfo.h"
+#include "agent/engine/AgentCharacter.h"
+#include "agent/engine/CharacterEngine.h"
+#include "agent/engine/SilentVoice.h"
 #include "app/RegUtil.h"
+
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QRandomGenerator>
+#include <QScreen>
+#include <cmath>
 
 namespace {
 constexpr int kPercentages[] = {25, 50, 75, 100, 200, 400, 800};
+const QString kCharacterId = QStringLiteral("gw99");
+
+// Single to 16-bit integer: the nearest, halves to even.
+int rounded(double value) {
+    return int(std::nearbyint(qBound(-32768.0, value, 32767.0)));
+}
+} // namespace
+
+AgentController::AgentController(std::function<std::unique_ptr<VoiceOutput>()> makeVoice,
+                                 QStringList characterFolders)
+    : makeVoice_(std::move(makeVoice))
+    , info_(std::make_unique<AgentInfo>(characterFolders.isEmpty() ? AgentInfo::DefaultFolders()
+                                                                   : std::move(characterFolders)))
+    , activeAgents_(std::make_unique<ActiveAgents>()) {
+    if (!makeVoice_) makeVoice_ = [] { return std::make_unique<SilentVoice>(); };
+    InitAgent();
 }
 
-AgentController::AgentController() {
-    // No character platform is installed yet, so no character can be loaded: the user's wish is
-    // remembered, and every character call below stays silent.
+AgentController::AgentController(NoCharacterPlatform)
+    : info_(std::make_unique<AgentInfo>(QStringList{}))
+    , activeAgents_(std::make_unique<ActiveAgents>()) {
     useAgentFlag_ = RegUtil::GetRegNumber(RegUtil::kProductKey, RegUtil::kUseAgent) != 0;
     curSizeFactor_ = RegUtil::GetRegNumber(RegUtil::kProductKey, RegUtil::kAgentSize);
 }
 
-AgentController::~AgentController() = default;
+AgentController::~AgentController() {
+    ShutdownAgent();
+}
+
+void AgentController::InitAgent() {
+    info_->ScanCharacters();
+    useAgentFlag_ = RegUtil::GetRegNumber(RegUtil::kProductKey, RegUtil::kUseAgent) != 0;
+    curSizeFactor_ = RegUtil::GetRegNumber(RegUtil::kProductKey, RegUtil::kAgentSize);
+    // The character platform needs a screen to stand on.
+    agentAvailable_ = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
+    timerAutoHide_.setInterval(3000);
+    connect(&timerAutoHide_, &QTimer::timeout, this, &AgentController::autoHideTick);
+    SelectAgent(RegUtil::GetRegString(RegUtil::kProductKey, RegUtil::kAgentName), true);
+}
+
+void AgentController::ShutdownAgent() {
+    timerAutoHide_.stop();
+    char_.reset();
+    charLoaded_ = false;
+}
+
+QString AgentController::ProperCaseName(const QString& name) {
+    if (name.isEmpty()) return name;
+    return name.left(1).toUpper() + name.mid(1).toLower();
+}
+
+QSize AgentController::screenSize() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().size() : QSize(1024, 768);
+}
+
+bool AgentController::SelectAgent(const QString& requested, bool centre) {
+    if (!useAgentFlag_) return true;
+    QString name = ProperCaseName(requested);
+    if (!agentAvailable_) {
+        charLoaded_ = false;
+        return false;
+    }
+    UnloadCharacter();
+    if (!info_->FindByName(name) && !info_->FindByFile(name) && !info_->FindByFile(QStringLiteral("merlin")))
+        return false;
+    CharacterLoad load = info_->LoadSelected();
+    if (!load.Character) {
+        qWarning("The character %s cannot be used: %s.", qPrintable(info_->FilePath()),
+                 qPrintable(load.Problem));
+        name = QStringLiteral("Merlin");
+        if (!info_->FindByFile(QStringLiteral("merlin"))) return false;
+        load = info_->LoadSelected();
+        if (!load.Character) {
+            qWarning("The character %s cannot be used: %s.", qPrintable(info_->FilePath()),
+                     qPrintable(load.Problem));
+            return false;
+        }
+    }
+    curName_ = info_->CharName();
+    RegUtil::SetRegString(RegUtil::kProductKey, RegUtil::kAgentName, curName_);
+    char_ = std::make_unique<AgentCharacter>(load.Character, makeVoice_());
+    connect(char_.get(), &AgentCharacter::idleStart, this, [this] {
+        if (char_) char_->SetBalloonVisible(false);
+    });
+    charLoaded_ = true;
+    curBaseName_ = name;
+    curName_ = info_->CharName();
+    AddCharCommands();
+
+    const int percentage = SizeFactorToPercentage(curSizeFactor_);
+    char_->SetHeight(rounded(info_->HeightAtPercent(percentage)));
+    char_->SetWidth(rounded(info_->WidthAtPercent(percentage)));
+    info_->SetLoaded(load.Character, QSize(char_->Width(), char_->Height()));
+    const QSize screen = screenSize();
+    if (centre)
+        char_->Engine().SetPosition(QPoint(screen.width() / 2 - char_->Width() / 2, screen.height() / 3));
+    else
+        char_->Engine().SetPosition(QPoint(rounded(savedLeft_), rounded(savedTop_)));
+    activeAgents_->AddActive(kCharacterId, name);
+    char_->Show();
+    char_->Speak(info_->GreetingText());
+    return true;
+}
+
+void AgentController::UnloadCharacter() {
+    if (!charLoaded_ || !char_) return;
+    char_->Speak(info_->FarewellText());
+    char_->Hide();
+    savedLeft_ = char_->Left();
+    savedTop_ = char_->Top();
+    // The farewell and the hiding animation play out first, for a few seconds at most.
+    QElapsedTimer waited;
+    waited.start();
+    while (char_->Visible() && waited.elapsed() < UnloadWaitMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    timerAutoHide_.stop();
+    char_.reset();
+    info_->SetLoaded(nullptr, {});
+    curBaseName_.clear();
+    curName_.clear();
+    activeAgents_->RemoveActive(kCharacterId);
+    charLoaded_ = false;
+}
 
 void AgentController::AddCharCommands() {}
 void AgentController::Command(const QString&) {}
-void AgentController::GestureAt(double, double) {}
-double AgentController::Height() const {
-    return 0;
+
+void AgentController::GestureAt(double x, double y) {
+    if (charLoaded_) char_->GestureAt(QPoint(rounded(x), rounded(y)));
 }
-void AgentController::SetHeight(double) {}
-void AgentController::Hide() {}
-void AgentController::Interrupt() {}
-void AgentController::MoveTo(double, double) {}
-void AgentController::MoveToClient(double, double) {}
-void AgentController::MoveToGestureAt(double, double, double, double) {}
-void AgentController::Play(const QString&) {}
-void AgentController::RandomizePosition(int) {}
+
+double AgentController::Height() const {
+    return charLoaded_ ? char_->Height() : 0;
+}
+
+void AgentController::SetHeight(double value) {
+    if (charLoaded_) char_->SetHeight(rounded(value));
+}
+
+double AgentController::Width() const {
+    return charLoaded_ ? char_->Width() : 0;
+}
+
+void AgentController::SetWidth(double value) {
+    if (charLoaded_) char_->SetWidth(rounded(value));
+}
+
+void AgentController::Hide() {
+    if (charLoaded_) char_->Hide();
+}
+
+void AgentController::Show() {
+    if (charLoaded_) char_->Show();
+}
+
+void AgentController::Interrupt() {
+    if (charLoaded_) char_->Stop();
+}
+
+void AgentController::MoveTo(double x, double y) {
+    if (charLoaded_) char_->MoveTo(QPoint(rounded(x), rounded(y)));
+}
+
+void AgentController::MoveToClient(double x, double y) {
+    const QPoint client(rounded(x), rounded(y));
+    const QPoint screen = ClientToScreen ? ClientToScreen(client) : client;
+    MoveTo(screen.x(), screen.y());
+}
+
+void AgentController::MoveToGestureAt(double x, double y, double w, double h) {
+    const double width = info_->CharWidth();
+    const double screenWidth = screenSize().width();
+    auto toScreen = [this](double px, double py) {
+        const QPoint client(int(std::lround(px)), int(std::lround(py)));
+        return ClientToScreen ? ClientToScreen(client) : client;
+    };
+    const QPoint topLeft = toScreen(x, y);
+    const QPoint bottomRight = toScreen(x + w, y + h);
+    const double left = topLeft.x(), top = topLeft.y(), right = bottomRight.x(), bottom = bottomRight.y();
+    const double cx = left + (right - left) / 2;
+    const double cy = top + (bottom - top) / 2;
+    const double roomLeft = left - width;
+    const double roomRight = screenWidth - right - width;
+    const double standY = cy - info_->GestureOffsetY();
+    if (roomLeft <= roomRight)
+        MoveTo(right + 2, rounded(standY));
+    else
+        MoveTo(rounded(left - width - 2), rounded(standY));
+    GestureAt(rounded(cx), rounded(cy));
+}
+
+void AgentController::Play(const QString& animation) {
+    if (charLoaded_) char_->Play(animation);
+}
+
+void AgentController::RandomizePosition(int chancePercent) {
+    if (!charLoaded_) return;
+    QRandomGenerator* random = QRandomGenerator::global();
+    if (rounded(random->generateDouble() * 100) > chancePercent) return;
+    const QSize screen = screenSize();
+    const double x = random->generateDouble() * (screen.width() - char_->Width());
+    const double y = random->generateDouble() * (screen.height() - char_->Height());
+    MoveTo(rounded(x), rounded(y));
+}
 
 void AgentController::RecallSizeFactor() {
     if (charLoaded_) SetSizeFactor(rememberedSizeFactor_);
@@ -40,16 +230,22 @@ void AgentController::SaveSizeFactor() {
 }
 
 bool AgentController::Script(const QString&, bool, const QVariantList&) {
-    return false;
+    return charLoaded_ && char_->Visible();
 }
+
 bool AgentController::ScriptNotExpired(const QString&) {
     return false;
 }
-void AgentController::Show() {}
+
 void AgentController::ShowStandardProperties() {}
 
 void AgentController::SetSizeFactor(int factor) {
-    if (charLoaded_) curSizeFactor_ = factor;
+    curSizeFactor_ = factor >= 1 && factor <= 7 ? factor : 4;
+    if (!charLoaded_) return;
+    const int percentage = SizeFactorToPercentage(curSizeFactor_);
+    char_->SetHeight(rounded(info_->HeightAtPercent(percentage)));
+    char_->SetWidth(rounded(info_->WidthAtPercent(percentage)));
+    info_->SetLoaded(info_->LoadSelected().Character, QSize(char_->Width(), char_->Height()));
 }
 
 int AgentController::SizeFactorToPercentage(int factor) {
@@ -63,20 +259,36 @@ int AgentController::SizePercentageToFactor(int percentage) {
     return 4;
 }
 
-void AgentController::Speak(const QString&) {}
-void AgentController::Think(const QString&) {}
-bool AgentController::SelectAgent(const QString&, bool) {
-    return false;
+void AgentController::Speak(const QString& text) {
+    if (!charLoaded_) return;
+    char_->Speak(text);
+    timerAutoHide_.start();
+}
+
+void AgentController::Think(const QString& text) {
+    if (!charLoaded_) return;
+    char_->Think(text);
+    timerAutoHide_.start();
+}
+
+void AgentController::autoHideTick() {
+    if (!charLoaded_ || !char_) {
+        timerAutoHide_.stop();
+        return;
+    }
+    // A balloon still being spoken stays; once the words are out it goes.
+    if (char_->BalloonVisible()) {
+        if (!char_->Speaking()) char_->SetBalloonVisible(false);
+    } else {
+        timerAutoHide_.stop();
+    }
 }
 
 void AgentController::SetUseAgent(bool use) {
     useAgentFlag_ = use;
     RegUtil::SetRegString(RegUtil::kProductKey, RegUtil::kUseAgent,
                           use ? QStringLiteral("1") : QStringLiteral("0"));
+    if (charLoaded_ && !use) UnloadCharacter();
 }
 
 void AgentController::VoiceCommandVisible(const QString&, bool) {}
-double AgentController::Width() const {
-    return 0;
-}
-void AgentController::SetWidth(double) {}

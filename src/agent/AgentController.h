@@ -1,15 +1,28 @@
 #pragma once
 
+#include <QObject>
+#include <QPoint>
 #include <QString>
+#include <QTimer>
 #include <QVariantList>
+#include <functional>
+#include <memory>
+
+class ActiveAgents;
+class AgentCharacter;
+class AgentInfo;
+class VoiceOutput;
 
 // Drives the assistant character. Every operation first checks that a character is loaded, so callers
-// never test for one: with no character platform installed, nothing is loaded and every call is a
-// quiet no-op.
-class AgentController {
+// never test for one: with no character installed, or the user not wanting one, nothing is loaded and
+// every call is a quiet no-op.
+class AgentController : public QObject {
+    Q_OBJECT
 public:
-    AgentController();
-    virtual ~AgentController();
+    // The folders to look for characters in; the program's and the user's by default.
+    explicit AgentController(std::function<std::unique_ptr<VoiceOutput>()> makeVoice = {},
+                             QStringList characterFolders = {});
+    ~AgentController() override;
     AgentController(const AgentController&) = delete;
     AgentController& operator=(const AgentController&) = delete;
 
@@ -30,7 +43,7 @@ public:
     void RecallSizeFactor();
     void RememberCurSizeFactor() { rememberedSizeFactor_ = curSizeFactor_; }
     void SaveSizeFactor();
-    // Runs the named script; returns false when nothing was performed.
+    // Runs the named script; returns whether the character is visible.
     virtual bool Script(const QString& name, bool immediately = false, const QVariantList& args = {});
     bool ScriptNotExpired(const QString& name);
     void Show();
@@ -50,13 +63,40 @@ public:
 
     bool AgentAvailable() const { return agentAvailable_; }
     bool CharLoaded() const { return charLoaded_; }
+    AgentInfo& Info() const { return *info_; }
+    AgentCharacter* Character() const { return char_.get(); }
+    int RecentTips[4] = {-1, -1, -1, -1};
+
+    // The main window's client pixels on the screen; the window sets it when it exists.
+    std::function<QPoint(QPoint)> ClientToScreen;
+    // How long UnloadCharacter waits for the hiding animation at most.
+    int UnloadWaitMs = 4000;
+
+protected:
+    // For characters that are not on a screen (tests that only record what is asked).
+    struct NoCharacterPlatform {};
+    explicit AgentController(NoCharacterPlatform);
 
 private:
+    void InitAgent();
+    static QString ProperCaseName(const QString& name);
+    void ShutdownAgent();
+    void UnloadCharacter();
+    void autoHideTick();
+    QSize screenSize() const;
+
+    std::function<std::unique_ptr<VoiceOutput>()> makeVoice_;
+    std::unique_ptr<AgentInfo> info_;
+    std::unique_ptr<ActiveAgents> activeAgents_;
+    std::unique_ptr<AgentCharacter> char_;
+    QTimer timerAutoHide_;
     bool agentAvailable_ = false;
     bool charLoaded_ = false;
     bool useAgentFlag_ = false;
     QString curBaseName_;
     QString curName_;
+    double savedLeft_ = 0;
+    double savedTop_ = 0;
     int curSizeFactor_ = 0;
     int rememberedSizeFactor_ = 0;
 };

@@ -196,6 +196,7 @@ bool FormMain::DoInit() {
     m_.BookmarkList->LoadBookmarks();
     // The music box shows only where a MIDI sequencer exists.
     ui_.ImgRadio->setVisible(Midi::MidiAvailable());
+    App().Agent->ClientToScreen = [this](QPoint client) { return mapToGlobal(client); };
     App().Agent->Script(QStringLiteral("startup"));
     ui_.TimerSnow->start();
     if (!App().DataFolderProblem.isEmpty())

@@ -8,6 +8,7 @@ namespace RegUtil {
 
 inline constexpr const char* kProductKey = "Software\\Varnholt Software\\Glisterwood 97";
 inline constexpr const char* kScriptsKey = "Software\\Varnholt Software\\Glisterwood 97\\Scripts";
+inline constexpr const char* kCharacterKey = "Software\\Varnholt Software\\Glisterwood 97\\Character";
 inline constexpr const char* kMusicFoldersKey = "Software\\Varnholt Software\\Glisterwood 97\\Music Folders";
 
 // Value names under the product key.
@@ -16,6 +17,7 @@ inline constexpr const char* kStartupPage = "Startup page";
 inline constexpr const char* kSearchPage = "Search page";
 inline constexpr const char* kUseAgent = "Use agent";
 inline constexpr const char* kAgentSize = "Agent size";
+inline constexpr const char* kAgentName = "Agent name";
 inline constexpr const char* kPlayTheme = "Play theme";
 
 // Texts longer than this read as missing, as they would not fit the reader's buffer.

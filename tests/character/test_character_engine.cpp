@@ -23,6 +23,7 @@ class TestCharacterEngine : public QObject {
         auto e = std::make_unique<CharacterEngine>(load.Character, std::move(voice));
         e->Percent = [] { return 0; }; // every branch taken, the first choice made
         e->IdleDelayMs = 5;
+        e->SpeechLingerMs = 0;
         return e;
     }
 

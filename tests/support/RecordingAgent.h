@@ -7,6 +7,8 @@
 // A character that writes down what it was asked to do.
 class RecordingAgent : public AgentController {
 public:
+    RecordingAgent()
+        : AgentController(NoCharacterPlatform{}) {}
     void Interrupt() override { said << QStringLiteral("interrupt"); }
     void Speak(const QString& text) override { said << QStringLiteral("speak:") + text; }
     void Think(const QString& text) override { said << QStringLiteral("think:") + text; }

@@ -21,13 +21,17 @@ CharacterEngine::CharacterEngine(std::shared_ptr<const CharacterData> character,
     , character_(std::move(character))
     , voice_(std::move(voice))
     , size_(character_->FrameSize) {
-    for (QTimer* timer : {&frameTimer_, &idleTimer_, &thinkTimer_})
+    for (QTimer* timer : {&frameTimer_, &idleTimer_, &thinkTimer_, &lingerTimer_})
         timer->setSingleShot(true);
     walkTimer_.setInterval(kWalkStepMs);
     connect(&frameTimer_, &QTimer::timeout, this, &CharacterEngine::frameTick);
     connect(&walkTimer_, &QTimer::timeout, this, &CharacterEngine::walkTick);
     connect(&idleTimer_, &QTimer::timeout, this, &CharacterEngine::startIdling);
     connect(&thinkTimer_, &QTimer::timeout, this, [this] { finish(); });
+    connect(&lingerTimer_, &QTimer::timeout, this, [this] {
+        idleAnnounced_ = true;
+        emit idleStart();
+    });
     if (const CharacterAnimation* rest = character_->Find(QStringLiteral("RestPose")))
         held_ = rest->Frames.first();
     else if (const CharacterAnimation* speaking = stateAnimation(QStringLiteral("Speaking")))
@@ -128,9 +132,13 @@ void CharacterEngine::next() {
             playReturnThen([this] { next(); });
             return;
         }
-        if (!idleAnnounced_) {
-            idleAnnounced_ = true;
-            emit idleStart();
+        if (!idleAnnounced_ && !lingerTimer_.isActive()) {
+            if (lastWasSpeech_ && SpeechLingerMs > 0) {
+                lingerTimer_.start(SpeechLingerMs);
+            } else {
+                idleAnnounced_ = true;
+                emit idleStart();
+            }
         }
         if (visible_ && !idling_) {
             idling_ = true;
@@ -140,8 +148,10 @@ void CharacterEngine::next() {
     }
     idling_ = false;
     idleTimer_.stop();
+    lingerTimer_.stop();
     idleAnnounced_ = false;
     current_ = queue_.front();
+    lastWasSpeech_ = current_->kind == Request::Speak || current_->kind == Request::Think;
     queue_.pop_front();
     start(*current_);
 }

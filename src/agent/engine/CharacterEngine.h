@@ -63,6 +63,7 @@ public:
     std::function<int()> Percent; // 0..99 for branches and choices; random when unset
     int IdleDelayMs = 4000;       // the pause before the next idle animation
     double WalkPixelsPerSecond = 280;
+    int SpeechLingerMs = 1500; // the last words stay readable this long before the figure idles
 
 signals:
     void frameChanged();
@@ -120,4 +121,6 @@ private:
     QTimer walkTimer_;
     QTimer idleTimer_;
     QTimer thinkTimer_;
+    QTimer lingerTimer_;
+    bool lastWasSpeech_ = false;
 };

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "agent/engine/CharacterFile.h"
+
+#include <QObject>
+#include <QPoint>
+#include <memory>
+
+class BalloonWindow;
+class CharacterEngine;
+class CharacterWindow;
+class QMenu;
+class VoiceOutput;
+
+// A loaded character, whole: its engine, its window on the desktop, its balloon and its voice.
+// This is what the program drives; none of it needs the main window.
+class AgentCharacter : public QObject {
+    Q_OBJECT
+public:
+    AgentCharacter(std::shared_ptr<const CharacterData> character, std::unique_ptr<VoiceOutput> voice);
+    ~AgentCharacter() override;
+
+    const CharacterData& Data() const { return *character_; }
+    CharacterEngine& Engine() const { return *engine_; }
+    CharacterWindow& Window() const { return *window_; }
+    BalloonWindow& Balloon() const { return *balloon_; }
+    QMenu* Commands() const;
+
+    void Show();
+    void Hide();
+    void Play(const QString& animation);
+    void Speak(const QString& text);
+    void Think(const QString& text);
+    void MoveTo(QPoint topLeft);
+    void GestureAt(QPoint target);
+    void Stop();
+
+    bool Visible() const;
+    bool Speaking() const { return speaking_; }
+    int Left() const;
+    int Top() const;
+    int Width() const;
+    int Height() const;
+    void SetWidth(int width);
+    void SetHeight(int height);
+    bool BalloonVisible() const;
+    void SetBalloonVisible(bool visible);
+    void SetBalloonFontSize(int points);
+
+signals:
+    void idleStart();
+
+private:
+    void keepOnScreen();
+    void placeBalloon();
+
+    std::shared_ptr<const CharacterData> character_;
+    std::unique_ptr<CharacterEngine> engine_;
+    std::unique_ptr<CharacterWindow> window_;
+    std::unique_ptr<BalloonWindow> balloon_;
+    bool speaking_ = false;
+};
