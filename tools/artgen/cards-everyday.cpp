@@ -11,17 +11,6 @@
 namespace art::cards {
 namespace {
 
-void dot(QPainter& p, QPointF centre, qreal radius, const QColor& colour) {
-    p.setPen(Qt::NoPen);
-    p.setBrush(colour);
-    p.drawEllipse(centre, radius, radius);
-}
-
-QPointF polar(QPointF centre, qreal degrees, qreal radius) {
-    const qreal a = degrees * std::numbers::pi / 180;
-    return centre + QPointF(std::cos(a) * radius, std::sin(a) * radius);
-}
-
 // Grey lines of text from `left` to `right`, starting at `top` and `gap` apart.
 void textLines(QPainter& p, qreal left, qreal right, qreal top, qreal gap, int count) {
     for (int i = 0; i < count; ++i) {

@@ -60,6 +60,21 @@ QPainterPath cloudShape(qreal left, qreal right, qreal base, qreal height);
 QPainterPath pageShape(const QRectF& sheet, qreal fold);
 QPainterPath pageFold(const QRectF& sheet, qreal fold);
 
+// The point `radius` away from `centre` in the direction `degrees` (clockwise from +x).
+QPointF polar(QPointF centre, qreal degrees, qreal radius);
+// A plain round spot without an edge, for eyes, buttons and the like.
+void dot(QPainter& p, QPointF centre, qreal radius, const QColor& colour);
+// A candle flame whose tip is at `tip`, `height` tall, with a soft glow round it.
+void flame(QPainter& p, QPointF tip, qreal height);
+// A holly leaf from its stalk at (0, 0) along +x to its tip, with spiny points on both sides.
+QPainterPath hollyLeaf(qreal length, qreal width);
+// A holly leaf with its midrib, its stalk at `stalk` and pointing `degrees` from +x.
+void leafAt(QPainter& p, QPointF stalk, qreal degrees, qreal length, const QColor& colour);
+// A shiny red berry.
+void berry(QPainter& p, QPointF centre, qreal radius);
+// A small bow of two loops and two tails tied at `knot`.
+void bow(QPainter& p, QPointF knot, qreal size, const QColor& colour);
+
 // Holiday motifs.
 void tree(QPainter& p, const QColor& boughs, bool snowy);
 void goldStar(QPainter& p, const QColor& colour);
