@@ -294,6 +294,18 @@ const std::array<Card, kCardIconCount> kCards = {
     iceSkate,
     fairyLights,
     moonAndStars,
+    nutcracker,
+    pineCone,
+    mistletoe,
+    poinsettia,
+    fireplace,
+    scarf,
+    cookiesAndMilk,
+    sweet,
+    christmasPudding,
+    polarBear,
+    penguin,
+    robin,
 };
 
 } // namespace

@@ -103,6 +103,18 @@ void drum(QPainter& p);
 void iceSkate(QPainter& p);
 void fairyLights(QPainter& p);
 void moonAndStars(QPainter& p);
+void nutcracker(QPainter& p);
+void pineCone(QPainter& p);
+void mistletoe(QPainter& p);
+void poinsettia(QPainter& p);
+void fireplace(QPainter& p);
+void scarf(QPainter& p);
+void cookiesAndMilk(QPainter& p);
+void sweet(QPainter& p);
+void christmasPudding(QPainter& p);
+void polarBear(QPainter& p);
+void penguin(QPainter& p);
+void robin(QPainter& p);
 
 // Everyday topics.
 void globe(QPainter& p);
