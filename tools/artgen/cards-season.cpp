@@ -389,4 +389,181 @@ void robin(QPainter& p) {
     dot(p, QPointF(9.8, 10.8), 0.35, Qt::white);
 }
 
+void owl(QPainter& p) {
+    const QColor feathers(0xa4, 0x76, 0x4a);
+    line(p, polyline({{2, 28.5}, {30, 27.5}}), kBrown.darker(110), 2.2);
+    // Ear tufts, then the body and the wings folded at its sides.
+    for (const qreal side : {-1.0, 1.0})
+        fill(p, polygon({{16 + side * 4, 6}, {16 + side * 9.5, 1.5}, {16 + side * 9, 9}}),
+             feathers.darker(112), 0.8);
+    const QPainterPath body = blob({{16, 3.5}, {26, 5}, {26, 20}, {22, 28}, {10, 28}, {6, 20}, {6, 5}});
+    fill(p, body, feathers, 1.0, Shade::Round);
+    fill(p, ellipse(QPointF(16, 21), 5.8, 6), QColor(0xec, 0xd4, 0xac), 0);
+    QPainterPath chevrons;
+    for (const auto& [x, y] :
+         {std::pair{13.5, 18.5}, {18.5, 18.5}, {16.0, 21.5}, {13.5, 24.0}, {18.5, 24.0}}) {
+        chevrons.moveTo(x - 1.2, y - 0.8);
+        chevrons.lineTo(x, y);
+        chevrons.lineTo(x + 1.2, y - 0.8);
+    }
+    line(p, chevrons, withAlpha(feathers.darker(140), 210), 0.7);
+    for (const qreal side : {-1.0, 1.0})
+        fill(p, turned(ellipse(QPointF(16 + side * 8, 19), 2.6, 7), QPointF(16 + side * 8, 19), side * -10),
+             feathers.darker(118), 0.8);
+    // The facial disc: two big eyes over a small hooked beak.
+    for (const qreal side : {-1.0, 1.0}) {
+        const QPointF eye(16 + side * 4.3, 10.5);
+        fill(p, circle(eye, 4.3), QColor(0xf6, 0xea, 0xd6), 0.8);
+        fill(p, circle(eye, 2.6), kYellow.darker(104), 0.6, Shade::Round);
+        dot(p, eye, 1.4, kCharcoal);
+        dot(p, eye + QPointF(-0.6, -0.6), 0.45, Qt::white);
+    }
+    fill(p, polygon({{14.6, 13.5}, {17.4, 13.5}, {16, 17}}), kOrange, 0.7);
+    for (const qreal x : {13.0, 19.0})
+        line(p, polyline({{x - 1.2, 27.5}, {x, 28.8}, {x + 1.2, 27.5}}), kOrange.darker(110), 1.0);
+}
+
+void fox(QPainter& p) {
+    const QColor coat(0xe8, 0x72, 0x24);
+    // A drift of snow to sit in.
+    fill(p, blob({{1, 31}, {3, 25}, {12, 26}, {20, 24.5}, {31, 26}, {31, 31}}), kSnow);
+    // The brush curls round from behind, its tip dipped in white.
+    QPainterPath brush;
+    brush.moveTo(18, 26);
+    brush.cubicTo(27, 27.5, 31, 20, 26.5, 13.5);
+    const QPainterPath tail = thick(brush, 6.5);
+    fill(p, tail, coat.darker(106));
+    p.save();
+    p.setClipPath(tail);
+    fill(p, circle(QPointF(26.5, 12.5), 4.2), kSnow, 0);
+    p.restore();
+    line(p, tail, withAlpha(mix(coat, QColor(0x10, 0x14, 0x24), 0.62), 230), 1.0);
+    fill(p, blob({{11, 13}, {19, 13}, {22, 27}, {8, 27}}), coat);
+    fill(p, ellipse(QPointF(15, 20), 3.4, 5), kSnow, 0);
+    for (const qreal x : {12.0, 18.0})
+        fill(p, ellipse(QPointF(x, 26.4), 2, 1.3), kCharcoal, 0.6);
+    // The head: tall ears, a pointed face and white cheeks.
+    for (const qreal side : {-1.0, 1.0}) {
+        fill(p, polygon({{15 + side * 2, 6}, {15 + side * 6.5, 0.5}, {15 + side * 7, 8}}), coat.darker(108),
+             0.8);
+        fill(p, polygon({{15 + side * 3.6, 6}, {15 + side * 6.2, 2.6}, {15 + side * 6.3, 7}}), kCharcoal, 0);
+    }
+    const QPainterPath face = blob({{7, 6.5}, {23, 6.5}, {20, 12.5}, {15, 17}, {10, 12.5}});
+    fill(p, face, coat);
+    p.save();
+    p.setClipPath(face);
+    fill(p, polygon({{6, 10}, {15, 11.5}, {24, 10}, {15, 20}}), kSnow, 0);
+    p.restore();
+    line(p, face, withAlpha(mix(coat, QColor(0x10, 0x14, 0x24), 0.62), 230), 1.0);
+    dot(p, QPointF(12.3, 9.6), 0.95, kCharcoal);
+    dot(p, QPointF(17.7, 9.6), 0.95, kCharcoal);
+    dot(p, QPointF(15, 15.4), 1.2, kCharcoal);
+}
+
+void rockingHorse(QPainter& p) {
+    const QColor hide(0xf6, 0xec, 0xdc);
+    const QColor mane(0x8a, 0x52, 0x2a);
+    // The rocker, then the legs standing on it.
+    QPainterPath rocker;
+    rocker.moveTo(2, 24.5);
+    rocker.quadTo(16, 32, 30, 24.5);
+    fill(p, thick(rocker, 2.6), kRed);
+    QPainterPath legs;
+    for (const auto& [hip, hoof] : {std::pair{QPointF(10, 17), QPointF(6.5, 26.5)},
+                                    {QPointF(11.5, 17), QPointF(12.5, 28)},
+                                    {QPointF(20, 17), QPointF(19.5, 28)},
+                                    {QPointF(21.5, 17), QPointF(25.5, 26.5)}}) {
+        legs.moveTo(hip);
+        legs.lineTo(hoof);
+    }
+    fill(p, thick(legs, 2.4), hide.darker(104), 0.8);
+    // Tail, body, neck and head as one shape.
+    fill(p, thick(polyline({{8, 13.5}, {4.5, 15}, {3, 20}}), 2.4), mane, 0.8);
+    QPainterPath horse = ellipse(QPointF(15.5, 15.5), 8.5, 4.5);
+    horse = horse.united(thick(polyline({{20, 14}, {23, 7}}), 5.5));
+    horse = horse.united(turned(ellipse(QPointF(26, 7.8), 4.6, 2.5), QPointF(26, 7.8), 28));
+    horse = horse.united(polygon({{21.5, 5}, {22.5, 1.5}, {24.5, 4.5}}));
+    fill(p, horse.simplified(), hide);
+    fill(p, thick(polyline({{19.2, 12.5}, {20, 8.5}, {21.3, 4.8}}), 2.2), mane, 0.7);
+    fill(p, box(12, 10.8, 7, 3.2, 1.2), kRed, 0.8);
+    fill(p, box(14, 13.5, 3, 5, 0.8), kBlue, 0.7);
+    dot(p, QPointF(25, 6.8), 0.8, kCharcoal);
+    dot(p, QPointF(29.2, 10), 0.6, withAlpha(kCharcoal, 200));
+}
+
+void champagne(QPainter& p) {
+    // Two flutes raised in a toast, each drawn upright from its foot at (0, 0) and then tipped.
+    QPainterPath bowl;
+    bowl.moveTo(-3.2, -26);
+    bowl.lineTo(3.2, -26);
+    bowl.cubicTo(3.2, -18, 2.5, -14, 0, -13);
+    bowl.cubicTo(-2.5, -14, -3.2, -18, -3.2, -26);
+    bowl.closeSubpath();
+    const QColor wine(0xf2, 0xcc, 0x5c);
+    for (const auto& [foot, tip] : {std::pair{QPointF(7.5, 30.5), 14.0}, {QPointF(24.5, 30.5), -14.0}}) {
+        QTransform t;
+        t.translate(foot.x(), foot.y());
+        t.rotate(tip);
+        line(p, t.map(polyline({{0, -13}, {0, -1}})), kSilver.darker(115), 1.3);
+        fill(p, t.map(ellipse(QPointF(0, -0.8), 4, 1.2)), kSilver, 0.8);
+        fill(p, t.map(bowl), withAlpha(QColor(0xea, 0xf4, 0xfc), 230), 0.9);
+        p.save();
+        p.setClipPath(t.map(bowl));
+        fill(p, t.map(box(-4, -22, 8, 10)), wine, 0);
+        for (const QPointF& bubble : {QPointF(-1, -17), QPointF(1, -19.5), QPointF(-0.5, -21)})
+            dot(p, t.map(bubble), 0.45, withAlpha(Qt::white, 220));
+        p.restore();
+        line(p, t.map(bowl), withAlpha(kGrey.darker(120), 220), 0.9);
+        line(p, t.map(polyline({{-2.2, -24.5}, {-2, -19}})), withAlpha(Qt::white, 200), 0.8);
+    }
+    // A sparkle where the glasses touch.
+    fill(p, star(QPointF(16, 3), 3, 0.9, 4, -90), kYellow, 0.6);
+    for (const auto& [from, to] :
+         {std::pair{QPointF(10.5, 2.5), QPointF(8.5, 1)}, {QPointF(21.5, 2.5), QPointF(23.5, 1)}})
+        line(p, polyline({from, to}), kOrange, 1.0);
+}
+
+void fireworks(QPainter& p) {
+    // A big burst and a smaller one, each a ring of tapering sparks with a dot at every tip.
+    struct Burst {
+        QPointF centre;
+        qreal radius;
+        int rays;
+        QColor inner, outer;
+    };
+    const std::array<Burst, 2> bursts = {Burst{QPointF(12.5, 12), 10.5, 12, kYellow, kRed},
+                                         Burst{QPointF(24.5, 22.5), 6.5, 10, kSky, kBlue}};
+    line(p, polyline({{8, 31}, {11.5, 16}}), withAlpha(kOrange, 150), 1.0);
+    for (const Burst& burst : bursts) {
+        for (int i = 0; i < burst.rays; ++i) {
+            const qreal a = i * 360.0 / burst.rays - 90;
+            const QPointF from = polar(burst.centre, a, burst.radius * 0.25);
+            fill(p, placed(lens(burst.radius * 0.6, burst.radius * 0.14), from, a),
+                 i % 2 == 0 ? burst.outer : burst.inner, 0.6);
+            dot(p, polar(burst.centre, a, burst.radius), burst.radius * 0.1 + 0.4,
+                i % 2 == 0 ? burst.inner : burst.outer);
+        }
+        fill(p, circle(burst.centre, burst.radius * 0.18), burst.inner, 0.6, Shade::Round);
+    }
+    for (const QPointF& spark : {QPointF(27, 6), QPointF(5, 26), QPointF(29, 13)})
+        fill(p, star(spark, 2, 0.6, 4, -90), kYellow, 0.5);
+}
+
+void earmuffs(QPainter& p) {
+    QPainterPath band;
+    band.moveTo(6.5, 18);
+    band.cubicTo(6.5, 2, 25.5, 2, 25.5, 18);
+    fill(p, thick(band, 3), kRed, 0.9);
+    line(p, polyline({{9, 10}, {11, 7.5}}), withAlpha(Qt::white, 150), 0.8);
+    for (const qreal x : {6.5, 25.5}) {
+        const QPointF c(x, 20);
+        // A fluffy rim of small puffs round each muff.
+        QPainterPath fluff = circle(c, 4.5);
+        for (int i = 0; i < 10; ++i)
+            fluff = fluff.united(circle(polar(c, i * 36, 4.4), 1.9));
+        fill(p, fluff.simplified(), kSnow, 1.0, Shade::Round);
+        fill(p, circle(c, 2.6), QColor(0xf6, 0xd0, 0xe0), 0, Shade::Round);
+    }
+}
+
 } // namespace art::cards

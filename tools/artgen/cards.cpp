@@ -306,6 +306,18 @@ const std::array<Card, kCardIconCount> kCards = {
     polarBear,
     penguin,
     robin,
+    owl,
+    fox,
+    rockingHorse,
+    champagne,
+    fireworks,
+    earmuffs,
+    trophy,
+    rocket,
+    key,
+    shield,
+    flask,
+    palette,
 };
 
 } // namespace

@@ -115,6 +115,12 @@ void christmasPudding(QPainter& p);
 void polarBear(QPainter& p);
 void penguin(QPainter& p);
 void robin(QPainter& p);
+void owl(QPainter& p);
+void fox(QPainter& p);
+void rockingHorse(QPainter& p);
+void champagne(QPainter& p);
+void fireworks(QPainter& p);
+void earmuffs(QPainter& p);
 
 // Everyday topics.
 void globe(QPainter& p);
@@ -150,5 +156,11 @@ void radio(QPainter& p);
 void television(QPainter& p);
 void car(QPainter& p, const QColor& paint);
 void bicycle(QPainter& p);
+void trophy(QPainter& p);
+void rocket(QPainter& p);
+void key(QPainter& p);
+void shield(QPainter& p);
+void flask(QPainter& p);
+void palette(QPainter& p);
 
 } // namespace art::cards
