@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cmath>
+#include <tuple>
 
 namespace art::cards {
 namespace {
@@ -112,27 +113,23 @@ void pineCone(QPainter& p) {
 }
 
 void mistletoe(QPainter& p) {
+    // A sprig hung up by a ribbon: pairs of leaves fanning downwards and white berries at the node.
     const QColor leaf(0x7c, 0xa8, 0x3e);
-    line(p, polyline({{16, 0.5}, {16, 8}}), kRed, 1.4);
-    bow(p, QPointF(16, 8), 4.4, kRed);
-    QPainterPath stems;
-    for (const QPointF& end : {QPointF(8, 25), QPointF(16, 28), QPointF(24, 25)}) {
-        stems.moveTo(16, 11);
-        stems.lineTo(end);
+    p.translate(0, 2.5);
+    line(p, polyline({{16, -2}, {16, 7}}), kRed, 1.4);
+    for (const auto& [at, degrees, length] : {std::tuple{QPointF(15, 11), 165.0, 13.5},
+                                              {QPointF(17, 11), 15.0, 13.5},
+                                              {QPointF(15.5, 12), 118.0, 14.0},
+                                              {QPointF(16.5, 12), 62.0, 14.0},
+                                              {QPointF(16, 12), 90.0, 12.0}}) {
+        const QColor colour = degrees == 90.0 ? leaf.darker(108) : leaf;
+        fill(p, placed(lens(length, 4.6), at, degrees), colour);
+        line(p, placed(polyline({{2, 0}, {length * 0.75, 0}}), at, degrees),
+             withAlpha(leaf.lighter(140), 210), 0.7);
     }
-    line(p, stems, leaf.darker(150), 1.1);
-    for (const auto& [at, degrees] : {std::pair{QPointF(15.5, 13), 150.0},
-                                      {QPointF(16.5, 13), 30.0},
-                                      {QPointF(12, 19), 190.0},
-                                      {QPointF(20, 19), -10.0},
-                                      {QPointF(13.5, 17), 115.0},
-                                      {QPointF(18.5, 17), 65.0}}) {
-        const QPainterPath shape = placed(lens(11.5, 4), at, degrees);
-        fill(p, shape, leaf);
-        line(p, placed(polyline({{1.5, 0}, {8.5, 0}}), at, degrees), withAlpha(leaf.lighter(135), 200), 0.6);
-    }
+    bow(p, QPointF(16, 7), 4.2, kRed);
     for (const QPointF& centre :
-         {QPointF(14, 15.5), QPointF(18, 15.5), QPointF(16, 18.2), QPointF(16, 13.4)}) {
+         {QPointF(13.4, 12.2), QPointF(18.6, 12.2), QPointF(16, 14.2), QPointF(16, 10.6)}) {
         fill(p, circle(centre, 2.3), kSnow, 0.7, Shade::Round);
         dot(p, centre + QPointF(0.5, 0.6), 0.4, withAlpha(kGrey, 200));
     }

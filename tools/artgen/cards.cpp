@@ -318,6 +318,22 @@ const std::array<Card, kCardIconCount> kCards = {
     shield,
     flask,
     palette,
+    pencil,
+    scissors,
+    printer,
+    wifi,
+    contacts,
+    photo,
+    stocksChart,
+    terminal,
+    coins,
+    train,
+    ship,
+    firstAid,
+    pizza,
+    birthdayCake,
+    cat,
+    dog,
 };
 
 } // namespace

@@ -162,5 +162,21 @@ void key(QPainter& p);
 void shield(QPainter& p);
 void flask(QPainter& p);
 void palette(QPainter& p);
+void pencil(QPainter& p);
+void scissors(QPainter& p);
+void printer(QPainter& p);
+void wifi(QPainter& p);
+void contacts(QPainter& p);
+void photo(QPainter& p);
+void stocksChart(QPainter& p);
+void terminal(QPainter& p);
+void coins(QPainter& p);
+void train(QPainter& p);
+void ship(QPainter& p);
+void firstAid(QPainter& p);
+void pizza(QPainter& p);
+void birthdayCake(QPainter& p);
+void cat(QPainter& p);
+void dog(QPainter& p);
 
 } // namespace art::cards
