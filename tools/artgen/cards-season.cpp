@@ -6,7 +6,6 @@
 #include <QPen>
 
 #include <array>
-#include <cmath>
 #include <tuple>
 
 namespace art::cards {

@@ -3,11 +3,6 @@
 
 #include "cards.h"
 
-#include <QPen>
-
-#include <array>
-#include <cmath>
-
 namespace art::cards {
 
 void trophy(QPainter& p) {
