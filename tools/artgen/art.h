@@ -226,7 +226,7 @@ void drawSnowflakesLargeWhite(QPainter& p, const QSizeF& size);
 
 // The icons a user picks for a desktop card or a bookmark, numbered from 1. Each is drawn on a
 // 32 × 32 logical canvas.
-inline constexpr int kCardIconCount = 25;
+inline constexpr int kCardIconCount = 100;
 void drawCardIcon(QPainter& p, int number);
 
 // The black-and-white mask of the bulb strip: black where the strip is at least half opaque.

@@ -5,93 +5,11 @@
 #include <QPen>
 #include <QRadialGradient>
 
+#include <array>
 #include <cmath>
 #include <numbers>
 
 namespace art::cards {
-namespace {
-
-QPointF polar(QPointF centre, qreal degrees, qreal radius) {
-    const qreal a = degrees * std::numbers::pi / 180;
-    return centre + QPointF(std::cos(a) * radius, std::sin(a) * radius);
-}
-
-// A candle flame whose tip is at `tip`, `height` tall, with a soft glow round it.
-void flame(QPainter& p, QPointF tip, qreal height) {
-    const QPointF heart = tip + QPointF(0, height * 0.68);
-    QRadialGradient glow(heart, height * 1.1);
-    glow.setColorAt(0.0, QColor(255, 220, 120, 150));
-    glow.setColorAt(1.0, QColor(255, 200, 80, 0));
-    p.setPen(Qt::NoPen);
-    p.setBrush(glow);
-    p.drawEllipse(heart, height * 1.1, height * 1.1);
-    const qreal w = height * 0.36;
-    QPainterPath drop;
-    drop.moveTo(tip);
-    drop.cubicTo(tip + QPointF(w * 0.4, height * 0.35), tip + QPointF(w * 1.1, height * 0.6),
-                 tip + QPointF(0, height));
-    drop.cubicTo(tip + QPointF(-w * 1.1, height * 0.6), tip + QPointF(-w * 0.4, height * 0.35), tip);
-    fill(p, drop, kOrange, 0.7);
-    fill(p, ellipse(tip + QPointF(0, height * 0.7), w * 0.45, height * 0.2), QColor(0xff, 0xf2, 0xa0), 0);
-}
-
-// A holly leaf from its stalk at (0, 0) along +x to its tip, with spiny points on both sides.
-QPainterPath hollyLeaf(qreal length, qreal width) {
-    const int spikes = 3;
-    QPainterPath leaf;
-    leaf.moveTo(0, 0);
-    QPointF last(0, 0);
-    auto to = [&](QPointF next) {
-        const QPointF middle = (last + next) / 2;
-        leaf.quadTo(QPointF(middle.x(), middle.y() * 0.45), next);
-        last = next;
-    };
-    for (int i = 1; i <= spikes; ++i)
-        to(QPointF(length * i / (spikes + 1.0), -width / 2 * (i == 1 || i == spikes ? 0.85 : 1.0)));
-    to(QPointF(length, 0));
-    for (int i = spikes; i >= 1; --i)
-        to(QPointF(length * i / (spikes + 1.0), width / 2 * (i == 1 || i == spikes ? 0.85 : 1.0)));
-    to(QPointF(0, 0));
-    leaf.closeSubpath();
-    return leaf;
-}
-
-void leafAt(QPainter& p, QPointF stalk, qreal degrees, qreal length, const QColor& colour) {
-    QTransform t;
-    t.translate(stalk.x(), stalk.y());
-    t.rotate(degrees);
-    fill(p, t.map(hollyLeaf(length, length * 0.5)), colour);
-    line(p, t.map(polyline({QPointF(1, 0), QPointF(length * 0.85, 0)})), withAlpha(colour.darker(160), 200),
-         0.7);
-}
-
-void berry(QPainter& p, QPointF centre, qreal radius) {
-    fill(p, circle(centre, radius), kRed, 0.8, Shade::Round);
-    gleam(p, centre - QPointF(radius * 0.35, radius * 0.35), radius * 0.3);
-}
-
-void dot(QPainter& p, QPointF centre, qreal radius, const QColor& colour) {
-    p.setPen(Qt::NoPen);
-    p.setBrush(colour);
-    p.drawEllipse(centre, radius, radius);
-}
-
-// A small bow of two loops and two tails tied at `knot`.
-void bow(QPainter& p, QPointF knot, qreal size, const QColor& colour) {
-    for (const qreal side : {-1.0, 1.0}) {
-        fill(p,
-             polygon({knot, knot + QPointF(side * size * 0.7, size * 0.95),
-                      knot + QPointF(side * size * 0.3, size * 1.05)}),
-             colour.darker(110), 0.7);
-        fill(
-            p,
-            turned(ellipse(knot + QPointF(side * size * 0.55, 0), size * 0.6, size * 0.38), knot, side * -20),
-            colour, 0.8);
-    }
-    fill(p, circle(knot, size * 0.3), colour.darker(108), 0.7);
-}
-
-} // namespace
 
 void tree(QPainter& p, const QColor& boughs, bool snowy) {
     fill(p, box(14, 24.5, 4, 5.5, 0.8), kBrown);
@@ -429,6 +347,155 @@ void cocoa(QPainter& p) {
     fill(p, box(13.5, 9.5, 3.5, 3, 0.8), kSnow, 0.7);
     // A white snowflake band on the cup.
     line(p, polyline({{4.6, 20}, {23.4, 20}}), withAlpha(kSnow, 230), 2.4);
+}
+
+void santaHat(QPainter& p) {
+    QPainterPath hat;
+    hat.moveTo(5, 22);
+    hat.cubicTo(6, 12, 11, 5, 18, 4.5);
+    hat.cubicTo(23, 4.2, 26, 8, 27, 15);
+    hat.cubicTo(25, 11.5, 22.5, 10.5, 21.5, 12);
+    hat.cubicTo(24, 15, 26, 18.5, 27, 22);
+    hat.closeSubpath();
+    fill(p, hat, kRed);
+    fill(p, box(3, 20.5, 26, 7, 3.5), kSnow);
+    fill(p, circle(QPointF(27, 16.5), 3.3), kSnow, 1.0, Shade::Round);
+}
+
+void gingerbreadHouse(QPainter& p) {
+    fill(p, box(6.5, 14.5, 19, 14.5, 0.8), kCookie);
+    fill(p, box(13.5, 20, 5.5, 9, 2.5), kBrown.darker(115));
+    fill(p, box(8.8, 17.5, 3.6, 3.6, 0.5), kYellow, 0.7);
+    fill(p, box(19.8, 17.5, 3.6, 3.6, 0.5), kYellow, 0.7);
+    fill(p, polygon({{2.5, 16}, {16, 3.5}, {29.5, 16}, {27, 17.5}, {16, 7.5}, {5, 17.5}}),
+         kCookie.darker(110));
+    // Icing along the roof and sweets on the walls.
+    line(p, polyline({{3.5, 16.2}, {16, 4.8}, {28.5, 16.2}}), QColor(0xff, 0xfc, 0xf6), 1.4);
+    for (const auto& [at, colour] :
+         {std::pair{QPointF(8.5, 25), kRed}, {QPointF(23.5, 25), kGreen}, {QPointF(16, 11.5), kPink}})
+        fill(p, circle(at, 1.5), colour, 0.6);
+}
+
+void snowGlobe(QPainter& p) {
+    const QPainterPath glass = circle(QPointF(16, 13.5), 11.5);
+    fill(p, glass, QColor(0xd8, 0xee, 0xfc), 1.0, Shade::Round);
+    p.save();
+    p.setClipPath(glass);
+    fill(p, ellipse(QPointF(16, 25), 13, 5), kSnow, 0);
+    fill(p, polygon({{16, 6}, {21, 15}, {18.5, 15}, {22, 21}, {10, 21}, {13.5, 15}, {11, 15}}), kPine, 0.7);
+    for (const QPointF& flake :
+         {QPointF(9, 9), QPointF(23, 8), QPointF(8, 16), QPointF(24, 15), QPointF(19, 5)})
+        dot(p, flake, 0.8, Qt::white);
+    p.restore();
+    gleam(p, QPointF(10.5, 8), 1.8);
+    QPainterPath base;
+    base.moveTo(7, 23);
+    base.lineTo(25, 23);
+    base.lineTo(27.5, 29.5);
+    base.lineTo(4.5, 29.5);
+    base.closeSubpath();
+    fill(p, base, kRed);
+    line(p, polyline({{6.5, 26.5}, {25.5, 26.5}}), kYellow, 1.0);
+}
+
+void lantern(QPainter& p) {
+    line(p, ellipse(QPointF(16, 3.8), 3, 2.6), kCharcoal, 1.3);
+    fill(p, polygon({{10, 9}, {16, 5.5}, {22, 9}}), kCharcoal.lighter(130));
+    fill(p, box(9.5, 9, 13, 16, 1.5), QColor(0xff, 0xe8, 0xa8), 1.0);
+    flame(p, QPointF(16, 12), 7);
+    fill(p, box(14.3, 19, 3.4, 5, 0.6), kSnow, 0.6);
+    line(p, polyline({{9.8, 17}, {22.2, 17}}), withAlpha(kCharcoal, 60), 0);
+    for (const qreal x : {9.5, 22.5})
+        line(p, polyline({{x, 9}, {x, 25}}), kCharcoal.lighter(130), 1.6);
+    fill(p, box(8, 25, 16, 3.5, 1), kCharcoal.lighter(130));
+}
+
+void teddyBear(QPainter& p) {
+    const QColor fur(0xb8, 0x7a, 0x44);
+    for (const qreal x : {7.5, 24.5}) {
+        fill(p, circle(QPointF(x, 7.5), 4.5), fur);
+        fill(p, circle(QPointF(x, 7.5), 2.2), QColor(0xe6, 0xbc, 0x8c), 0);
+    }
+    fill(p, circle(QPointF(16, 17), 12), fur, 1.0, Shade::Round);
+    fill(p, ellipse(QPointF(16, 21), 5.8, 4.6), QColor(0xec, 0xc8, 0x9c), 0.8);
+    dot(p, QPointF(11.5, 14), 1.4, kCharcoal);
+    dot(p, QPointF(20.5, 14), 1.4, kCharcoal);
+    fill(p, ellipse(QPointF(16, 19), 2.2, 1.6), kCharcoal, 0);
+    QPainterPath mouth;
+    mouth.moveTo(13.5, 22);
+    mouth.quadTo(16, 24.5, 18.5, 22);
+    line(p, mouth, kCharcoal, 0.9);
+}
+
+void drum(QPainter& p) {
+    line(p, polyline({{4, 3}, {13, 10}}), kBrown.lighter(120), 1.8);
+    line(p, polyline({{28, 3}, {19, 10}}), kBrown.lighter(120), 1.8);
+    QPainterPath shell;
+    shell.moveTo(4, 12);
+    shell.lineTo(4, 25);
+    shell.cubicTo(4, 30.5, 28, 30.5, 28, 25);
+    shell.lineTo(28, 12);
+    shell.closeSubpath();
+    fill(p, shell, kRed);
+    QPainterPath cords;
+    cords.moveTo(4.5, 14.5);
+    for (int i = 0; i < 6; ++i)
+        cords.lineTo(7 + i * 4, i % 2 == 0 ? 26.5 : 15.5);
+    line(p, cords, kYellow, 1.1);
+    fill(p, ellipse(QPointF(16, 12), 12, 3.6), kSnow);
+}
+
+void iceSkate(QPainter& p) {
+    QPainterPath boot;
+    boot.moveTo(9, 3);
+    boot.lineTo(19, 3);
+    boot.lineTo(19.5, 14);
+    boot.cubicTo(25, 15, 28.5, 17, 28.5, 21);
+    boot.lineTo(28.5, 23);
+    boot.lineTo(7.5, 23);
+    boot.lineTo(7.5, 14);
+    boot.closeSubpath();
+    fill(p, boot, kSnow);
+    for (int i = 0; i < 4; ++i)
+        line(p, polyline({{14, 6.0 + i * 2.6}, {18, 6.0 + i * 2.6}}), kRed, 0.9);
+    fill(p, box(7.5, 3, 11.5, 2.6, 1), kRed, 0.8);
+    line(p, polyline({{11, 23}, {11, 26}}), kGrey, 1.4);
+    line(p, polyline({{25, 23}, {25, 26}}), kGrey, 1.4);
+    QPainterPath blade;
+    blade.moveTo(5, 26);
+    blade.lineTo(27.5, 26);
+    blade.cubicTo(30, 26, 30.5, 28.5, 28.5, 29);
+    blade.lineTo(5, 29);
+    blade.closeSubpath();
+    fill(p, blade, kSilver);
+}
+
+void fairyLights(QPainter& p) {
+    // One swag of wire between two hooks, with the bulbs spread along it and hanging square to it.
+    QPainterPath wire;
+    wire.moveTo(1, 4.5);
+    wire.cubicTo(8, 14.5, 24, 14.5, 31, 4.5);
+    fill(p, thick(wire, 1.5), kWireGreen.lighter(160), 0.6);
+    for (const QPointF& hook : {QPointF(1.5, 4.5), QPointF(30.5, 4.5)})
+        dot(p, hook, 1.3, kWireGreen.lighter(160));
+    const std::array<QColor, 4> colours = {kBulbColours[0], kBulbColours[1], kBulbColours[2],
+                                           kBulbColours[3]};
+    for (std::size_t i = 0; i < colours.size(); ++i) {
+        const qreal t = 0.2 + i * 0.2;
+        const QPointF hook = wire.pointAtPercent(t);
+        // Square to the wire: the slope's angle, measured from hanging straight down.
+        const qreal slope = wire.angleAtPercent(t);
+        const qreal tilt = slope > 180 ? 360 - slope : -slope;
+        drawBulb(p, hook, 12.5, tilt, BulbLook{colours[i], false, 0.9});
+    }
+}
+
+void moonAndStars(QPainter& p) {
+    const QPainterPath moon = circle(QPointF(13, 17), 11).subtracted(circle(QPointF(19, 13), 9.5));
+    fill(p, moon, kYellow, 1.0, Shade::Round);
+    fill(p, star(QPointF(23, 22), 4.2, 1.8), kYellow, 0.8);
+    fill(p, star(QPointF(26, 7.5), 3, 1.3), kYellow, 0.7);
+    fill(p, star(QPointF(17.5, 6), 2.2, 1), kYellow, 0.6);
 }
 
 } // namespace art::cards

@@ -151,6 +151,83 @@ QPainterPath pageFold(const QRectF& sheet, qreal fold) {
                     QPointF(sheet.right(), sheet.top() + fold)});
 }
 
+QPointF polar(QPointF centre, qreal degrees, qreal radius) {
+    const qreal a = degrees * std::numbers::pi / 180;
+    return centre + QPointF(std::cos(a) * radius, std::sin(a) * radius);
+}
+
+void flame(QPainter& p, QPointF tip, qreal height) {
+    const QPointF heart = tip + QPointF(0, height * 0.68);
+    QRadialGradient glow(heart, height * 1.1);
+    glow.setColorAt(0.0, QColor(255, 220, 120, 150));
+    glow.setColorAt(1.0, QColor(255, 200, 80, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(glow);
+    p.drawEllipse(heart, height * 1.1, height * 1.1);
+    const qreal w = height * 0.36;
+    QPainterPath drop;
+    drop.moveTo(tip);
+    drop.cubicTo(tip + QPointF(w * 0.4, height * 0.35), tip + QPointF(w * 1.1, height * 0.6),
+                 tip + QPointF(0, height));
+    drop.cubicTo(tip + QPointF(-w * 1.1, height * 0.6), tip + QPointF(-w * 0.4, height * 0.35), tip);
+    fill(p, drop, kOrange, 0.7);
+    fill(p, ellipse(tip + QPointF(0, height * 0.7), w * 0.45, height * 0.2), QColor(0xff, 0xf2, 0xa0), 0);
+}
+
+QPainterPath hollyLeaf(qreal length, qreal width) {
+    const int spikes = 3;
+    QPainterPath leaf;
+    leaf.moveTo(0, 0);
+    QPointF last(0, 0);
+    auto to = [&](QPointF next) {
+        const QPointF middle = (last + next) / 2;
+        leaf.quadTo(QPointF(middle.x(), middle.y() * 0.45), next);
+        last = next;
+    };
+    for (int i = 1; i <= spikes; ++i)
+        to(QPointF(length * i / (spikes + 1.0), -width / 2 * (i == 1 || i == spikes ? 0.85 : 1.0)));
+    to(QPointF(length, 0));
+    for (int i = spikes; i >= 1; --i)
+        to(QPointF(length * i / (spikes + 1.0), width / 2 * (i == 1 || i == spikes ? 0.85 : 1.0)));
+    to(QPointF(0, 0));
+    leaf.closeSubpath();
+    return leaf;
+}
+
+void leafAt(QPainter& p, QPointF stalk, qreal degrees, qreal length, const QColor& colour) {
+    QTransform t;
+    t.translate(stalk.x(), stalk.y());
+    t.rotate(degrees);
+    fill(p, t.map(hollyLeaf(length, length * 0.5)), colour);
+    line(p, t.map(polyline({QPointF(1, 0), QPointF(length * 0.85, 0)})), withAlpha(colour.darker(160), 200),
+         0.7);
+}
+
+void berry(QPainter& p, QPointF centre, qreal radius) {
+    fill(p, circle(centre, radius), kRed, 0.8, Shade::Round);
+    gleam(p, centre - QPointF(radius * 0.35, radius * 0.35), radius * 0.3);
+}
+
+void dot(QPainter& p, QPointF centre, qreal radius, const QColor& colour) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    p.drawEllipse(centre, radius, radius);
+}
+
+void bow(QPainter& p, QPointF knot, qreal size, const QColor& colour) {
+    for (const qreal side : {-1.0, 1.0}) {
+        fill(p,
+             polygon({knot, knot + QPointF(side * size * 0.7, size * 0.95),
+                      knot + QPointF(side * size * 0.3, size * 1.05)}),
+             colour.darker(110), 0.7);
+        fill(
+            p,
+            turned(ellipse(knot + QPointF(side * size * 0.55, 0), size * 0.6, size * 0.38), knot, side * -20),
+            colour, 0.8);
+    }
+    fill(p, circle(knot, size * 0.3), colour.darker(108), 0.7);
+}
+
 namespace {
 
 using Card = void (*)(QPainter&);
@@ -182,6 +259,81 @@ const std::array<Card, kCardIconCount> kCards = {
     weather,
     shoppingCart,
     music,
+    gamepad,
+    map,
+    magnifier,
+    calendar,
+    camera,
+    video,
+    chat,
+    bank,
+    book,
+    graduationCap,
+    football,
+    plane,
+    burger,
+    house,
+    [](QPainter& p) { heart(p, kRed); },
+    phone,
+    clock,
+    [](QPainter& p) { folder(p, QColor(0xf4, 0xb8, 0x3a)); },
+    document,
+    gear,
+    padlock,
+    cloud,
+    radio,
+    television,
+    [](QPainter& p) { car(p, kBlue); },
+    bicycle,
+    santaHat,
+    gingerbreadHouse,
+    snowGlobe,
+    lantern,
+    teddyBear,
+    drum,
+    iceSkate,
+    fairyLights,
+    moonAndStars,
+    nutcracker,
+    pineCone,
+    mistletoe,
+    poinsettia,
+    fireplace,
+    scarf,
+    cookiesAndMilk,
+    sweet,
+    christmasPudding,
+    polarBear,
+    penguin,
+    robin,
+    owl,
+    fox,
+    rockingHorse,
+    champagne,
+    fireworks,
+    earmuffs,
+    trophy,
+    rocket,
+    key,
+    shield,
+    flask,
+    palette,
+    pencil,
+    scissors,
+    printer,
+    wifi,
+    contacts,
+    photo,
+    stocksChart,
+    terminal,
+    coins,
+    train,
+    ship,
+    firstAid,
+    pizza,
+    birthdayCake,
+    cat,
+    dog,
 };
 
 } // namespace

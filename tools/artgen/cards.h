@@ -60,6 +60,21 @@ QPainterPath cloudShape(qreal left, qreal right, qreal base, qreal height);
 QPainterPath pageShape(const QRectF& sheet, qreal fold);
 QPainterPath pageFold(const QRectF& sheet, qreal fold);
 
+// The point `radius` away from `centre` in the direction `degrees` (clockwise from +x).
+QPointF polar(QPointF centre, qreal degrees, qreal radius);
+// A plain round spot without an edge, for eyes, buttons and the like.
+void dot(QPainter& p, QPointF centre, qreal radius, const QColor& colour);
+// A candle flame whose tip is at `tip`, `height` tall, with a soft glow round it.
+void flame(QPainter& p, QPointF tip, qreal height);
+// A holly leaf from its stalk at (0, 0) along +x to its tip, with spiny points on both sides.
+QPainterPath hollyLeaf(qreal length, qreal width);
+// A holly leaf with its midrib, its stalk at `stalk` and pointing `degrees` from +x.
+void leafAt(QPainter& p, QPointF stalk, qreal degrees, qreal length, const QColor& colour);
+// A shiny red berry.
+void berry(QPainter& p, QPointF centre, qreal radius);
+// A small bow of two loops and two tails tied at `knot`.
+void bow(QPainter& p, QPointF knot, qreal size, const QColor& colour);
+
 // Holiday motifs.
 void tree(QPainter& p, const QColor& boughs, bool snowy);
 void goldStar(QPainter& p, const QColor& colour);
@@ -88,6 +103,24 @@ void drum(QPainter& p);
 void iceSkate(QPainter& p);
 void fairyLights(QPainter& p);
 void moonAndStars(QPainter& p);
+void nutcracker(QPainter& p);
+void pineCone(QPainter& p);
+void mistletoe(QPainter& p);
+void poinsettia(QPainter& p);
+void fireplace(QPainter& p);
+void scarf(QPainter& p);
+void cookiesAndMilk(QPainter& p);
+void sweet(QPainter& p);
+void christmasPudding(QPainter& p);
+void polarBear(QPainter& p);
+void penguin(QPainter& p);
+void robin(QPainter& p);
+void owl(QPainter& p);
+void fox(QPainter& p);
+void rockingHorse(QPainter& p);
+void champagne(QPainter& p);
+void fireworks(QPainter& p);
+void earmuffs(QPainter& p);
 
 // Everyday topics.
 void globe(QPainter& p);
@@ -123,5 +156,27 @@ void radio(QPainter& p);
 void television(QPainter& p);
 void car(QPainter& p, const QColor& paint);
 void bicycle(QPainter& p);
+void trophy(QPainter& p);
+void rocket(QPainter& p);
+void key(QPainter& p);
+void shield(QPainter& p);
+void flask(QPainter& p);
+void palette(QPainter& p);
+void pencil(QPainter& p);
+void scissors(QPainter& p);
+void printer(QPainter& p);
+void wifi(QPainter& p);
+void contacts(QPainter& p);
+void photo(QPainter& p);
+void stocksChart(QPainter& p);
+void terminal(QPainter& p);
+void coins(QPainter& p);
+void train(QPainter& p);
+void ship(QPainter& p);
+void firstAid(QPainter& p);
+void pizza(QPainter& p);
+void birthdayCake(QPainter& p);
+void cat(QPainter& p);
+void dog(QPainter& p);
 
 } // namespace art::cards
