@@ -26,6 +26,7 @@ FormProperties::FormProperties(QWidget* parent)
     ImgIcon->setToolTip(QStringLiteral("Double-click to choose another icon"));
     ImgIcon->installEventFilter(this);
     ButChangeIcon = new QPushButton(QStringLiteral("&Change Icon..."), this);
+    ButChangeIcon->setAutoDefault(false); // Enter is OK wherever the focus is
     connect(ButChangeIcon, &QPushButton::clicked, this, &FormProperties::ButChangeIcon_Click);
 
     auto* iconRow = new QHBoxLayout;
@@ -70,6 +71,7 @@ void FormProperties::showIcon() {
 
 void FormProperties::ButChangeIcon_Click() {
     const int n = ChooseIcon(IconIndex);
+    activateWindow(); // the keyboard comes back here after the chooser
     if (n < 1 || n > kCardIconCount) return; // cancelled: nothing changes
     IconIndex = n;
     showIcon();
