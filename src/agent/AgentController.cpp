@@ -3,7 +3,7 @@
 #include "agent/AgentInfo.h"
 #include "agent/engine/AgentCharacter.h"
 #include "agent/engine/CharacterEngine.h"
-#include "agent/engine/SilentVoice.h"
+#include "agent/engine/SpeakerVoice.h"
 #include "app/RegUtil.h"
 
 #include <QElapsedTimer>
@@ -28,7 +28,13 @@ AgentController::AgentController(std::function<std::unique_ptr<VoiceOutput>()> m
     , info_(std::make_unique<AgentInfo>(characterFolders.isEmpty() ? AgentInfo::DefaultFolders()
                                                                    : std::move(characterFolders)))
     , activeAgents_(std::make_unique<ActiveAgents>()) {
-    if (!makeVoice_) makeVoice_ = [] { return std::make_unique<SilentVoice>(); };
+    if (!makeVoice_)
+        makeVoice_ = [] {
+            auto voice = std::make_unique<SpeakerVoice>();
+            voice->SetSoundEnabled(RegUtil::GetRegString(RegUtil::kCharacterKey, QStringLiteral("Speech")) !=
+                                   QStringLiteral("0"));
+            return voice;
+        };
     InitAgent();
 }
 

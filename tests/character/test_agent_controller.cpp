@@ -1,0 +1,162 @@
+#include "TestCharacter.h"
+#include "TestEnvironment.h"
+#include "agent/AgentController.h"
+#include "agent/AgentInfo.h"
+#include "agent/engine/AgentCharacter.h"
+#include "agent/engine/CharacterEngine.h"
+#include "agent/engine/EspeakSynth.h"
+#include "agent/engine/SilentVoice.h"
+#include "app/RegUtil.h"
+
+#include <QDir>
+#include <QScreen>
+#include <QTest>
+
+// The program's side of the character: choosing and loading one, its size and place, and the voice.
+class TestAgentController : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+
+    // Two characters: "merlin" (the fallback) and "tester" (named "Tester").
+    QStringList folders() {
+        WriteTestCharacter(dir_, QStringLiteral("tester"));
+        WriteTestCharacter(dir_, QStringLiteral("merlin"), [](QString& m) {
+            m.replace(QStringLiteral("\"Tester\""), QStringLiteral("\"Merlin\""));
+        });
+        return {dir_.path()};
+    }
+
+    std::unique_ptr<AgentController> controller(const QString& name,
+                                                const QString& use = QStringLiteral("1")) {
+        RegUtil::SetRegString(RegUtil::kProductKey, RegUtil::kUseAgent, use);
+        RegUtil::SetRegString(RegUtil::kProductKey, RegUtil::kAgentName, name);
+        auto c = std::make_unique<AgentController>([] { return std::make_unique<SilentVoice>(); }, folders());
+        c->UnloadWaitMs = 2000;
+        return c;
+    }
+
+private slots:
+    void choosesTheCharacterOrFallsBackToMerlin_data() {
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<QString>("loaded");
+        QTest::newRow("by display name") << "tester"
+                                         << "Tester";
+        QTest::newRow("missing name") << ""
+                                      << "Merlin";
+        QTest::newRow("not installed") << "Rudolph"
+                                       << "Merlin";
+    }
+    void choosesTheCharacterOrFallsBackToMerlin() {
+        TestEnvironment env;
+        QFETCH(QString, setting);
+        auto c = controller(setting);
+        QVERIFY(c->CharLoaded());
+        QTEST(c->CurName(), "loaded");
+        QTEST(RegUtil::GetRegString(RegUtil::kProductKey, RegUtil::kAgentName), "loaded");
+        QTRY_VERIFY(c->Character()->Visible()); // shown and greeting
+        QCOMPARE(c->Width(), 40.0);             // 100 % without a size setting
+    }
+
+    void offOrBrokenMeansNoCharacterAndQuietCalls() {
+        TestEnvironment env;
+        {
+            auto c = controller(QStringLiteral("Tester"), QStringLiteral(""));
+            QVERIFY(!c->CharLoaded());
+            QVERIFY(c->SelectAgent(QStringLiteral("Tester"), true)); // nothing wanted, nothing wrong
+            c->Speak(QStringLiteral("nobody hears this"));
+            c->MoveTo(1, 2);
+            QCOMPARE(c->Height(), 0.0);
+        }
+        // A broken Merlin and no other character: nothing loads.
+        QTemporaryDir dir;
+        WriteTestCharacter(dir, QStringLiteral("merlin"), [](QString& m) { m.truncate(40); });
+        RegUtil::SetRegString(RegUtil::kProductKey, RegUtil::kUseAgent, QStringLiteral("1"));
+        AgentController broken([] { return std::make_unique<SilentVoice>(); }, {dir.path()});
+        QVERIFY(!broken.CharLoaded());
+        QVERIFY(!broken.Script(QStringLiteral("startup")));
+    }
+
+    void sizesFollowTheTables() {
+        QCOMPARE(AgentController::SizeFactorToPercentage(1), 25);
+        QCOMPARE(AgentController::SizeFactorToPercentage(7), 800);
+        QCOMPARE(AgentController::SizeFactorToPercentage(4), 100);
+        QCOMPARE(AgentController::SizeFactorToPercentage(0), 100);
+        QCOMPARE(AgentController::SizeFactorToPercentage(9), 100);
+        QCOMPARE(AgentController::SizePercentageToFactor(25), 1);
+        QCOMPARE(AgentController::SizePercentageToFactor(400), 6);
+        QCOMPARE(AgentController::SizePercentageToFactor(150), 4);
+        TestEnvironment env;
+        RegUtil::SetRegString(RegUtil::kProductKey, RegUtil::kAgentSize, QStringLiteral("6"));
+        auto c = controller(QStringLiteral("Tester"));
+        QCOMPARE(c->Width(), 160.0);
+        QCOMPARE(c->Height(), 240.0);
+        c->SetSizeFactor(0); // out of range: 100 %
+        QCOMPARE(c->SizeFactor(), 4);
+        QCOMPARE(c->Width(), 40.0);
+        c->SetSizeFactor(1);
+        QCOMPARE(c->Height(), 15.0);
+        c->SaveSizeFactor();
+        QCOMPARE(RegUtil::GetRegString(RegUtil::kProductKey, RegUtil::kAgentSize), QStringLiteral("1"));
+    }
+
+    void pointsFromTheSideWithMoreRoom() {
+        TestEnvironment env;
+        auto c = controller(QStringLiteral("Tester"));
+        CharacterEngine& engine = c->Character()->Engine();
+        engine.WalkPixelsPerSecond = 100000;
+        const int screenWidth = QGuiApplication::primaryScreen()->geometry().width();
+        c->ClientToScreen = [](QPoint p) { return p + QPoint(0, 0); };
+        // A target in the right part of the screen: the figure stands left of it, 2 pixels clear.
+        c->MoveToGestureAt(screenWidth - 200, 300, 100, 40);
+        QTRY_VERIFY(!engine.Busy());
+        QCOMPARE(engine.Position().x(), screenWidth - 200 - 40 - 2);
+        QCOMPARE(engine.Position().y(), 320 - 10); // the rectangle's middle less the pointing height
+        // Equal room on both sides: to the right.
+        const int w = 100;
+        c->MoveToGestureAt((screenWidth - w) / 2.0, 100, w, 20);
+        QTRY_VERIFY(!engine.Busy());
+        QCOMPARE(engine.Position().x(), int(std::lround((screenWidth - w) / 2.0)) + w + 2);
+    }
+
+    void turningItOffSaysGoodbyeAndUnloads() {
+        TestEnvironment env;
+        auto c = controller(QStringLiteral("Tester"));
+        QTRY_VERIFY(c->Character()->Visible());
+        c->RandomizePosition(100);
+        QTRY_VERIFY(!c->Character()->Engine().Busy());
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QVERIFY(screen.contains(QRect(c->Character()->Engine().Position(), QSize(40, 60))));
+        c->SetUseAgent(false);
+        QVERIFY(!c->CharLoaded());
+        QCOMPARE(c->CurName(), QString());
+        QCOMPARE(c->CurBaseName(), QString());
+        QCOMPARE(RegUtil::GetRegString(RegUtil::kProductKey, RegUtil::kUseAgent), QStringLiteral("0"));
+        c->Speak(QStringLiteral("quiet now")); // a no-op, not a crash
+    }
+
+    void espeakSpeaksIntoMemory() {
+        const SpeechAudio words = SynthesizeSpeech(QStringLiteral("Merry Christmas and a happy new year"),
+                                                   QStringLiteral("en-gb"), 50, 170);
+        QVERIFY2(words.Problem.isEmpty(), qPrintable(words.Problem));
+        QVERIFY(words.SampleRate > 8000);
+        QVERIFY(words.DurationMs > 700 && words.DurationMs < 8000);
+        QCOMPARE(words.WordStartsMs.size(), 7);
+        QVERIFY(std::is_sorted(words.WordStartsMs.cbegin(), words.WordStartsMs.cend()));
+        double loudest = 0;
+        for (int ms = 0; ms < words.DurationMs; ms += 50)
+            loudest = qMax(loudest, SpeechLoudnessAt(words, ms));
+        QVERIFY(loudest > 0.05); // real sound, not silence
+        // Faster speech is shorter; an unknown voice still speaks; nothing to say is said as such.
+        const SpeechAudio fast = SynthesizeSpeech(QStringLiteral("Merry Christmas and a happy new year"),
+                                                  QStringLiteral("en-gb"), 50, 400);
+        QVERIFY(fast.DurationMs < words.DurationMs);
+        QVERIFY(
+            !SynthesizeSpeech(QStringLiteral("Frohe Weihnachten"), QStringLiteral("no-such-voice"), 50, 170)
+                 .Pcm.isEmpty());
+        QVERIFY(!SynthesizeSpeech(QStringLiteral("  "), QStringLiteral("en"), 50, 170).Problem.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestAgentController)
+#include "test_agent_controller.moc"
