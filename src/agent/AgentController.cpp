@@ -3,6 +3,7 @@
 #include "agent/AgentInfo.h"
 #include "agent/engine/AgentCharacter.h"
 #include "agent/engine/CharacterEngine.h"
+#include "agent/engine/CharacterProperties.h"
 #include "agent/engine/SpeakerVoice.h"
 #include "app/RegUtil.h"
 
@@ -28,13 +29,7 @@ AgentController::AgentController(std::function<std::unique_ptr<VoiceOutput>()> m
     , info_(std::make_unique<AgentInfo>(characterFolders.isEmpty() ? AgentInfo::DefaultFolders()
                                                                    : std::move(characterFolders)))
     , activeAgents_(std::make_unique<ActiveAgents>()) {
-    if (!makeVoice_)
-        makeVoice_ = [] {
-            auto voice = std::make_unique<SpeakerVoice>();
-            voice->SetSoundEnabled(RegUtil::GetRegString(RegUtil::kCharacterKey, QStringLiteral("Speech")) !=
-                                   QStringLiteral("0"));
-            return voice;
-        };
+    if (!makeVoice_) makeVoice_ = [] { return std::make_unique<SpeakerVoice>(); };
     InitAgent();
 }
 
@@ -102,6 +97,7 @@ bool AgentController::SelectAgent(const QString& requested, bool centre) {
     curName_ = info_->CharName();
     RegUtil::SetRegString(RegUtil::kProductKey, RegUtil::kAgentName, curName_);
     char_ = std::make_unique<AgentCharacter>(load.Character, makeVoice_());
+    char_->Apply(CharacterSettings::Load());
     connect(char_.get(), &AgentCharacter::idleStart, this, [this] {
         if (char_) char_->SetBalloonVisible(false);
     });
@@ -243,7 +239,14 @@ bool AgentController::ScriptNotExpired(const QString&) {
     return false;
 }
 
-void AgentController::ShowStandardProperties() {}
+void AgentController::ShowStandardProperties() {
+    if (!charLoaded_) return;
+    CharacterProperties sheet(CharacterSettings::Load());
+    if (sheet.exec() != QDialog::Accepted || !char_) return;
+    const CharacterSettings settings = sheet.Settings();
+    settings.Save();
+    char_->Apply(settings);
+}
 
 void AgentController::SetSizeFactor(int factor) {
     curSizeFactor_ = factor >= 1 && factor <= 7 ? factor : 4;

@@ -4,12 +4,15 @@
 #include "agent/AgentInfo.h"
 #include "agent/engine/AgentCharacter.h"
 #include "agent/engine/CharacterEngine.h"
+#include "agent/engine/CharacterProperties.h"
 #include "agent/engine/EspeakSynth.h"
 #include "agent/engine/SilentVoice.h"
 #include "app/RegUtil.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QScreen>
+#include <QSpinBox>
 #include <QTest>
 
 // The program's side of the character: choosing and loading one, its size and place, and the voice.
@@ -133,6 +136,29 @@ private slots:
         QCOMPARE(c->CurBaseName(), QString());
         QCOMPARE(RegUtil::GetRegString(RegUtil::kProductKey, RegUtil::kUseAgent), QStringLiteral("0"));
         c->Speak(QStringLiteral("quiet now")); // a no-op, not a crash
+    }
+
+    void talkingSettingsSurviveAndStayInRange() {
+        TestEnvironment env;
+        const CharacterSettings defaults = CharacterSettings::Load();
+        QVERIFY(defaults.Speech);
+        QCOMPARE(defaults.SpeedPercent, 100);
+        CharacterSettings quiet{false, 150, 14};
+        quiet.Save();
+        const CharacterSettings back = CharacterSettings::Load();
+        QVERIFY(!back.Speech);
+        QCOMPARE(back.SpeedPercent, 150);
+        QCOMPARE(back.BalloonFontSize, 14);
+        RegUtil::SetRegString(RegUtil::kCharacterKey, QStringLiteral("Speed"), QStringLiteral("9000"));
+        RegUtil::SetRegString(RegUtil::kCharacterKey, QStringLiteral("Balloon font size"),
+                              QStringLiteral("big"));
+        QCOMPARE(CharacterSettings::Load().SpeedPercent, 200);
+        QCOMPARE(CharacterSettings::Load().BalloonFontSize, 10);
+        // The sheet shows and returns them.
+        CharacterProperties sheet(back);
+        QVERIFY(!sheet.CheckSpeech->isChecked());
+        sheet.SpinFontSize->setValue(30);
+        QCOMPARE(sheet.Settings().BalloonFontSize, 20);
     }
 
     void espeakSpeaksIntoMemory() {

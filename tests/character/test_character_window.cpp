@@ -7,6 +7,7 @@
 #include "agent/engine/CharacterWindow.h"
 #include "agent/engine/SilentVoice.h"
 
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QProcess>
@@ -77,13 +78,19 @@ private slots:
     void theBalloonFitsOnTheScreen() {
         if (QGuiApplication::platformName() != QStringLiteral("xcb")) QSKIP("needs an X display");
         BalloonWindow balloon;
-        balloon.Start(false, QStringLiteral("Greetings! I will keep you company while you browse the web "
-                                            "this festive season, and read pages to you."));
+        const QString text = QStringLiteral("Greetings! I will keep you company while you browse the web "
+                                            "this festive season, and read pages to you.");
+        balloon.Start(false, text);
         const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
         // A figure in the top right corner: the balloon goes below it and stays inside the screen.
         balloon.PlaceBeside(QRect(area.right() - 60, area.top(), 60, 80));
         QVERIFY(area.contains(balloon.geometry()));
         QVERIFY(balloon.geometry().top() >= area.top() + 70);
+        // Every line of the text has room.
+        const QFontMetrics metrics(balloon.font());
+        const int inner = balloon.width() - 20;
+        QVERIFY(metrics.boundingRect(QRect(0, 0, inner, 10000), Qt::TextWordWrap, text).height() <=
+                balloon.height() - 36);
         balloon.Reveal(3);
         QCOMPARE(balloon.ShownText(), QStringLiteral("Greetings! I will"));
     }

@@ -2,6 +2,7 @@
 
 #include "agent/engine/BalloonWindow.h"
 #include "agent/engine/CharacterEngine.h"
+#include "agent/engine/CharacterProperties.h"
 #include "agent/engine/CharacterWindow.h"
 #include "agent/engine/VoiceOutput.h"
 
@@ -22,6 +23,7 @@ AgentCharacter::AgentCharacter(std::shared_ptr<const CharacterData> character,
         balloon_->Start(thought, text);
         placeBalloon();
         balloon_->show();
+        balloon_->raise();
     });
     connect(engine, &CharacterEngine::balloonRevealed, balloon_.get(), &BalloonWindow::Reveal);
     connect(engine, &CharacterEngine::balloonHidden, balloon_.get(), &QWidget::hide);
@@ -113,6 +115,12 @@ void AgentCharacter::SetBalloonVisible(bool visible) {
 
 void AgentCharacter::SetBalloonFontSize(int points) {
     balloon_->SetFontSize(points);
+}
+
+void AgentCharacter::Apply(const CharacterSettings& settings) {
+    balloon_->SetFontSize(settings.BalloonFontSize);
+    engine_->SpeedPercent = settings.SpeedPercent;
+    engine_->Voice().SetSoundEnabled(settings.Speech);
 }
 
 void AgentCharacter::placeBalloon() {

@@ -7,6 +7,7 @@
 #include <memory>
 
 class BalloonWindow;
+struct CharacterSettings;
 class CharacterEngine;
 class CharacterWindow;
 class QMenu;
@@ -46,6 +47,7 @@ public:
     bool BalloonVisible() const;
     void SetBalloonVisible(bool visible);
     void SetBalloonFontSize(int points);
+    void Apply(const CharacterSettings& settings);
 
 signals:
     void idleStart();

@@ -43,8 +43,10 @@ void BalloonWindow::Start(bool thought, const QString& text) {
     revealed_ = 0;
     // Sized for the whole text now, so the balloon does not grow while the words appear.
     const QFontMetrics metrics(font());
-    const QRect needed = metrics.boundingRect(QRect(0, 0, kMaxTextWidth, 10000), kFlags, text);
-    const int width = qMax(needed.width(), 60) + 2 * kPadding;
+    const int textWidth =
+        qMax(metrics.boundingRect(QRect(0, 0, kMaxTextWidth, 10000), kFlags, text).width() + 2, 60);
+    const QRect needed = metrics.boundingRect(QRect(0, 0, textWidth, 10000), kFlags, text);
+    const int width = textWidth + 2 * kPadding;
     const int height = needed.height() + 2 * kPadding + kTail;
     resize(width, height);
     update();

@@ -204,7 +204,8 @@ void CharacterEngine::start(const Request& request) {
         emit balloonRevealed(0);
         auto say = [this, spoken = speech.Spoken] {
             speaking_ = true;
-            voice_->Say(spoken, character_->VoiceName, character_->VoicePitch, character_->VoiceRate);
+            voice_->Say(spoken, character_->VoiceName, character_->VoicePitch,
+                        character_->VoiceRate * SpeedPercent / 100);
         };
         // The figure talks in a pose with a mouth; a held gesture keeps its pose without one.
         if (held_.HasMouth || !pendingReturn_.isEmpty())

@@ -29,6 +29,7 @@ public:
     ~CharacterEngine() override;
 
     const CharacterData& Data() const { return *character_; }
+    VoiceOutput& Voice() const { return *voice_; }
 
     // Requests run one after the other, in the order given.
     void Show();
@@ -63,6 +64,7 @@ public:
     std::function<int()> Percent; // 0..99 for branches and choices; random when unset
     int IdleDelayMs = 4000;       // the pause before the next idle animation
     double WalkPixelsPerSecond = 280;
+    int SpeedPercent = 100;    // the user's speaking speed, of the character's own
     int SpeechLingerMs = 1500; // the last words stay readable this long before the figure idles
 
 signals:

@@ -82,6 +82,11 @@ QRegion CharacterWindow::shape(int index) const {
 
 void CharacterWindow::showFrame() {
     if (size() != engine_.Size()) resize(engine_.Size());
+    // Above every other window even where no window manager keeps it there; a second apart at most.
+    if (isVisible() && (!raised_.isValid() || raised_.elapsed() > 1000)) {
+        raise();
+        raised_.start();
+    }
     setMask(shape(engine_.Picture()));
     update();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCache>
+#include <QElapsedTimer>
 #include <QPixmap>
 #include <QRegion>
 #include <QWidget>
@@ -39,6 +40,7 @@ private:
     QMenu* menu_;
     QAction* hide_;
     bool dragging_ = false;
+    QElapsedTimer raised_;
     QPoint grab_;
     // Pictures drawn at the current size and pixel density, and their shapes.
     mutable QCache<quint64, QPixmap> pictures_;

@@ -19,7 +19,7 @@ public:
 
     void Say(const QString& text, const QString& voice, int pitch, int rate) override;
     void Stop() override;
-    void SetSoundEnabled(bool on) { soundEnabled_ = on; }
+    void SetSoundEnabled(bool on) override { soundEnabled_ = on; }
     bool Playing() const { return timer_.isActive(); }
 
 private:

@@ -13,6 +13,8 @@ public:
     virtual void Say(const QString& text, const QString& voice, int pitch, int rate) = 0;
     // Ends the utterance at once; OnFinished follows.
     virtual void Stop() = 0;
+    // Off: the same timing, without sound.
+    virtual void SetSoundEnabled(bool) {}
 
     std::function<void(int position, int length)> OnWord; // a word of the text is heard
     std::function<void(MouthShape)> OnMouth;
