@@ -25,82 +25,6 @@
 #include <cstdio>
 
 namespace {
-constexpr int kSettleMs = 3000; // after the page has loaded, before the reading starts
-
-struct IdleRun {
-    bool ok = false;
-    double cpuPercent = 0; // of one core
-    int processes = 0;
-    QString problem;
-};
-
-// Starts the program on its start page, waits until it has loaded and settled, then reads the
-// processor time of its process tree over the given span.
-IdleRun runOnce(const QString& program, const QString& page, bool browser, int seconds) {
-    IdleRun run;
-    QTemporaryDir home;
-    // The browser opens the page as its start page; the floor takes it as its argument.
-    const QString url = QUrl::fromLocalFile(page).toString();
-    QStringList arguments{url};
-    if (browser) {
-        QSettings(home.filePath(QStringLiteral(".config/Varnholt Software/Glisterwood 97.conf")),
-                  QSettings::IniFormat)
-            .setValue(QStringLiteral("Startup page"), url);
-        arguments.clear();
-    }
-    QProcessEnvironment env = bench::RunEnvironment(home.path());
-    env.insert(QStringLiteral("GLISTERWOOD_BENCH"), QStringLiteral("1"));
-    env.insert(QStringLiteral("GLISTERWOOD_BENCH_HOLD_MS"),
-               QString::number(kSettleMs + seconds * 1000 + 5000));
-
-    QProcess process;
-    process.setProcessEnvironment(env);
-    process.setWorkingDirectory(home.path());
-    QEventLoop loop;
-    QHash<pid_t, double> before;
-    QElapsedTimer span;
-    QList<bench::ProcessStamp> tree;
-    bool measuring = false;
-
-    QObject::connect(&process, &QProcess::readyReadStandardOutput, &loop, [&] {
-        if (!process.readAllStandardOutput().contains("bench: loaded") || measuring) return;
-        measuring = true;
-        QTimer::singleShot(kSettleMs, &loop, [&] {
-            const pid_t root = pid_t(process.processId());
-            before = bench::TreeCpuSeconds(root);
-            span.start();
-            QTimer::singleShot(seconds * 1000, &loop, [&, root] {
-                const QHash<pid_t, double> after = bench::TreeCpuSeconds(root);
-                run.cpuPercent = 100.0 * bench::CpuSecondsBetween(before, after) / (span.elapsed() / 1000.0);
-                run.processes = int(after.size());
-                run.ok = true;
-                tree = bench::StampProcesses(after.keys());
-                loop.quit();
-            });
-        });
-    });
-    QObject::connect(&process, &QProcess::finished, &loop, [&] {
-        if (!run.ok) run.problem = QStringLiteral("the program ended before the reading");
-        loop.quit();
-    });
-    QTimer timeout;
-    timeout.setSingleShot(true);
-    QObject::connect(&timeout, &QTimer::timeout, &loop, [&] {
-        run.problem = QStringLiteral("no page loaded in time");
-        loop.quit();
-    });
-    process.start(program, arguments);
-    timeout.start(kSettleMs + seconds * 1000 + 60000);
-    loop.exec();
-    if (process.state() != QProcess::NotRunning) {
-        process.terminate();
-        if (!process.waitForFinished(3000)) process.kill();
-        process.waitForFinished(3000);
-    }
-    bench::EndLeftovers(tree);
-    return run;
-}
-
 // A page that never finishes loading, so the flasher keeps blinking its bulbs.
 class StillLoadingPage : public BrowserControl {
 public:
@@ -253,7 +177,7 @@ int main(int argc, char** argv) {
     QList<double> programCpu, floorCpu;
     for (int i = 1; i <= runs; ++i) {
         for (bool browser : {true, false}) {
-            const IdleRun r = runOnce(browser ? program : floor, page, browser, seconds);
+            const bench::IdleRun r = bench::RunIdle(browser ? program : floor, page, browser, seconds);
             if (r.ok) {
                 (browser ? programCpu : floorCpu).append(r.cpuPercent);
                 std::printf("run %d %-8s %6.2f %% of one core in %d processes\n", i,

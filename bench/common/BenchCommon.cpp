@@ -1,5 +1,17 @@
 #include "common/BenchCommon.h"
 
+#include <QProcess>
+
+#include <QUrl>
+
+#include <QTimer>
+
+#include <QTemporaryDir>
+
+#include <QSettings>
+
+#include <QEventLoop>
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QHash>
@@ -298,6 +310,77 @@ bool VirtualDisplay::Ensure() {
     }
     qputenv("DISPLAY", QByteArray(":") + QByteArray::number(display));
     return true;
+}
+
+IdleRun RunIdle(const QString& program, const QString& page, bool browser, int seconds,
+                const QHash<QString, QString>& settings, int settleMs) {
+    const int kSettleMs = settleMs;
+    IdleRun run;
+    QTemporaryDir home;
+    // The browser opens the page as its start page; the floor takes it as its argument.
+    const QString url = QUrl::fromLocalFile(page).toString();
+    QStringList arguments{url};
+    if (browser) {
+        QSettings(home.filePath(QStringLiteral(".config/Varnholt Software/Glisterwood 97.conf")),
+                  QSettings::IniFormat)
+            .setValue(QStringLiteral("Startup page"), url);
+        QSettings store(home.filePath(QStringLiteral(".config/Varnholt Software/Glisterwood 97.conf")),
+                        QSettings::IniFormat);
+        for (auto it = settings.cbegin(); it != settings.cend(); ++it)
+            store.setValue(it.key(), it.value());
+        arguments.clear();
+    }
+    QProcessEnvironment env = RunEnvironment(home.path());
+    env.insert(QStringLiteral("GLISTERWOOD_BENCH"), QStringLiteral("1"));
+    env.insert(QStringLiteral("GLISTERWOOD_BENCH_HOLD_MS"),
+               QString::number(kSettleMs + seconds * 1000 + 5000));
+
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(home.path());
+    QEventLoop loop;
+    QHash<pid_t, double> before;
+    QElapsedTimer span;
+    QList<ProcessStamp> tree;
+    bool measuring = false;
+
+    QObject::connect(&process, &QProcess::readyReadStandardOutput, &loop, [&] {
+        if (!process.readAllStandardOutput().contains("bench: loaded") || measuring) return;
+        measuring = true;
+        QTimer::singleShot(kSettleMs, &loop, [&] {
+            const pid_t root = pid_t(process.processId());
+            before = TreeCpuSeconds(root);
+            span.start();
+            QTimer::singleShot(seconds * 1000, &loop, [&, root] {
+                const QHash<pid_t, double> after = TreeCpuSeconds(root);
+                run.cpuPercent = 100.0 * CpuSecondsBetween(before, after) / (span.elapsed() / 1000.0);
+                run.processes = int(after.size());
+                run.ok = true;
+                tree = StampProcesses(after.keys());
+                loop.quit();
+            });
+        });
+    });
+    QObject::connect(&process, &QProcess::finished, &loop, [&] {
+        if (!run.ok) run.problem = QStringLiteral("the program ended before the reading");
+        loop.quit();
+    });
+    QTimer timeout;
+    timeout.setSingleShot(true);
+    QObject::connect(&timeout, &QTimer::timeout, &loop, [&] {
+        run.problem = QStringLiteral("no page loaded in time");
+        loop.quit();
+    });
+    process.start(program, arguments);
+    timeout.start(kSettleMs + seconds * 1000 + 60000);
+    loop.exec();
+    if (process.state() != QProcess::NotRunning) {
+        process.terminate();
+        if (!process.waitForFinished(3000)) process.kill();
+        process.waitForFinished(3000);
+    }
+    EndLeftovers(tree);
+    return run;
 }
 
 } // namespace bench

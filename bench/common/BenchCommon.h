@@ -116,4 +116,16 @@ private:
     pid_t server_ = 0;
 };
 
+// The processor time of a program's whole process tree over `seconds`, once its start page has
+// loaded and it has settled. The browser (`browser` true) opens the page as its start page with the
+// settings given; the floor takes it as its argument.
+struct IdleRun {
+    bool ok = false;
+    double cpuPercent = 0; // of one core
+    int processes = 0;
+    QString problem;
+};
+IdleRun RunIdle(const QString& program, const QString& page, bool browser, int seconds,
+                const QHash<QString, QString>& settings = {}, int settleMs = 3000);
+
 } // namespace bench
