@@ -67,6 +67,7 @@ QString WriteTestCharacter(const QTemporaryDir& dir, const QString& id,
 void ScriptedVoice::Say(const QString& text, const QString&, int, int) {
     said << text;
     talking = true;
+    if (OnSaid) OnSaid();
     if (finishAtOnce) QTimer::singleShot(0, [this] { FinishUtterance(); });
 }
 

@@ -21,4 +21,5 @@ public:
     bool finishAtOnce = true;
     QStringList said;
     bool talking = false;
+    std::function<void()> OnSaid; // after every Say
 };

@@ -124,13 +124,24 @@ private slots:
 
     void turningItOffSaysGoodbyeAndUnloads() {
         TestEnvironment env;
-        auto c = controller(QStringLiteral("Tester"));
+        RegUtil::SetRegString(RegUtil::kProductKey, RegUtil::kUseAgent, QStringLiteral("1"));
+        RegUtil::SetRegString(RegUtil::kProductKey, RegUtil::kAgentName, QStringLiteral("Tester"));
+        auto heard = std::make_shared<QStringList>();
+        auto c = std::make_unique<AgentController>(
+            [heard] {
+                auto voice = std::make_unique<ScriptedVoice>();
+                auto* raw = voice.get();
+                voice->OnSaid = [heard, raw] { *heard = raw->said; };
+                return voice;
+            },
+            folders());
         QTRY_VERIFY(c->Character()->Visible());
         c->RandomizePosition(100);
         QTRY_VERIFY(!c->Character()->Engine().Busy());
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         QVERIFY(screen.contains(QRect(c->Character()->Engine().Position(), QSize(40, 60))));
         c->SetUseAgent(false);
+        QCOMPARE(*heard, (QStringList{"Hello there.", "Bye now."})); // the greeting, then the farewell
         QVERIFY(!c->CharLoaded());
         QCOMPARE(c->CurName(), QString());
         QCOMPARE(c->CurBaseName(), QString());
