@@ -4,7 +4,12 @@
 #include "agent/engine/CharacterFile.h"
 #include "agent/engine/SpeechMarkup.h"
 
+#include <QBitmap>
+#include <QFileInfo>
+#include <QPainter>
+#include <QRegion>
 #include <QSignalSpy>
+#include <QSvgRenderer>
 #include <QTest>
 
 using Direction = CharacterEngine::Direction;
@@ -254,6 +259,38 @@ private slots:
         e->Hide();
         e->MoveTo(QPoint(7, 8));
         QTRY_COMPARE(e->Position(), QPoint(7, 8));
+    }
+
+    // The characters the build draws load as the engine reads them, with everything the scripts play.
+    void theProgramsCharactersAreWhole_data() {
+        QTest::addColumn<QString>("id");
+        QTest::newRow("merlin") << "merlin";
+        QTest::newRow("snowman") << "snowman";
+    }
+    void theProgramsCharactersAreWhole() {
+        QFETCH(QString, id);
+        const QString folder = QStringLiteral(GW_BUILD_CHARACTERS "/") + id;
+        if (!QFileInfo::exists(folder)) QSKIP("this character is not drawn yet");
+        const CharacterLoad load = LoadCharacterFolder(folder);
+        QVERIFY2(load.Character, qPrintable(load.Problem));
+        const QStringList played = {"Pleased",     "Announce", "Explain",     "Suggest",        "Sad",
+                                    "Alert",       "Wave",     "GestureDown", "Greet",          "Surprised",
+                                    "DoMagic1",    "DoMagic2", "Processing",  "StartListening", "RestPose",
+                                    "Acknowledge", "Decline",  "Confused",    "Show",           "Hide",
+                                    "Blink",       "Thinking"};
+        for (const QString& name : played)
+            QVERIFY2(load.Character->Find(name), qPrintable(name));
+        // Qt draws the figure (only the first moments of appearing may be empty).
+        int drawn = 0;
+        for (const auto& picture : load.Character->Pictures) {
+            QImage image(load.Character->FrameSize, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            QPainter p(&image);
+            picture->render(&p);
+            p.end();
+            drawn += QRegion(QBitmap::fromImage(image.createAlphaMask())).isEmpty() ? 0 : 1;
+        }
+        QVERIFY(drawn >= load.Character->Pictures.size() - 3);
     }
 
     void directions_data() {
