@@ -74,23 +74,19 @@ QList<Token> Tokens(const QString& text) {
     for (int i = 0, next = 0; i < text.size(); i = next) {
         const char32_t c = CodePointAt(text, i, &next);
         if (QChar::isSpace(c) || c == 0) {
-            if (inToken)
-                tokens.append(current);
+            if (inToken) tokens.append(current);
             inToken = false;
             continue;
         }
-        if (!inToken)
-            current = Token{i, i, -1, -1};
+        if (!inToken) current = Token{i, i, -1, -1};
         inToken = true;
         current.End = next;
         if (IsWordChar(c)) {
-            if (current.WordStart < 0)
-                current.WordStart = i;
+            if (current.WordStart < 0) current.WordStart = i;
             current.WordEnd = next;
         }
     }
-    if (inToken)
-        tokens.append(current);
+    if (inToken) tokens.append(current);
     return tokens;
 }
 
@@ -120,8 +116,7 @@ QMutex gEspeakLock;
 Collected* gCollecting = nullptr;
 
 int Collect(short* wav, int count, espeak_EVENT* events) {
-    if (!gCollecting)
-        return 1;
+    if (!gCollecting) return 1;
     if (wav && count > 0) {
         const qsizetype at = gCollecting->Pcm.size();
         gCollecting->Pcm.resize(at + qsizetype(count) * 2);
@@ -139,10 +134,8 @@ int EspeakSampleRate() {
     static const int rate = [] {
         // Without DONT_EXIT espeak-ng ends the whole program when its data is missing.
         const int r = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT);
-        if (r > 0 && espeak_SetVoiceByName(kDefaultVoice) != EE_OK)
-            return 0;
-        if (r > 0)
-            espeak_SetSynthCallback(Collect);
+        if (r > 0 && espeak_SetVoiceByName(kDefaultVoice) != EE_OK) return 0;
+        if (r > 0) espeak_SetSynthCallback(Collect);
         return r;
     }();
     return rate;
@@ -170,20 +163,17 @@ QList<SpokenWord> MapWords(const QString& text, const QList<Token>& tokens, cons
     QList<Span> spans;
     for (const WordEvent& e : events) {
         const int cp = e.Position - 1;
-        if (cp < 0 || cp >= codePoints)
-            continue;
+        if (cp < 0 || cp >= codePoints) continue;
         int from = indexOfCodePoint[cp];
         const int to = indexOfCodePoint[std::min(cp + std::max(e.Length, 0), codePoints)];
         while (from < to && tokenAt[from] < 0)
             ++from;
-        if (tokenAt[from] < 0)
-            continue;
+        if (tokenAt[from] < 0) continue;
         const int token = tokenAt[from];
         if (!spans.isEmpty()) {
             Span& last = spans.last();
             if (token < last.Token || (token == last.Token && from < last.To)) {
-                if (token == last.Token && from >= last.From)
-                    last.To = std::max(last.To, to);
+                if (token == last.Token && from >= last.From) last.To = std::max(last.To, to);
                 continue;
             }
         }
@@ -215,8 +205,7 @@ double RmsAround(const SpeechAudio& audio, int ms) {
     const qint64 half = qint64(kMouthWindowMs / 2) * audio.SampleRate / 1000;
     const qint64 from = std::clamp<qint64>(centre - half, 0, samples);
     const qint64 to = std::clamp<qint64>(centre + half, 0, samples);
-    if (to <= from)
-        return 0;
+    if (to <= from) return 0;
     const auto* data = reinterpret_cast<const uchar*>(audio.Pcm.constData());
     double sum = 0;
     for (qint64 i = from; i < to; ++i) {
@@ -239,13 +228,15 @@ SpeechAudio SynthesizeSpeech(const QString& text, const SpeechVoice& voice) {
     QMutexLocker lock(&gEspeakLock);
     const int sampleRate = EspeakSampleRate();
     if (sampleRate <= 0) {
-        audio.Problem = QStringLiteral("espeak-ng could not start: its voice data (espeak-ng-data) is missing.");
+        audio.Problem =
+            QStringLiteral("espeak-ng could not start: its voice data (espeak-ng-data) is missing.");
         return audio;
     }
     QString name = voice.Name.trimmed();
     if (name.isEmpty() || espeak_SetVoiceByName(name.toUtf8().constData()) != EE_OK) {
         if (!name.isEmpty())
-            qWarning("espeak-ng has no voice \"%s\"; speaking with \"%s\"", qUtf8Printable(name), kDefaultVoice);
+            qWarning("espeak-ng has no voice \"%s\"; speaking with \"%s\"", qUtf8Printable(name),
+                     kDefaultVoice);
         name = QString::fromLatin1(kDefaultVoice);
         if (espeak_SetVoiceByName(kDefaultVoice) != EE_OK) {
             audio.Problem = QStringLiteral("espeak-ng cannot load its default voice \"%1\".").arg(name);
@@ -265,7 +256,8 @@ SpeechAudio SynthesizeSpeech(const QString& text, const SpeechVoice& voice) {
                                              espeakCHARS_UTF8, nullptr, nullptr);
     gCollecting = nullptr;
     if (result != EE_OK) {
-        audio.Problem = QStringLiteral("espeak-ng could not synthesise the text (error %1).").arg(int(result));
+        audio.Problem =
+            QStringLiteral("espeak-ng could not synthesise the text (error %1).").arg(int(result));
         return audio;
     }
 
@@ -287,29 +279,27 @@ SpeechAudio SilentSpeech(const QString& text, int rate) {
     const double wordMs = 60000.0 / std::clamp(rate, espeakRATE_MINIMUM, espeakRATE_MAXIMUM);
     double at = 0;
     for (const Token& t : Tokens(text)) {
-        if (!t.HasWord())
-            continue;
+        if (!t.HasWord()) continue;
         audio.Words.append({t.WordStart, t.WordEnd - t.WordStart, int(at)});
         int letters = 0;
         for (int i = t.WordStart, next = 0; i < t.WordEnd; i = next, ++letters)
             CodePointAt(text, i, &next);
         at += wordMs * std::clamp(letters / 5.0, 0.5, 2.5);
         const QString after = text.mid(t.WordEnd, t.End - t.WordEnd);
-        if (after.contains(QLatin1Char('.')) || after.contains(QLatin1Char('!')) || after.contains(QLatin1Char('?')))
+        if (after.contains(QLatin1Char('.')) || after.contains(QLatin1Char('!')) ||
+            after.contains(QLatin1Char('?')))
             at += wordMs * 0.8;
         else if (after.contains(QLatin1Char(',')) || after.contains(QLatin1Char(';')) ||
                  after.contains(QLatin1Char(':')))
             at += wordMs * 0.4;
     }
     audio.DurationMs = int(at);
-    if (audio.Words.isEmpty())
-        audio.Problem = NothingToSay();
+    if (audio.Words.isEmpty()) audio.Problem = NothingToSay();
     return audio;
 }
 
 int MouthShapeAt(const SpeechAudio& audio, int ms) {
-    if (ms < 0 || ms >= audio.DurationMs)
-        return MouthClosed;
+    if (ms < 0 || ms >= audio.DurationMs) return MouthClosed;
     if (!audio.Pcm.isEmpty() && audio.SampleRate > 0) {
         const double rms = RmsAround(audio, ms);
         return rms < kClosedBelowRms ? MouthClosed : rms < kNarrowBelowRms ? MouthNarrow : MouthOpen;
@@ -317,11 +307,13 @@ int MouthShapeAt(const SpeechAudio& audio, int ms) {
     // No sound to go by: open in the middle of each word, closed in the gap after it.
     for (qsizetype w = audio.Words.size() - 1; w >= 0; --w) {
         const int start = audio.Words[w].StartMs;
-        if (ms < start)
-            continue;
+        if (ms < start) continue;
         const int end = w + 1 < audio.Words.size() ? audio.Words[w + 1].StartMs : audio.DurationMs;
         const double phase = end > start ? double(ms - start) / (end - start) : 1;
-        return phase < 0.1 ? MouthNarrow : phase < 0.65 ? MouthOpen : phase < 0.85 ? MouthNarrow : MouthClosed;
+        return phase < 0.1    ? MouthNarrow
+               : phase < 0.65 ? MouthOpen
+               : phase < 0.85 ? MouthNarrow
+                              : MouthClosed;
     }
     return MouthClosed;
 }
@@ -351,16 +343,14 @@ bool Speaker::AudioAvailable() const {
 
 void Speaker::SetSoundEnabled(bool on) {
     soundEnabled_ = on;
-    if (!on && sink_)
-        ContinueSilently();
+    if (!on && sink_) ContinueSilently();
 }
 
 void Speaker::Say(const QString& text, const SpeechVoice& voice) {
     // A handler of finished() may start another utterance; this one still replaces it.
     for (int i = 0; speaking_ && i < 8; ++i)
         Stop();
-    if (speaking_)
-        return;
+    if (speaking_) return;
 
     audio_ = SynthesizeSpeech(text, voice);
     if (!audio_.Problem.isEmpty()) {
@@ -383,8 +373,7 @@ void Speaker::Say(const QString& text, const SpeechVoice& voice) {
 }
 
 void Speaker::Stop() {
-    if (!speaking_)
-        return;
+    if (!speaking_) return;
     const quint64 me = utterance_;
     if (mouth_ != MouthClosed) {
         mouth_ = MouthClosed;
@@ -401,8 +390,7 @@ void Speaker::Stop() {
 
 bool Speaker::StartSound() {
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull())
-        return false;
+    if (device.isNull()) return false;
     QAudioFormat format;
     format.setSampleRate(audio_.SampleRate);
     format.setChannelCount(1);
@@ -429,8 +417,7 @@ bool Speaker::StartSound() {
 
 void Speaker::StopSound() {
     safety_.stop();
-    if (!sink_)
-        return;
+    if (!sink_) return;
     disconnect(sink_, nullptr, this, nullptr);
     sink_->stop();
     // Not deleted here: this may run inside one of the sink's own signals.
@@ -446,14 +433,12 @@ void Speaker::ContinueSilently() {
 }
 
 int Speaker::PositionMs() const {
-    if (sink_)
-        return int(sink_->processedUSecs() / 1000);
+    if (sink_) return int(sink_->processedUSecs() / 1000);
     return clockStartMs_ + int(clock_.elapsed());
 }
 
 void Speaker::SinkStateChanged() {
-    if (!sink_)
-        return;
+    if (!sink_) return;
     const QAudio::State state = sink_->state();
     if (state == QAudio::IdleState && buffer_->atEnd()) {
         // All written; the server still has its buffer to play, so Poll() waits for the position.
@@ -481,33 +466,29 @@ void Speaker::Poll() {
     while (nextWord_ < audio_.Words.size() && audio_.Words[nextWord_].StartMs <= now) {
         const SpokenWord word = audio_.Words[nextWord_++];
         emit wordStarted(word.TextPosition, word.TextLength);
-        if (utterance_ != me)
-            return;
+        if (utterance_ != me) return;
     }
     const int shape = MouthShapeAt(audio_, now);
     if (shape != mouth_) {
         mouth_ = shape;
         emit mouthChanged(shape);
-        if (utterance_ != me)
-            return;
+        if (utterance_ != me) return;
     }
-    const bool done = sink_ ? allWritten_ && (now >= audio_.DurationMs - kEndSlackMs ||
-                                              (sinceAdvance_.isValid() && sinceAdvance_.elapsed() > kStalledMs))
-                            : now >= audio_.DurationMs;
-    if (done)
-        Finish();
+    const bool done = sink_
+                          ? allWritten_ && (now >= audio_.DurationMs - kEndSlackMs ||
+                                            (sinceAdvance_.isValid() && sinceAdvance_.elapsed() > kStalledMs))
+                          : now >= audio_.DurationMs;
+    if (done) Finish();
 }
 
 void Speaker::Finish() {
-    if (!speaking_)
-        return;
+    if (!speaking_) return;
     const quint64 me = utterance_;
     // All has been heard: the words the last poll had not reached yet were heard too.
     while (nextWord_ < audio_.Words.size()) {
         const SpokenWord word = audio_.Words[nextWord_++];
         emit wordStarted(word.TextPosition, word.TextLength);
-        if (utterance_ != me)
-            return;
+        if (utterance_ != me) return;
     }
     Stop();
 }
