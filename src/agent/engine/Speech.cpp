@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QMediaDevices>
 #include <QMutex>
+#include <QSet>
 #include <QtEndian>
 #include <algorithm>
 #include <cmath>
@@ -141,11 +142,13 @@ int EspeakSampleRate() {
     return rate;
 }
 
-// Word events name espeak's idea of a word; turn them into one span of our text per spoken word. espeak
-// sometimes reports a number's pieces as overlapping words, the second word of a spoken emoji on the
-// space after it, and stray events at position 0 or about a word long gone: those join the word they
-// belong to or are dropped, so the list stays in text order without repeats.
-QList<SpokenWord> MapWords(const QString& text, const QList<Token>& tokens, const QList<WordEvent>& events) {
+// Word events give espeak's idea of a word; turn them into one span of our text per word, in order and
+// without repeats. espeak reports a number's pieces as overlapping words, puts the second word of a
+// spoken emoji on the space after it and the second word of a dictionary phrase ("Santa Claus") inside
+// the first, and sends stray events at position 0 or about a word long gone. A word of the text that got
+// no event of its own takes the time of such a second word, or one in between its neighbours.
+QList<SpokenWord> MapWords(const QString& text, const QList<Token>& tokens, const QList<WordEvent>& events,
+                           int durationMs) {
     QList<int> indexOfCodePoint; // and one past the end
     for (int i = 0, next = 0; i < text.size(); i = next) {
         indexOfCodePoint.append(i);
@@ -159,6 +162,7 @@ QList<SpokenWord> MapWords(const QString& text, const QList<Token>& tokens, cons
 
     struct Span {
         int From, To, Token, Ms;
+        QList<int> LaterMs; // words espeak said within this one's text
     };
     QList<Span> spans;
     for (const WordEvent& e : events) {
@@ -166,23 +170,46 @@ QList<SpokenWord> MapWords(const QString& text, const QList<Token>& tokens, cons
         if (cp < 0 || cp >= codePoints) continue;
         int from = indexOfCodePoint[cp];
         const int to = indexOfCodePoint[std::min(cp + std::max(e.Length, 0), codePoints)];
-        while (from < to && tokenAt[from] < 0)
-            ++from;
-        if (tokenAt[from] < 0) continue;
+        if (tokenAt[from] < 0) {
+            while (from < to && tokenAt[from] < 0)
+                ++from;
+            if (from >= to) continue;
+        }
         const int token = tokenAt[from];
         if (!spans.isEmpty()) {
             Span& last = spans.last();
-            if (token < last.Token || (token == last.Token && from < last.To)) {
-                if (token == last.Token && from >= last.From) last.To = std::max(last.To, to);
+            if (token < last.Token) continue;
+            if (token == last.Token && from < last.To) {
+                if (from >= last.From) last.To = std::max(last.To, to);
+                if (e.Ms > last.Ms) last.LaterMs.append(e.Ms);
                 continue;
             }
         }
         const int ms = spans.isEmpty() ? std::max(e.Ms, 0) : std::max(e.Ms, spans.last().Ms);
-        spans.append({from, std::max(to, from + 1), token, ms});
+        spans.append({from, std::max(to, from + 1), token, ms, {}});
     }
 
     QList<SpokenWord> words;
-    for (const Span& s : spans) {
+    int previousToken = -1;
+    int previousMs = 0;
+    QList<int> spareMs;
+    for (qsizetype k = 0; k <= spans.size(); ++k) {
+        const bool end = k == spans.size();
+        const int nextToken = end ? int(tokens.size()) : spans[k].Token;
+        const int nextMs = end ? std::max(durationMs, previousMs) : spans[k].Ms;
+        QList<int> missed;
+        for (int t = previousToken + 1; t < nextToken; ++t)
+            if (tokens[t].HasWord()) missed.append(t);
+        int at = previousMs;
+        for (qsizetype i = 0; i < missed.size(); ++i) {
+            at = i < spareMs.size() ? std::clamp(spareMs[i], at, nextMs)
+                                    : at + (nextMs - at) / int(missed.size() - i + 1);
+            const Token& t = tokens[missed[i]];
+            words.append({t.WordStart, t.WordEnd - t.WordStart, at});
+        }
+        if (end) break;
+
+        const Span& s = spans[k];
         const Token& t = tokens[s.Token];
         int from = s.From;
         int to = std::min(s.To, t.End);
@@ -195,6 +222,9 @@ QList<SpokenWord> MapWords(const QString& text, const QList<Token>& tokens, cons
             }
         }
         words.append({from, to - from, s.Ms});
+        previousToken = s.Token;
+        previousMs = s.Ms;
+        spareMs = s.LaterMs;
     }
     return words;
 }
@@ -234,9 +264,12 @@ SpeechAudio SynthesizeSpeech(const QString& text, const SpeechVoice& voice) {
     }
     QString name = voice.Name.trimmed();
     if (name.isEmpty() || espeak_SetVoiceByName(name.toUtf8().constData()) != EE_OK) {
-        if (!name.isEmpty())
+        static QSet<QString> warned; // once per name, not once per sentence
+        if (!name.isEmpty() && !warned.contains(name)) {
+            warned.insert(name);
             qWarning("espeak-ng has no voice \"%s\"; speaking with \"%s\"", qUtf8Printable(name),
                      kDefaultVoice);
+        }
         name = QString::fromLatin1(kDefaultVoice);
         if (espeak_SetVoiceByName(kDefaultVoice) != EE_OK) {
             audio.Problem = QStringLiteral("espeak-ng cannot load its default voice \"%1\".").arg(name);
@@ -261,14 +294,16 @@ SpeechAudio SynthesizeSpeech(const QString& text, const SpeechVoice& voice) {
         return audio;
     }
 
-    audio.Words = MapWords(text, tokens, collected.Words);
-    if (audio.Words.isEmpty()) {
+    const int durationMs = int(qint64(collected.Pcm.size() / 2) * 1000 / sampleRate);
+    // Only symbols espeak has no name for (𝄞).
+    if (collected.Words.isEmpty()) {
         audio.Problem = NothingToSay();
         return audio;
     }
+    audio.Words = MapWords(text, tokens, collected.Words, durationMs);
     audio.Pcm = collected.Pcm;
     audio.SampleRate = sampleRate;
-    audio.DurationMs = int(qint64(audio.Pcm.size() / 2) * 1000 / sampleRate);
+    audio.DurationMs = durationMs;
     audio.VoiceName = name;
     return audio;
 }
@@ -335,6 +370,8 @@ Speaker::Speaker(QObject* parent)
 Speaker::~Speaker() {
     poll_.stop();
     StopSound();
+    // Now, while our members live: a sink's destructor runs the event loop.
+    qDeleteAll(findChildren<QAudioSink*>(Qt::FindDirectChildrenOnly));
 }
 
 bool Speaker::AudioAvailable() const {

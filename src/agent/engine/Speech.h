@@ -57,6 +57,7 @@ public:
     void Say(const QString& text, const SpeechVoice& voice); // ends what is being said first
     void Stop();                                             // silence at once; emits finished()
     bool Speaking() const { return speaking_; }
+    // Off silences what is being said and goes on by the clock; on takes effect with the next Say().
     void SetSoundEnabled(bool on);
     bool SoundEnabled() const { return soundEnabled_; }
     bool AudioAvailable() const; // an output device exists
