@@ -5,7 +5,6 @@
 #include "agent/engine/AgentCharacter.h"
 #include "agent/engine/CharacterEngine.h"
 #include "agent/engine/CharacterProperties.h"
-#include "agent/engine/EspeakSynth.h"
 #include "agent/engine/SilentVoice.h"
 #include "app/RegUtil.h"
 
@@ -170,28 +169,6 @@ private slots:
         QVERIFY(!sheet.CheckSpeech->isChecked());
         sheet.SpinFontSize->setValue(30);
         QCOMPARE(sheet.Settings().BalloonFontSize, 20);
-    }
-
-    void espeakSpeaksIntoMemory() {
-        const SpeechAudio words = SynthesizeSpeech(QStringLiteral("Merry Christmas and a happy new year"),
-                                                   QStringLiteral("en-gb"), 50, 170);
-        QVERIFY2(words.Problem.isEmpty(), qPrintable(words.Problem));
-        QVERIFY(words.SampleRate > 8000);
-        QVERIFY(words.DurationMs > 700 && words.DurationMs < 8000);
-        QCOMPARE(words.WordStartsMs.size(), 7);
-        QVERIFY(std::is_sorted(words.WordStartsMs.cbegin(), words.WordStartsMs.cend()));
-        double loudest = 0;
-        for (int ms = 0; ms < words.DurationMs; ms += 50)
-            loudest = qMax(loudest, SpeechLoudnessAt(words, ms));
-        QVERIFY(loudest > 0.05); // real sound, not silence
-        // Faster speech is shorter; an unknown voice still speaks; nothing to say is said as such.
-        const SpeechAudio fast = SynthesizeSpeech(QStringLiteral("Merry Christmas and a happy new year"),
-                                                  QStringLiteral("en-gb"), 50, 400);
-        QVERIFY(fast.DurationMs < words.DurationMs);
-        QVERIFY(
-            !SynthesizeSpeech(QStringLiteral("Frohe Weihnachten"), QStringLiteral("no-such-voice"), 50, 170)
-                 .Pcm.isEmpty());
-        QVERIFY(!SynthesizeSpeech(QStringLiteral("  "), QStringLiteral("en"), 50, 170).Problem.isEmpty());
     }
 };
 

@@ -142,7 +142,7 @@ void CharacterEngine::next() {
         }
         if (visible_ && !idling_) {
             idling_ = true;
-            idleTimer_.start(IdleDelayMs);
+            idleTimer_.start(IdleDelayMs + IdleDelayMs * percent() / 100);
         }
         return;
     }
@@ -322,7 +322,11 @@ void CharacterEngine::frameTick() {
 void CharacterEngine::startIdling() {
     if (!visible_ || current_ || !queue_.empty()) return;
     idling_ = true;
-    const CharacterAnimation* idle = stateAnimation(QStringLiteral("Idling"));
+    // Every other pause ends in a blink: it keeps the figure alive at little cost, since its outline
+    // stays the same and nothing below it has to be redrawn.
+    const CharacterAnimation* blink = character_->Find(QStringLiteral("Blink"));
+    const CharacterAnimation* idle =
+        ++idleCount_ % 2 == 1 && blink ? blink : stateAnimation(QStringLiteral("Idling"));
     if (!idle) return;
     playAnimation(idle, nullptr);
 }

@@ -62,7 +62,7 @@ public:
 
     // Tuning, for tests and for the properties sheet.
     std::function<int()> Percent; // 0..99 for branches and choices; random when unset
-    int IdleDelayMs = 4000;       // the pause before the next idle animation
+    int IdleDelayMs = 6000;       // the least pause before the next idle animation; up to twice that
     double WalkPixelsPerSecond = 280;
     int SpeedPercent = 100;    // the user's speaking speed, of the character's own
     int SpeechLingerMs = 1500; // the last words stay readable this long before the figure idles
@@ -107,6 +107,7 @@ private:
     QString pendingReturn_;
     bool visible_ = false;
     bool idling_ = false;
+    int idleCount_ = 0;
     bool idleAnnounced_ = true; // nothing to announce before the first request
     bool speaking_ = false;
     bool stopping_ = false;

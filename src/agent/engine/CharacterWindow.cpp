@@ -87,7 +87,9 @@ void CharacterWindow::showFrame() {
         raise();
         raised_.start();
     }
-    setMask(shape(engine_.Picture()));
+    // A new shape makes the windows below repaint what it uncovers: only set it when it changed.
+    const QRegion figure = shape(engine_.Picture());
+    if (figure != mask()) setMask(figure);
     update();
 }
 

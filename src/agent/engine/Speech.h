@@ -37,7 +37,7 @@ SpeechAudio SynthesizeSpeech(const QString& text, const SpeechVoice& voice);
 // Estimated word timings for speech without sound (no Pcm), at the same words per minute.
 SpeechAudio SilentSpeech(const QString& text, int rate);
 
-enum MouthShape { MouthClosed = 0, MouthNarrow = 1, MouthOpen = 2 };
+enum SpeechMouth { MouthClosed = 0, MouthNarrow = 1, MouthOpen = 2 };
 // The mouth at a moment of an utterance: from the loudness of the ~60 ms of sound around it, or, for
 // audio without sound, from where the moment falls within a word.
 int MouthShapeAt(const SpeechAudio& audio, int ms);
@@ -66,7 +66,7 @@ public:
 
 signals:
     void wordStarted(int textPosition, int textLength);
-    void mouthChanged(int shape); // MouthShape
+    void mouthChanged(int shape); // SpeechMouth
     void finished();
 
 private:
