@@ -38,8 +38,8 @@ def resolve(pose, changes):
             target[k] = v
     for k, v in arms.items():
         side = -1 if k == "L" else 1
-        up = len(v) > 2 and v[2]
-        a, b = ik(side, (v[0], v[1]), up, target)
+        elbow = v[2] if len(v) > 2 else "down"
+        a, b = ik(side, (v[0], v[1]), elbow, target)
         key = "l" if side < 0 else "r"
         target[key + "a"], target[key + "b"] = a, b
     return target
@@ -170,18 +170,18 @@ def build_animations():
         prog = k / steps
         s.to(1, 80, fx=lambda t, k2, p, prog=prog: swirl(1 - prog, 16, inward=False, seed=1.3),
              build=max(0.0, 1 - prog * 1.05), dy=0, squash=1.0, hat_lift=4 + prog * 8)
-    s.to(1, 80, fx=lambda t, k, p: [f for f in swirl(0.0, 16, inward=False, seed=1.3)
-                                    if f.update(op=f["op"] * 0.4) or True])
     A["Hide"] = {"frames": s.frames}
 
     # Greet: tips the hat with a little bow
     s = Seq()
-    s.to(3, 80, R=(78, 32, True), rh="hold", brow_r=1, gaze_x=0.5)
-    s.to(3, 90, R=(90, 34, True), hat_grab=1.0, hat_tilt=-20, pitch=1.8, head_dy=1.5, lean=-3,
-         happy=1.0, mouth=1.1, squash=0.97, scarf=-6)
-    s.hold(300)
-    s.to(3, 90, R=(78, 32, True), hat_grab=0.0, hat_tilt=0, pitch=0, head_dy=0, lean=0,
-         happy=0.0, squash=1.0, scarf=3)
+    s.to(3, 80, R=(80, 30, "out"), rh="hold", brow_r=1, gaze_x=0.5)
+    s.to(1, 80, R=(80, 30, "out"), hat_grab=1.0)
+    s.to(3, 90, R=(84, 27, "out"), hat_tilt=-24, pitch=2.2, head_dy=3.0, tilt=-4, gaze_x=0,
+         happy=1.0, mouth=1.1, scarf=-6, la=-30, lb=6)
+    s.hold(320)
+    s.to(3, 90, R=(80, 30, "out"), hat_tilt=0, pitch=0, head_dy=0, tilt=0,
+         happy=0.0, scarf=3, la=-38, lb=-8)
+    s.to(1, 80, hat_grab=0.0)
     s.rest(3, 80)
     A["Greet"] = {"frames": s.frames}
 
@@ -245,8 +245,8 @@ def build_animations():
     # Surprised: jumps, the hat pops up
     s = Seq()
     s.to(1, 60, squash=0.92, lid=0.3)
-    s.to(2, 70, squash=1.06, dy=-6, wide=1.0, lid=0.0, brow_l=3, brow_r=3, mouth_o=1.0,
-         la=38, ra=38, lb=22, rb=22, lspread=1.3, rspread=1.3, hat_lift=9, hat_tilt=-10, scarf=-6)
+    s.to(2, 70, squash=1.06, dy=-4, wide=1.0, lid=0.0, brow_l=3, brow_r=3, mouth_o=1.0,
+         la=38, ra=38, lb=22, rb=22, lspread=1.3, rspread=1.3, hat_lift=6, hat_tilt=-10, scarf=-6)
     s.to(2, 70, squash=0.97, dy=0, hat_lift=1, hat_tilt=-3, scarf=5, ease="in")
     s.to(2, 80, squash=1.0, hat_lift=0, hat_tilt=0, scarf=0, la=12, ra=12, mouth_o=0.6)
     held("Surprised", s)
@@ -257,11 +257,11 @@ def build_animations():
 
     s = Seq()
     s.to(3, 80, tilt=6, brow_l=2.2, brow_r=-0.4, brow_tl=-8, brow_tr=12, mouth=-0.1, mouth_w=0.8,
-         gaze_x=-0.8, gaze_y=-0.6, R=(84, 30, True), rh="hold", scarf=-2, fx=qm)
+         gaze_x=-0.8, gaze_y=-0.6, R=(86, 36, "out"), rh="hold", hat_tilt=5, scarf=-2, fx=qm)
     q = lambda t, k, p: [dict(kind="question", x=34, y=16, size=9, rot=-12 + 6 * math.sin(k))]
     for j in range(2):
-        s.to(1, 80, R=(86, 28, True), fx=q)
-        s.to(1, 80, R=(83, 31, True), fx=q)
+        s.to(1, 80, R=(87, 33, "out"), hat_tilt=7, fx=q)
+        s.to(1, 80, R=(86, 37, "out"), hat_tilt=5, fx=q)
     s.hold(100, fx=q)
     held("Confused", s)
 
@@ -297,11 +297,11 @@ def build_animations():
 
     # Thinking: twig to the chin, eyes up, loops
     s = Seq()
-    chin = (67, 57)
-    s.to(4, 90, R=chin, rf=True, rh="hold", gaze_x=-1.0, gaze_y=-1.3, brow_l=1.8, brow_r=0.2,
+    chin = (71, 59)
+    s.to(4, 90, R=chin, rf=True, rfs=0.55, rh="hold", gaze_x=-1.0, gaze_y=-1.3, brow_l=1.8, brow_r=0.2,
          brow_tl=-6, mouth=0.1, mouth_w=0.8, tilt=-3)
     loop = s.i
-    s.to(2, 120, gaze_x=0.9, gaze_y=-1.4, brow_l=0.4, brow_r=1.8, R=(68, 56))
+    s.to(2, 120, gaze_x=0.9, gaze_y=-1.4, brow_l=0.4, brow_r=1.8, R=(72, 57))
     s.hold(150)
     s.to(2, 120, gaze_x=-1.0, gaze_y=-1.3, brow_l=1.8, brow_r=0.2, R=chin)
     s.hold(150)
@@ -318,13 +318,13 @@ def build_animations():
                                      phase=k * 0.9, swirl=swirl_, layer="mid")]
 
     s = Seq()
-    lg, rg = (55, 84), (73, 84)
+    lg, rg = (56, 83), (74, 83)
     s.to(3, 80, L=lg, R=rg, lf=True, rf=True, lh="hold", rh="hold", pitch=2.2, gaze_y=1.4,
          mouth=0.8, fx=lambda t, k, p: [dict(kind="globe", scale=t, phase=k, swirl=0.2, layer="mid")])
     loop = s.i
-    s.to(1, 80, L=(51, 82), R=(69, 80), tilt=-2, scarf=3, fx=globe(1, -14, 1.0))
-    s.to(1, 80, L=(59, 82), R=(77, 84), tilt=2, scarf=-3, fx=globe(1, 12, 1.0))
-    s.to(1, 80, L=(51, 84), R=(69, 82), tilt=-2, scarf=3, fx=globe(1, -12, 1.0))
+    s.to(1, 80, L=(52, 82), R=(70, 79), tilt=-2, scarf=3, fx=globe(1, -14, 1.0))
+    s.to(1, 80, L=(60, 81), R=(78, 83), tilt=2, scarf=-3, fx=globe(1, 12, 1.0))
+    s.to(1, 80, L=(52, 83), R=(70, 81), tilt=-2, scarf=3, fx=globe(1, -12, 1.0))
     s.to(1, 90, L=lg, R=rg, tilt=0, scarf=0, fx=globe(1, 0, 0.6))
     s.to(1, 110, happy=1.0, mouth=1.0, fx=globe(1, 0, 0.3))
     s.to(1, 110, happy=0.0, mouth=0.8, fx=globe(1, 0, 0.1))
@@ -339,7 +339,7 @@ def build_animations():
 
     # StartListening: twig cupped behind where an ear would be, head tilted
     s = Seq()
-    s.to(4, 90, R=(86, 38, True), rh="hold", tilt=6, gaze_x=1.2, brow_r=1.6, brow_l=0.3,
+    s.to(4, 90, R=(87, 41, "out"), rh="hold", tilt=6, gaze_x=1.2, brow_r=1.6, brow_l=0.3,
          mouth=0.3, mouth_w=0.85, scarf=-2)
     s.to(1, 100, scarf=0)
     held("StartListening", s)
@@ -423,13 +423,13 @@ def build_animations():
 
     # Gestures, as seen on the screen
     s = Seq()
-    s.to(4, 80, la=34, lb=2, lh="point", turn=-0.8, gaze_x=-1.2, lean=-2.5, brow_l=1.2, brow_r=1.2,
+    s.to(4, 80, la=34, lb=2, lh="point", turn=-0.45, gaze_x=-1.2, lean=-2.5, brow_l=1.2, brow_r=1.2,
          mouth=0.9, scarf=3, tilt=-2)
     s.to(1, 100, scarf=0)
     held("GestureLeft", s)
     gesture_y = round(64 - hand(s.pose, -1)[1])
     s = Seq()
-    s.to(4, 80, ra=34, rb=2, rh="point", turn=0.8, gaze_x=1.2, lean=2.5, brow_l=1.2, brow_r=1.2,
+    s.to(4, 80, ra=34, rb=2, rh="point", turn=0.45, gaze_x=1.2, lean=2.5, brow_l=1.2, brow_r=1.2,
          mouth=0.9, scarf=-3, tilt=2)
     s.to(1, 100, scarf=0)
     held("GestureRight", s)
@@ -439,8 +439,8 @@ def build_animations():
     s.to(1, 100)
     held("GestureUp", s)
     s = Seq()
-    s.to(4, 80, ra=-58, rb=-14, rh="point", pitch=2.6, gaze_y=1.5, gaze_x=0.8, brow_l=0.6, brow_r=0.6,
-         mouth=0.8, tilt=3, lean=1.5)
+    s.to(4, 80, ra=-42, rb=-8, rh="point", pitch=2.6, gaze_y=1.5, gaze_x=1.0, brow_l=0.6, brow_r=0.6,
+         mouth=0.8, tilt=4, lean=2.5, turn=0.3)
     s.to(1, 100)
     held("GestureDown", s)
 
@@ -487,30 +487,30 @@ def build_animations():
 
     # Idle2: straightens the scarf
     s = Seq()
-    s.to(4, 80, R=(57, 63), rf=True, rh="hold", pitch=1.6, gaze_y=1.2, gaze_x=-0.8, tilt=3)
-    s.to(1, 80, R=(60, 66), scarf=8, scarf2=4, lid=0.3)
-    s.to(1, 80, R=(56, 63), scarf=-5, scarf2=-3)
-    s.to(1, 80, R=(60, 66), scarf=6, scarf2=3)
-    s.to(2, 90, R=(57, 62), scarf=0, scarf2=0, lid=0.0, pitch=0, gaze_y=0, gaze_x=0, tilt=0,
+    s.to(4, 80, R=(60, 64), rf=True, rfs=0.6, rh="hold", pitch=1.6, gaze_y=1.2, gaze_x=-0.8, tilt=3)
+    s.to(1, 80, R=(63, 67), scarf=8, scarf2=4, lid=0.3)
+    s.to(1, 80, R=(59, 63), scarf=-5, scarf2=-3)
+    s.to(1, 80, R=(63, 67), scarf=6, scarf2=3)
+    s.to(2, 90, R=(60, 63), scarf=0, scarf2=0, lid=0.0, pitch=0, gaze_y=0, gaze_x=0, tilt=0,
          happy=1.0, mouth=1.0)
     s.hold(200)
     s.rest(4, 80)
     A["Idle2"] = {"frames": s.frames}
 
     # Idle3: a snowflake drifts down onto the carrot
-    path = [(30, 4), (40, 9), (52, 13), (60, 18), (67, 24), (70, 30)]
+    path = [(104, 6), (97, 13), (101, 20), (93, 27), (86, 33), (79, 38)]
     s = Seq()
     for j, (x, y) in enumerate(path):
         gy = -1.6 + j * 0.25
         gx = max(-1.3, min(1.3, (x - 64) / 14))
         s.to(1, 110, gaze_x=gx, gaze_y=gy, brow_l=1 + j * 0.2, brow_r=1 + j * 0.2, pitch=-1.2,
-             fx=lambda t, k, p, x=x, y=y: [dict(kind="flake", x=x, y=y, size=2.6, rot=k * 20)])
-    land = lambda t, k, p: [dict(kind="noseflake", size=2.4, rot=10)]
+             fx=lambda t, k, p, x=x, y=y: [dict(kind="flake", x=x, y=y, size=3.6, rot=k * 20)])
+    land = lambda t, k, p: [dict(kind="noseflake", size=3.4, rot=10)]
     s.to(1, 100, gaze_x=0, gaze_y=0.6, cross=1.6, pitch=0.5, brow_l=2, brow_r=2, fx=land)
     s.hold(350, fx=land)
     s.to(1, 80, cross=0.0, happy=1.0, mouth=1.2, cheeks=1.0, gaze_y=0, fx=land)
-    s.hold(300, fx=lambda t, k, p: [dict(kind="noseflake", size=2.4, rot=10, op=0.6)])
-    s.to(1, 90, fx=lambda t, k, p: [dict(kind="noseflake", size=2.0, rot=10, op=0.25)])
+    s.hold(300, fx=lambda t, k, p: [dict(kind="noseflake", size=3.2, rot=10, op=0.65)])
+    s.to(1, 90, fx=lambda t, k, p: [dict(kind="noseflake", size=2.6, rot=10, op=0.3)])
     s.rest(3, 90)
     A["Idle3"] = {"frames": s.frames}
 

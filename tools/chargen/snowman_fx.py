@@ -15,7 +15,7 @@ def flake_path(x, y, size, rot):
     for k in range(3):
         a = math.radians(rot + k * 60)
         c, s = math.cos(a), math.sin(a)
-        d.append(f"M{n(x - c * size)},{n(y - s * size)}L{n(x + c * size)},{n(y + s * size)}")
+        d.append(f"M{n(x - c * size)},{n(y - s * size)}l{n(2 * c * size)},{n(2 * s * size)}")
     if size >= 3.2:
         for k in range(6):
             a = math.radians(rot + k * 60)
