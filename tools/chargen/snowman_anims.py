@@ -161,15 +161,25 @@ def build_animations():
     s.to(1, 120, happy=0.0, mouth=0.6)
     A["Show"] = {"frames": s.frames}
 
-    # Hide: a little hop, the hat spins up and everything whirls away into flakes
+    # Hide: a little hop, the hat spins up and the snowman whirls away into flakes and a heap of snow
     s = Seq()
     s.to(2, 70, squash=0.92, happy=1.0, brow_l=1, brow_r=1)
-    s.to(1, 70, squash=1.05, dy=-2, happy=0.0, lid=0.0, hat_lift=4)
-    steps = 8
-    for k in range(1, steps + 1):
-        prog = k / steps
-        s.to(1, 80, fx=lambda t, k2, p, prog=prog: swirl(1 - prog, 16, inward=False, seed=1.3),
-             build=max(0.0, 1 - prog * 1.05), dy=0, squash=1.0, hat_lift=4 + prog * 8)
+    s.to(1, 70, squash=1.05, dy=-2, happy=0.0, lid=0.0, hat_lift=3, hat_tilt=-6)
+    schedule = [0.97, 0.9, 0.8, 0.68, 0.55, 0.42, 0.3, 0.18, 0.07, 0.0]
+
+    def hide_fx(b, prog):
+        def fx(t, k, p):
+            heap = (1 - min(1.0, b / 0.34)) * (1 - max(0.0, (prog - 0.85) / 0.15) * 0.5)
+            return swirl(1 - prog, 16, inward=False, seed=1.3) + [
+                dict(kind="pile", amount=heap * 0.8, layer="ground")]
+        return fx
+
+    for j, b in enumerate(schedule):
+        prog = (j + 1) / len(schedule)
+        s.to(1, 80, fx=hide_fx(b, prog), build=b, dy=0, squash=1.0,
+             hat_lift=3 + prog * 10, hat_tilt=-6 - prog * 40)
+    s.to(1, 90, fx=lambda t, k, p: [dict(kind="pile", amount=0.25, layer="ground")])
+    s.to(1, 80)
     A["Hide"] = {"frames": s.frames}
 
     # Greet: tips the hat with a little bow
@@ -297,11 +307,11 @@ def build_animations():
 
     # Thinking: twig to the chin, eyes up, loops
     s = Seq()
-    chin = (71, 59)
-    s.to(4, 90, R=chin, rf=True, rfs=0.55, rh="hold", gaze_x=-1.0, gaze_y=-1.3, brow_l=1.8, brow_r=0.2,
+    chin = (71, 60, "down")
+    s.to(4, 90, R=chin, rf=True, rfs=0.75, rfa=1.2, rh="point", gaze_x=-1.0, gaze_y=-1.3, brow_l=1.8, brow_r=0.2,
          brow_tl=-6, mouth=0.1, mouth_w=0.8, tilt=-3)
     loop = s.i
-    s.to(2, 120, gaze_x=0.9, gaze_y=-1.4, brow_l=0.4, brow_r=1.8, R=(72, 57))
+    s.to(2, 120, gaze_x=0.9, gaze_y=-1.4, brow_l=0.4, brow_r=1.8, R=(72, 59, "down"))
     s.hold(150)
     s.to(2, 120, gaze_x=-1.0, gaze_y=-1.3, brow_l=1.8, brow_r=0.2, R=chin)
     s.hold(150)
@@ -318,13 +328,13 @@ def build_animations():
                                      phase=k * 0.9, swirl=swirl_, layer="mid")]
 
     s = Seq()
-    lg, rg = (56, 83), (74, 83)
+    lg, rg = (54, 84), (74, 84)
     s.to(3, 80, L=lg, R=rg, lf=True, rf=True, lh="hold", rh="hold", pitch=2.2, gaze_y=1.4,
          mouth=0.8, fx=lambda t, k, p: [dict(kind="globe", scale=t, phase=k, swirl=0.2, layer="mid")])
     loop = s.i
-    s.to(1, 80, L=(52, 82), R=(70, 79), tilt=-2, scarf=3, fx=globe(1, -14, 1.0))
-    s.to(1, 80, L=(60, 81), R=(78, 83), tilt=2, scarf=-3, fx=globe(1, 12, 1.0))
-    s.to(1, 80, L=(52, 83), R=(70, 81), tilt=-2, scarf=3, fx=globe(1, -12, 1.0))
+    s.to(1, 80, L=(51, 83), R=(70, 80), tilt=-2, scarf=3, fx=globe(1, -14, 1.0))
+    s.to(1, 80, L=(58, 81), R=(77, 84), tilt=2, scarf=-3, fx=globe(1, 12, 1.0))
+    s.to(1, 80, L=(51, 84), R=(70, 82), tilt=-2, scarf=3, fx=globe(1, -12, 1.0))
     s.to(1, 90, L=lg, R=rg, tilt=0, scarf=0, fx=globe(1, 0, 0.6))
     s.to(1, 110, happy=1.0, mouth=1.0, fx=globe(1, 0, 0.3))
     s.to(1, 110, happy=0.0, mouth=0.8, fx=globe(1, 0, 0.1))

@@ -29,7 +29,7 @@ REST = dict(
     scarf=0.0, scarf2=0.0,
     la=-38.0, lb=-8.0, ra=-38.0, rb=-8.0,
     lh="open", rh="open", lf=False, rf=False, lspread=1.0, rspread=1.0,
-    lfs=1.0, rfs=1.0,                  # upper arm foreshortening (pointing at the viewer)
+    lfs=1.0, rfs=1.0, lfa=1.0, rfa=1.0,   # upper arm and forearm foreshortening (towards the viewer)
     back=False, build=1.0,
 )
 DISCRETE = {"lh", "rh", "lf", "rf", "back"}
@@ -114,12 +114,13 @@ def ik(side, target, elbow="down", pose=REST):
     sx, sy = shoulder(side, pose)
     key = "r" if side > 0 else "l"
     l1 = L1 * pose.get(key + "fs", 1.0)
+    l2 = L2 * pose.get(key + "fa", 1.0)
     tx, ty = target
     dx, dy = tx - sx, ty - sy
     d = math.hypot(dx, dy)
-    d = min(l1 + L2 - 0.05, max(abs(l1 - L2) + 0.05, d))
+    d = min(l1 + l2 - 0.05, max(abs(l1 - l2) + 0.05, d))
     phi = math.atan2(dy, dx)
-    alpha = math.acos((l1 * l1 + d * d - L2 * L2) / (2 * l1 * d))
+    alpha = math.acos((l1 * l1 + d * d - l2 * l2) / (2 * l1 * d))
     cands = [phi + alpha, phi - alpha]
     ex = [(sx + l1 * math.cos(p), sy + l1 * math.sin(p)) for p in cands]
     score = {"down": lambda e: e[1], "up": lambda e: -e[1], "out": lambda e: side * e[0]}[elbow]
@@ -219,7 +220,8 @@ class Figure:
         l1 = L1 * p[key + "fs"]
         el = (sh[0] + u[0] * l1 * sa, sh[1] + u[1] * l1 * sa)
         v = arm_dir(side, a + bend)
-        hand = (el[0] + v[0] * L2 * sa, el[1] + v[1] * L2 * sa)
+        l2 = L2 * p[key + "fa"]
+        hand = (el[0] + v[0] * l2 * sa, el[1] + v[1] * l2 * sa)
         return dict(sh=sh, el=el, hand=hand, u=u, v=v, a=a, bend=bend)
 
     def hand_frame(self, side):

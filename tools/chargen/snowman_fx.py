@@ -99,10 +99,10 @@ def pile(fig, amount):
 def globe(fig, item):
     """The little snow globe held between the two hands, with snow whirling inside."""
     (lx, ly), (rx, ry) = fig.arms[-1]["hand"], fig.arms[1]["hand"]
-    x, y = (lx + rx) / 2, (ly + ry) / 2 - 5.5
-    s = item.get("scale", 1.0)
-    if s <= 0.02:
+    s = item.get("scale", 1.0) * 1.35
+    if s <= 0.03:
         return ""
+    x, y = (lx + rx) / 2, (ly + ry) / 2 - 6.5 * s
     m = M.t(x, y) * M.r(item.get("rot", 0.0)) * M.s(s, s)
     phase = item.get("phase", 0.0)
     swirl = item.get("swirl", 1.0)
