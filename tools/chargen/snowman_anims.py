@@ -231,7 +231,9 @@ def build_animations():
     s.to(2, 70, squash=1.05, dy=-6, grin=1.0, la=30, ra=30, scarf=-4, hat_lift=2)
     s.to(2, 70, squash=1.0, dy=0, scarf=4, hat_lift=0, ease="in")
     s.to(1, 70, squash=0.95, grin=0.0, mouth=1.2)
-    s.to(2, 80, squash=1.0, la=-8, ra=-8, lb=20, rb=20, scarf=0)
+    s.to(3, 80, squash=1.0, L=(60, 73), R=(68, 73), lf=True, rf=True, lh="hold", rh="hold",
+         tilt=5, scarf=0)
+    s.to(1, 100, tilt=4)
     held("Pleased", s)
 
     # Sad
@@ -258,7 +260,7 @@ def build_animations():
     s.to(2, 70, squash=1.06, dy=-4, wide=1.0, lid=0.0, brow_l=3, brow_r=3, mouth_o=1.0,
          la=38, ra=38, lb=22, rb=22, lspread=1.3, rspread=1.3, hat_lift=6, hat_tilt=-10, scarf=-6)
     s.to(2, 70, squash=0.97, dy=0, hat_lift=1, hat_tilt=-3, scarf=5, ease="in")
-    s.to(2, 80, squash=1.0, hat_lift=0, hat_tilt=0, scarf=0, la=12, ra=12, mouth_o=0.6)
+    s.to(2, 80, squash=1.0, hat_lift=0, hat_tilt=0, scarf=0, la=30, ra=30, lb=28, rb=28, mouth_o=0.6)
     held("Surprised", s)
 
     # Confused: head tilted, scratching behind the hat, a question mark
@@ -289,8 +291,8 @@ def build_animations():
 
     # Explain: twigs open to the sides at chest height
     s = Seq()
-    s.to(4, 80, la=-4, ra=-4, lb=24, rb=24, lspread=1.25, rspread=1.25, brow_l=1.2, brow_r=1.2,
-         tilt=3, mouth=0.8, scarf=2)
+    s.to(4, 80, la=-22, ra=2, lb=38, rb=30, lspread=1.25, rspread=1.25, brow_l=1.6, brow_r=0.8,
+         tilt=4, gaze_x=0.6, mouth=0.8, scarf=2)
     s.to(1, 100, scarf=0)
     held("Explain", s)
 
@@ -358,43 +360,48 @@ def build_animations():
     r.to(1, 80, lid=0.5).to(1, 80, lid=0.0).rest(3, 80)
     A["StopListening"] = {"frames": r.frames}
 
-    # DoMagic1: conjures a swirl of snowflakes between the raised twigs
+    # DoMagic1: conjures a ring of snowflakes that whirls around the snowman, then tosses it up
     def magic1(t, k, p, start=0):
         (lx, ly), (rx, ry) = hand(p, -1), hand(p, 1)
-        cx, cy = (lx + rx) / 2, min(ly, ry) - 10
+        age = k - start + t
+        grow = min(1.0, age / 3.0)
         out = []
-        ph = (k - start) * 0.75
-        for i in range(9):
-            a = ph + i * (2 * math.pi / 9)
-            rr = 6 + 7 * min(1.0, (k - start) / 4) + (i % 3)
-            out.append(dict(kind="flake", x=cx + math.cos(a) * rr * 1.5, y=cy + math.sin(a) * rr * 0.7,
+        for i in range(11):
+            a = age * 0.55 + i * (2 * math.pi / 11)
+            rr = 14 + 28 * grow
+            y = 84 - 6 * grow + math.sin(a) * 9 * grow
+            out.append(dict(kind="flake", x=64 + math.cos(a) * rr, y=y + math.sin(i * 1.7) * 2,
                             size=2.0 + (i % 3) * 0.8, rot=k * 25 + i * 13,
-                            op=min(1.0, 0.3 + (k - start) * 0.25)))
-        out.append(dict(kind="sparkle", x=lx, y=ly - 6, size=2.2 + (k % 2), op=0.9))
-        out.append(dict(kind="sparkle", x=rx, y=ry - 6, size=3.2 - (k % 2), op=0.9))
+                            op=min(1.0, 0.35 + age * 0.25) * (0.75 if math.sin(a) < 0 else 1.0),
+                            layer="back" if math.sin(a) < 0 else "top"))
+        out.append(dict(kind="sparkle", x=lx, y=ly - 5, size=2.2 + (k % 2), op=0.9))
+        out.append(dict(kind="sparkle", x=rx, y=ry - 5, size=3.2 - (k % 2), op=0.9))
         return out
 
     s = Seq()
-    s.to(3, 80, la=34, ra=34, lb=36, rb=36, lspread=1.3, rspread=1.3, brow_l=1.5, brow_r=1.5,
-         gaze_y=-1.2, mouth=0.9, wide=0.3)
+    s.to(3, 80, la=22, ra=22, lb=28, rb=28, lspread=1.3, rspread=1.3, brow_l=1.5, brow_r=1.5,
+         gaze_y=0.6, mouth=0.9, wide=0.3,
+         fx=lambda t, k, p: [dict(kind="sparkle", x=hand(p, -1)[0], y=hand(p, -1)[1] - 5, size=2.6 * t),
+                             dict(kind="sparkle", x=hand(p, 1)[0], y=hand(p, 1)[1] - 5, size=2.6 * t)])
     start = s.i
     for j in range(6):
-        wig = 6 if j % 2 else -6
-        s.to(1, 80, lb=36 + wig, rb=36 - wig, scarf=wig * 0.5,
+        wig = 7 if j % 2 else -7
+        s.to(1, 80, lb=28 + wig, rb=28 - wig, scarf=wig * 0.5, gaze_x=math.cos(j * 1.1) * 1.2,
              fx=lambda t, k, p: magic1(t, k, p, start))
-    # toss it up: the flakes fly away and fall
+
+    # toss it up: the flakes fly up and spread, then fall as snow
     def toss(t, k, p):
         out = []
-        for i in range(10):
-            x = 64 + math.cos(i * 2.4) * (10 + 34 * t)
-            y = 26 - 14 * t + math.sin(i * 2.4) * (5 + 14 * t) + 30 * t * t
+        for i in range(11):
+            x = 64 + math.cos(i * 2.4) * (40 + 8 * t)
+            y = 80 - 60 * t + math.sin(i * 2.4) * 8 + 22 * t * t
             out.append(dict(kind="flake", x=x, y=y, size=2 + (i % 3) * 0.8, rot=i * 30 + 90 * t,
-                            op=1 - 0.6 * t))
+                            op=1 - 0.3 * t))
         return out
 
-    s.to(2, 90, la=60, ra=60, lb=10, rb=10, happy=1.0, mouth=1.1, scarf=-3, fx=toss)
-    s.to(2, 100, fx=lambda t, k, p: [f for f in drift(k, 7, seed=3.0) if f.update(op=0.9 - 0.5 * t) or True],
-         la=10, ra=10, lb=10, rb=10, happy=0.0, scarf=0)
+    s.to(2, 90, la=62, ra=62, lb=10, rb=10, happy=1.0, mouth=1.1, gaze_x=0, gaze_y=-1, scarf=-3, fx=toss)
+    s.to(2, 100, fx=lambda t, k, p: [f for f in drift(k, 8, seed=3.0) if f.update(op=0.9 - 0.4 * t) or True],
+         la=10, ra=10, lb=10, rb=10, happy=0.0, gaze_y=0, scarf=0)
     s.rest(3, 80)
     A["DoMagic1"] = {"frames": s.frames}
 
@@ -529,9 +536,14 @@ def build_animations():
     s.to(3, 80, la=-62, ra=-62, lb=30, rb=30, lf=True, rf=True, lh="hold", rh="hold",
          R=(74, 80), L=(54, 80), lid=0.3, brow_tl=16, brow_tr=16, mouth=-0.1, mouth_w=0.8,
          squash=0.97, pitch=1.0)
+    def brr(j):
+        side = 1 if j % 2 else -1
+        return lambda t, k, p: [dict(kind="shiver", x=64 + side * 34, y=66, side=side),
+                                dict(kind="shiver", x=64 - side * 31, y=90, side=-side)]
+
     for j in range(8):
         w = 1.1 if j % 2 else -1.1
-        s.to(1, 50, wob=w, dx=w * 0.6, scarf=w * 3, hat_tilt=w * 1.5)
+        s.to(1, 50, wob=w, dx=w * 0.6, scarf=w * 3, hat_tilt=w * 1.5, fx=brr(j))
     s.to(2, 80, wob=0, dx=0, scarf=0, hat_tilt=0, happy=1.0, mouth=0.9, brow_tl=0, brow_tr=0)
     s.rest(4, 80)
     A["Idle4"] = {"frames": s.frames}

@@ -8,6 +8,7 @@ Coordinates are frame pixels (128 x 128, y down).  Light comes from the upper le
 """
 
 import math
+import re
 
 W = H = 128
 GROUND = 123.0
@@ -43,6 +44,15 @@ def n(v):
     if s == "-0":
         s = "0"
     return s
+
+
+_HEX6 = re.compile(r"#([0-9a-f])\1([0-9a-f])\2([0-9a-f])\3\b")
+_LEAD0 = re.compile(r"(?<![\d.])0\.(?=\d)")
+
+
+def compact(text):
+    """Shorter SVG text for the same picture: #rrggbb as #rgb where it can, .5 for 0.5."""
+    return _LEAD0.sub(".", _HEX6.sub(r"#\1\2\3", text))
 
 
 def pts(points):
@@ -623,7 +633,7 @@ class Figure:
         body += "".join(layers["top"])
         # one round cap and join for every stroke of the frame
         body = body.replace(' stroke-linecap="round"', "").replace(' stroke-linejoin="round"', "")
-        return self.defs() + '<g stroke-linecap="round" stroke-linejoin="round">' + body + "</g>"
+        return compact(self.defs() + '<g stroke-linecap="round" stroke-linejoin="round">' + body + "</g>")
 
 
 def mouth_dots(mx, my, curve, width=1.0):

@@ -128,8 +128,18 @@ def globe(fig, item):
             'stroke-linecap="round" opacity="0.9"/></g>')
 
 
+def shiver(x, y, side):
+    """Two little wobble marks beside the body."""
+    d = "".join(f"M{n(x + side * i * 3.2)},{n(y - 5 + i * 1.5)}q{n(side * 1.6)},{n(2.5 - i * 0.7)} 0,{n(5 - i * 1.5)}"
+                for i in range(2))
+    return (f'<path d="{d}" fill="none" stroke="#ffffff" stroke-width="2.6"/>'
+            f'<path d="{d}" fill="none" stroke="#5f8fc4" stroke-width="1.2"/>')
+
+
 def draw_fx(fig, item):
     k = item["kind"]
+    if k == "shiver":
+        return shiver(item["x"], item["y"], item["side"])
     if k == "flake":
         return flake(item["x"], item["y"], item.get("size", 2.5), item.get("rot", 0.0), item.get("op", 1.0))
     if k == "sparkle":
