@@ -228,8 +228,8 @@ def build_animations():
     # Pleased: a happy hop, ends beaming
     s = Seq()
     s.to(2, 70, squash=0.92, happy=1.0, mouth=1.1, cheeks=1.0, la=5, ra=5, lb=25, rb=25)
-    s.to(2, 70, squash=1.05, dy=-6, grin=1.0, la=30, ra=30, scarf=-4, hat_lift=2)
-    s.to(2, 70, squash=1.0, dy=0, scarf=4, hat_lift=0, ease="in")
+    s.to(2, 70, squash=1.03, dy=-3.5, grin=1.0, la=30, ra=30, scarf=-4, hat_tilt=-4)
+    s.to(2, 70, squash=1.0, dy=0, scarf=4, hat_tilt=0, ease="in")
     s.to(1, 70, squash=0.95, grin=0.0, mouth=1.2)
     s.to(3, 80, squash=1.0, L=(60, 73), R=(68, 73), lf=True, rf=True, lh="hold", rh="hold",
          tilt=5, scarf=0)
@@ -248,8 +248,8 @@ def build_animations():
     s = Seq()
     s.to(1, 60, squash=0.93, lid=0.2)
     bang = lambda t, k, p: [dict(kind="exclaim", x=96, y=20 - 3 * t, size=9 + t, op=min(1.0, 0.5 + t))]
-    s.to(1, 60, squash=1.07, dy=-2, wide=1.0, lid=0.0, brow_l=2.5, brow_r=2.5, mouth=0.0,
-         la=8, ra=8, lb=18, rb=18, hat_lift=3, scarf=-4, fx=bang)
+    s.to(1, 60, squash=1.04, dy=-1, wide=1.0, lid=0.0, brow_l=2.5, brow_r=2.5, mouth=0.0,
+         la=8, ra=8, lb=18, rb=18, hat_lift=1.5, scarf=-4, fx=bang)
     s.to(2, 80, squash=1.0, dy=0, hat_lift=0, scarf=2, fx=lambda t, k, p: [dict(kind="exclaim", x=96, y=17, size=10)])
     s.to(1, 100, scarf=0, fx=lambda t, k, p: [dict(kind="exclaim", x=96, y=17, size=10)])
     held("Alert", s)
@@ -257,8 +257,8 @@ def build_animations():
     # Surprised: jumps, the hat pops up
     s = Seq()
     s.to(1, 60, squash=0.92, lid=0.3)
-    s.to(2, 70, squash=1.06, dy=-4, wide=1.0, lid=0.0, brow_l=3, brow_r=3, mouth_o=1.0,
-         la=38, ra=38, lb=22, rb=22, lspread=1.3, rspread=1.3, hat_lift=6, hat_tilt=-10, scarf=-6)
+    s.to(2, 70, squash=1.03, dy=-1, wide=1.0, lid=0.0, brow_l=3, brow_r=3, mouth_o=1.0,
+         la=38, ra=38, lb=22, rb=22, lspread=1.3, rspread=1.3, hat_lift=4, hat_tilt=-10, scarf=-6)
     s.to(2, 70, squash=0.97, dy=0, hat_lift=1, hat_tilt=-3, scarf=5, ease="in")
     s.to(2, 80, squash=1.0, hat_lift=0, hat_tilt=0, scarf=0, la=30, ra=30, lb=28, rb=28, mouth_o=0.6)
     held("Surprised", s)
@@ -429,8 +429,8 @@ def build_animations():
          fx=lambda t, k, p: [dict(kind="sparkle", x=hand(p, -1)[0], y=hand(p, -1)[1], size=2 * t),
                              dict(kind="sparkle", x=hand(p, 1)[0], y=hand(p, 1)[1], size=2 * t)])
     k0 = s.i
-    s.to(1, 60, la=48, ra=48, lb=10, rb=10, squash=1.05, dy=-2, lspread=1.4, rspread=1.4, lid=0.0,
-         wide=0.8, mouth=1.1, scarf=-5, hat_lift=2, fx=lambda t, k, p: burst(t, k, p, k0))
+    s.to(1, 60, la=48, ra=48, lb=10, rb=10, squash=1.04, dy=-1.5, lspread=1.4, rspread=1.4, lid=0.0,
+         wide=0.8, mouth=1.1, scarf=-5, hat_lift=1.5, fx=lambda t, k, p: burst(t, k, p, k0))
     s.to(4, 90, squash=1.0, dy=0, scarf=3, hat_lift=0, wide=0.3,
          fx=lambda t, k, p: burst(0, k, p, k0))
     s.to(3, 80, la=-38, ra=-38, lb=-8, rb=-8, lspread=1.0, rspread=1.0, scarf=0, wide=0.0,
@@ -469,10 +469,10 @@ def build_animations():
         seq.to(2, 70, squash=0.9, lean=lean * 0.6, back=back, **look, **down, la=-20, ra=-20,
                scarf=-6 * side)
         loop = seq.i
-        seq.to(1, 60, squash=1.06, dy=-4, lean=lean, la=-5, ra=-5, lb=10, rb=10, scarf=-10 * side - 4,
-               hat_lift=1, ease="out")
-        seq.to(1, 70, squash=1.02, dy=-8, scarf=-14 * side - 6, hat_lift=1.5, ease="out")
-        seq.to(1, 70, squash=1.0, dy=-4, la=-30, ra=-30, lb=-4, rb=-4, hat_lift=0.5, ease="in")
+        seq.to(1, 60, squash=1.04, dy=-2.5, lean=lean, la=-5, ra=-5, lb=10, rb=10, scarf=-10 * side - 4,
+               hat_lift=0.5, ease="out")
+        seq.to(1, 70, squash=1.01, dy=-5.5, scarf=-14 * side - 6, hat_lift=0.8, ease="out")
+        seq.to(1, 70, squash=1.0, dy=-3, la=-30, ra=-30, lb=-4, rb=-4, hat_lift=0.5, ease="in")
         seq.to(1, 60, squash=0.9, dy=0, lean=lean * 0.6, scarf=-4 * side + 4, hat_lift=0, ease="in",
                fx=lambda t, k, p: [dict(kind="puff", x=40 - 6 * side, y=121, size=3.2, op=0.8, layer="ground"),
                                    dict(kind="puff", x=88 - 6 * side, y=121, size=2.8, op=0.8, layer="ground")])

@@ -234,6 +234,20 @@ class Figure:
         hand = (el[0] + v[0] * l2 * sa, el[1] + v[1] * l2 * sa)
         return dict(sh=sh, el=el, hand=hand, u=u, v=v, a=a, bend=bend)
 
+    def outside(self):
+        """Parts of the figure that leave the frame (a full-size hat or a twig hand)."""
+        out = []
+        if getattr(self, "hat_m", None) and self.g["hat"] >= 0.99:
+            for x, y in ((0, -16.3), (-13.6, 0), (13.6, 0)):
+                fx, fy = self.hat_m.apply(x, y)
+                if not (1 <= fx <= W - 1 and 1 <= fy):
+                    out.append(f"the hat at ({fx:.1f}, {fy:.1f})")
+        for side in (-1, 1):
+            fx, fy = self.hand_frame(side)
+            if not (5 <= fx <= W - 5 and 5 <= fy <= GROUND):
+                out.append(f"a hand at ({fx:.1f}, {fy:.1f})")
+        return out
+
     def hand_frame(self, side):
         """The hand's point in frame pixels."""
         return self.mfig.apply(*self.arms[side]["hand"])
@@ -538,8 +552,16 @@ class Figure:
         ang = ang_on + (p["hat_tilt"] - 4 - ang_on) * grab
         drop = (1 - g["hat"]) * -34
         m = M.t(x, y + drop) * M.r(ang) * M.s(g["sh"], g["sh"])
+        self.hat_m = self.mfig * m
         op = min(1.0, g["hat"] * 1.6)
-        return (f'<g transform="{m.svg()}"' + (f' opacity="{n(op)}"' if op < 1 else "") + ">"
+        shadow = ""
+        near = (1 - grab) * max(0.0, 1 - p["hat_lift"] / 5) * g["hat"]
+        if near > 0.05:
+            # the brim's soft shadow on the snow, on the head's own surface
+            sm = self.mhead_local * M.t(anchor[0] - 0.8, anchor[1] + p["hat_lift"] + 3.6) * M.r(7 + p["hat_tilt"])
+            shadow = (f'<ellipse transform="{sm.svg()}" rx="11" ry="2.8" fill="{self.use("cs")}"'
+                      + (f' opacity="{n(near)}"' if near < 0.99 else "") + "/>")
+        return (shadow + f'<g transform="{m.svg()}"' + (f' opacity="{n(op)}"' if op < 1 else "") + ">"
                 + hat_body(self.use, holly=not p["back"]) + "</g>")
 
     def scarf(self):
