@@ -407,21 +407,20 @@ def build_animations():
 
     # DoMagic2: a flurry bursting from the twig hands
     def burst(t, k, p, k0):
-        (lx, ly), (rx, ry) = hand(p, -1), hand(p, 1)
-        cx, cy = 64, 54
         q = (k - k0 + t) / 5
         out = []
-        for i in range(14):
-            a = i * (2 * math.pi / 14) + 0.2
-            rr = 8 + 52 * q
-            op = max(0.0, 1 - q * 0.9)
-            out.append(dict(kind="flake", x=cx + math.cos(a) * rr, y=cy + math.sin(a) * rr * 0.85,
-                            size=2.2 + (i % 3) * 0.9, rot=i * 11 + q * 160, op=op))
-        for i in range(5):
-            a = i * 1.3 + 0.6
-            rr = 6 + 40 * q
-            out.append(dict(kind="sparkle", x=cx + math.cos(a) * rr, y=cy + math.sin(a) * rr * 0.8,
-                            size=3.2 * (1 - q * 0.6), op=max(0.0, 1 - q)))
+        for side in (-1, 1):
+            hx, hy = hand(p, side)
+            for i in range(7):
+                # a fan opening away from the face
+                a = math.radians(-100 + i * 30)
+                dx, dy = side * math.cos(a), math.sin(a)
+                rr = 4 + 34 * q * (0.8 + 0.1 * (i % 3))
+                out.append(dict(kind="flake", x=hx + dx * rr, y=hy + dy * rr * 0.9 + 10 * q * q,
+                                size=2.0 + (i % 3) * 0.9, rot=i * 11 + q * 160 * side,
+                                op=max(0.0, 1 - q * 0.85)))
+            out.append(dict(kind="sparkle", x=hx + side * 8 * q, y=hy - 6 - 6 * q,
+                            size=3.4 * (1 - q * 0.6), op=max(0.0, 1 - q)))
         return out
 
     s = Seq()
@@ -554,7 +553,7 @@ def build_animations():
         for i in range(2):
             age = (k + i * 4) % 8
             if age < 7:
-                out.append(dict(kind="note", x=86 + age * 2.4 + i * 4, y=30 - age * 3.2 + i * 3,
+                out.append(dict(kind="note", x=92 + age * 2.4 + i * 5, y=34 - age * 3.4 + i * 3,
                                 size=8 + i, op=min(1.0, 1.4 - age / 6), rot=-14 + age * 4 * (1 if i else -1)))
         return out
 
