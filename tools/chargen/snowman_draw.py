@@ -278,12 +278,15 @@ class Figure:
                   '<stop offset="0" stop-color="#2b2f3a"/><stop offset="0.3" stop-color="#515869"/>'
                   '<stop offset="0.62" stop-color="#2a2e38"/><stop offset="1" stop-color="#14161b"/>'
                   '</linearGradient>',
-            "ck": '<radialGradient id="ck" cx="0.5" cy="0.5" r="0.5"><stop offset="0" stop-color="#ff8fa0" stop-opacity="0.9"/>'
+            "ck": '<radialGradient id="ck" cx="0.5" cy="0.5" r="0.5">'
+                  '<stop offset="0" stop-color="#ff8fa0" stop-opacity="0.9"/>'
                   '<stop offset="1" stop-color="#ff8fa0" stop-opacity="0"/></radialGradient>',
-            "gs": '<radialGradient id="gs" cx="0.5" cy="0.5" r="0.5"><stop offset="0" stop-color="#3f5878" stop-opacity="0.42"/>'
+            "gs": '<radialGradient id="gs" cx="0.5" cy="0.5" r="0.5">'
+                  '<stop offset="0" stop-color="#3f5878" stop-opacity="0.42"/>'
                   '<stop offset="0.7" stop-color="#3f5878" stop-opacity="0.18"/>'
                   '<stop offset="1" stop-color="#3f5878" stop-opacity="0"/></radialGradient>',
-            "cs": '<radialGradient id="cs" cx="0.5" cy="0.5" r="0.5"><stop offset="0" stop-color="#8197b3" stop-opacity="0.55"/>'
+            "cs": '<radialGradient id="cs" cx="0.5" cy="0.5" r="0.5">'
+                  '<stop offset="0" stop-color="#8197b3" stop-opacity="0.55"/>'
                   '<stop offset="1" stop-color="#8197b3" stop-opacity="0"/></radialGradient>',
             "gl": '<radialGradient id="gl" cx="0.4" cy="0.35" r="0.65">'
                   '<stop offset="0" stop-color="#ffffff" stop-opacity="0.55"/>'

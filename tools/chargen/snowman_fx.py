@@ -7,7 +7,7 @@ so they read both on a white page and on a dark blue desktop.
 
 import math
 
-from snowman_draw import n, pts, M
+from snowman_draw import n, M
 
 
 def flake_path(x, y, size, rot):
