@@ -184,7 +184,8 @@ def build_animations():
 
     # Greet: tips the hat with a little bow
     s = Seq()
-    s.to(3, 80, R=(80, 30, "out"), rh="hold", brow_r=1, gaze_x=0.5)
+    s.to(2, 80, ra=-10, rb=70, brow_r=1, gaze_x=0.5)
+    s.to(2, 80, R=(80, 30, "out"), rh="hold")
     s.to(1, 80, R=(80, 30, "out"), hat_grab=1.0)
     s.to(3, 90, R=(84, 27, "out"), hat_tilt=-24, pitch=2.2, head_dy=3.0, tilt=-4, gaze_x=0,
          happy=1.0, mouth=1.1, scarf=-6, la=-30, lb=6)
@@ -197,7 +198,8 @@ def build_animations():
 
     # Wave: the right twig up, the forearm swinging
     s = Seq()
-    s.to(3, 80, ra=52, rb=28, rh="open", brow_l=1, brow_r=1, mouth=1.0, tilt=-3)
+    s.to(2, 70, ra=5, rb=60, brow_l=1, brow_r=1, mouth=0.9)
+    s.to(2, 80, ra=52, rb=28, rh="open", mouth=1.0, tilt=-3)
     loop = s.i
     s.to(2, 80, rb=-8, tilt=-1, scarf=-3, ease="io")
     s.to(2, 80, rb=40, tilt=-4, scarf=3, ease="io")
