@@ -47,7 +47,11 @@ def render(animations):
         frames = []
         for fr in anim["frames"]:
             fig = Figure(fr["pose"], fr.get("fx", ()))
-            out = {"image": lib.add(svgkit.svg(W, H, fig.svg_body()), stem), "duration": int(fr["ms"])}
+            body = fig.svg_body()
+            if name != "Hide":          # the hat flies off on purpose there
+                for part in fig.outside():
+                    svgkit.fail(f"frame {len(frames)} of '{name}' puts {part} outside the picture")
+            out = {"image": lib.add(svgkit.svg(W, H, body), stem), "duration": int(fr["ms"])}
             mouth = fig.mouth_point()
             if mouth and not fr.get("no_mouth"):
                 out["mouth"] = mouth

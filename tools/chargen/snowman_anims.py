@@ -38,8 +38,8 @@ def resolve(pose, changes):
             target[k] = v
     for k, v in arms.items():
         side = -1 if k == "L" else 1
-        up = len(v) > 2 and v[2]
-        a, b = ik(side, (v[0], v[1]), up, target)
+        elbow = v[2] if len(v) > 2 else "down"
+        a, b = ik(side, (v[0], v[1]), elbow, target)
         key = "l" if side < 0 else "r"
         target[key + "a"], target[key + "b"] = a, b
     return target
@@ -161,33 +161,45 @@ def build_animations():
     s.to(1, 120, happy=0.0, mouth=0.6)
     A["Show"] = {"frames": s.frames}
 
-    # Hide: a little hop, the hat spins up and everything whirls away into flakes
+    # Hide: a little hop, the hat spins up and the snowman whirls away into flakes and a heap of snow
     s = Seq()
     s.to(2, 70, squash=0.92, happy=1.0, brow_l=1, brow_r=1)
-    s.to(1, 70, squash=1.05, dy=-2, happy=0.0, lid=0.0, hat_lift=4)
-    steps = 8
-    for k in range(1, steps + 1):
-        prog = k / steps
-        s.to(1, 80, fx=lambda t, k2, p, prog=prog: swirl(1 - prog, 16, inward=False, seed=1.3),
-             build=max(0.0, 1 - prog * 1.05), dy=0, squash=1.0, hat_lift=4 + prog * 8)
-    s.to(1, 80, fx=lambda t, k, p: [f for f in swirl(0.0, 16, inward=False, seed=1.3)
-                                    if f.update(op=f["op"] * 0.4) or True])
+    s.to(1, 70, squash=1.05, dy=-2, happy=0.0, lid=0.0, hat_lift=3, hat_tilt=-6)
+    schedule = [0.97, 0.9, 0.8, 0.68, 0.55, 0.42, 0.3, 0.18, 0.07, 0.0]
+
+    def hide_fx(b, prog):
+        def fx(t, k, p):
+            heap = (1 - min(1.0, b / 0.34)) * (1 - max(0.0, (prog - 0.85) / 0.15) * 0.5)
+            return swirl(1 - prog, 16, inward=False, seed=1.3) + [
+                dict(kind="pile", amount=heap * 0.8, layer="ground")]
+        return fx
+
+    for j, b in enumerate(schedule):
+        prog = (j + 1) / len(schedule)
+        s.to(1, 80, fx=hide_fx(b, prog), build=b, dy=0, squash=1.0,
+             hat_lift=3 + prog * 10, hat_tilt=-6 - prog * 40)
+    s.to(1, 90, fx=lambda t, k, p: [dict(kind="pile", amount=0.25, layer="ground")])
+    s.to(1, 80)
     A["Hide"] = {"frames": s.frames}
 
     # Greet: tips the hat with a little bow
     s = Seq()
-    s.to(3, 80, R=(78, 32, True), rh="hold", brow_r=1, gaze_x=0.5)
-    s.to(3, 90, R=(90, 34, True), hat_grab=1.0, hat_tilt=-20, pitch=1.8, head_dy=1.5, lean=-3,
-         happy=1.0, mouth=1.1, squash=0.97, scarf=-6)
-    s.hold(300)
-    s.to(3, 90, R=(78, 32, True), hat_grab=0.0, hat_tilt=0, pitch=0, head_dy=0, lean=0,
-         happy=0.0, squash=1.0, scarf=3)
+    s.to(2, 80, ra=-10, rb=70, brow_r=1, gaze_x=0.5)
+    s.to(2, 80, R=(80, 30, "out"), rh="hold")
+    s.to(1, 80, R=(80, 30, "out"), hat_grab=1.0)
+    s.to(3, 90, R=(84, 27, "out"), hat_tilt=-24, pitch=2.2, head_dy=3.0, tilt=-4, gaze_x=0,
+         happy=1.0, mouth=1.1, scarf=-6, la=-30, lb=6)
+    s.hold(320)
+    s.to(3, 90, R=(80, 30, "out"), hat_tilt=0, pitch=0, head_dy=0, tilt=0,
+         happy=0.0, scarf=3, la=-38, lb=-8)
+    s.to(1, 80, hat_grab=0.0)
     s.rest(3, 80)
     A["Greet"] = {"frames": s.frames}
 
     # Wave: the right twig up, the forearm swinging
     s = Seq()
-    s.to(3, 80, ra=52, rb=28, rh="open", brow_l=1, brow_r=1, mouth=1.0, tilt=-3)
+    s.to(2, 70, ra=5, rb=60, brow_l=1, brow_r=1, mouth=0.9)
+    s.to(2, 80, ra=52, rb=28, rh="open", mouth=1.0, tilt=-3)
     loop = s.i
     s.to(2, 80, rb=-8, tilt=-1, scarf=-3, ease="io")
     s.to(2, 80, rb=40, tilt=-4, scarf=3, ease="io")
@@ -218,10 +230,12 @@ def build_animations():
     # Pleased: a happy hop, ends beaming
     s = Seq()
     s.to(2, 70, squash=0.92, happy=1.0, mouth=1.1, cheeks=1.0, la=5, ra=5, lb=25, rb=25)
-    s.to(2, 70, squash=1.05, dy=-6, grin=1.0, la=30, ra=30, scarf=-4, hat_lift=2)
-    s.to(2, 70, squash=1.0, dy=0, scarf=4, hat_lift=0, ease="in")
+    s.to(2, 70, squash=1.03, dy=-3.5, grin=1.0, la=30, ra=30, scarf=-4, hat_tilt=-4)
+    s.to(2, 70, squash=1.0, dy=0, scarf=4, hat_tilt=0, ease="in")
     s.to(1, 70, squash=0.95, grin=0.0, mouth=1.2)
-    s.to(2, 80, squash=1.0, la=-8, ra=-8, lb=20, rb=20, scarf=0)
+    s.to(3, 80, squash=1.0, L=(60, 73), R=(68, 73), lf=True, rf=True, lh="hold", rh="hold",
+         tilt=5, scarf=0)
+    s.to(1, 100, tilt=4)
     held("Pleased", s)
 
     # Sad
@@ -236,8 +250,8 @@ def build_animations():
     s = Seq()
     s.to(1, 60, squash=0.93, lid=0.2)
     bang = lambda t, k, p: [dict(kind="exclaim", x=96, y=20 - 3 * t, size=9 + t, op=min(1.0, 0.5 + t))]
-    s.to(1, 60, squash=1.07, dy=-2, wide=1.0, lid=0.0, brow_l=2.5, brow_r=2.5, mouth=0.0,
-         la=8, ra=8, lb=18, rb=18, hat_lift=3, scarf=-4, fx=bang)
+    s.to(1, 60, squash=1.04, dy=-1, wide=1.0, lid=0.0, brow_l=2.5, brow_r=2.5, mouth=0.0,
+         la=8, ra=8, lb=18, rb=18, hat_lift=1.5, scarf=-4, fx=bang)
     s.to(2, 80, squash=1.0, dy=0, hat_lift=0, scarf=2, fx=lambda t, k, p: [dict(kind="exclaim", x=96, y=17, size=10)])
     s.to(1, 100, scarf=0, fx=lambda t, k, p: [dict(kind="exclaim", x=96, y=17, size=10)])
     held("Alert", s)
@@ -245,10 +259,10 @@ def build_animations():
     # Surprised: jumps, the hat pops up
     s = Seq()
     s.to(1, 60, squash=0.92, lid=0.3)
-    s.to(2, 70, squash=1.06, dy=-6, wide=1.0, lid=0.0, brow_l=3, brow_r=3, mouth_o=1.0,
-         la=38, ra=38, lb=22, rb=22, lspread=1.3, rspread=1.3, hat_lift=9, hat_tilt=-10, scarf=-6)
+    s.to(2, 70, squash=1.03, dy=-1, wide=1.0, lid=0.0, brow_l=3, brow_r=3, mouth_o=1.0,
+         la=38, ra=38, lb=22, rb=22, lspread=1.3, rspread=1.3, hat_lift=4, hat_tilt=-10, scarf=-6)
     s.to(2, 70, squash=0.97, dy=0, hat_lift=1, hat_tilt=-3, scarf=5, ease="in")
-    s.to(2, 80, squash=1.0, hat_lift=0, hat_tilt=0, scarf=0, la=12, ra=12, mouth_o=0.6)
+    s.to(2, 80, squash=1.0, hat_lift=0, hat_tilt=0, scarf=0, la=30, ra=30, lb=28, rb=28, mouth_o=0.6)
     held("Surprised", s)
 
     # Confused: head tilted, scratching behind the hat, a question mark
@@ -257,11 +271,11 @@ def build_animations():
 
     s = Seq()
     s.to(3, 80, tilt=6, brow_l=2.2, brow_r=-0.4, brow_tl=-8, brow_tr=12, mouth=-0.1, mouth_w=0.8,
-         gaze_x=-0.8, gaze_y=-0.6, R=(84, 30, True), rh="hold", scarf=-2, fx=qm)
+         gaze_x=-0.8, gaze_y=-0.6, R=(86, 36, "out"), rh="hold", hat_tilt=5, scarf=-2, fx=qm)
     q = lambda t, k, p: [dict(kind="question", x=34, y=16, size=9, rot=-12 + 6 * math.sin(k))]
     for j in range(2):
-        s.to(1, 80, R=(86, 28, True), fx=q)
-        s.to(1, 80, R=(83, 31, True), fx=q)
+        s.to(1, 80, R=(87, 33, "out"), hat_tilt=7, fx=q)
+        s.to(1, 80, R=(86, 37, "out"), hat_tilt=5, fx=q)
     s.hold(100, fx=q)
     held("Confused", s)
 
@@ -279,8 +293,8 @@ def build_animations():
 
     # Explain: twigs open to the sides at chest height
     s = Seq()
-    s.to(4, 80, la=-4, ra=-4, lb=24, rb=24, lspread=1.25, rspread=1.25, brow_l=1.2, brow_r=1.2,
-         tilt=3, mouth=0.8, scarf=2)
+    s.to(4, 80, la=-22, ra=2, lb=38, rb=30, lspread=1.25, rspread=1.25, brow_l=1.6, brow_r=0.8,
+         tilt=4, gaze_x=0.6, mouth=0.8, scarf=2)
     s.to(1, 100, scarf=0)
     held("Explain", s)
 
@@ -297,11 +311,11 @@ def build_animations():
 
     # Thinking: twig to the chin, eyes up, loops
     s = Seq()
-    chin = (67, 57)
-    s.to(4, 90, R=chin, rf=True, rh="hold", gaze_x=-1.0, gaze_y=-1.3, brow_l=1.8, brow_r=0.2,
+    chin = (71, 60, "down")
+    s.to(4, 90, R=chin, rf=True, rfs=0.75, rfa=1.2, rh="point", gaze_x=-1.0, gaze_y=-1.3, brow_l=1.8, brow_r=0.2,
          brow_tl=-6, mouth=0.1, mouth_w=0.8, tilt=-3)
     loop = s.i
-    s.to(2, 120, gaze_x=0.9, gaze_y=-1.4, brow_l=0.4, brow_r=1.8, R=(68, 56))
+    s.to(2, 120, gaze_x=0.9, gaze_y=-1.4, brow_l=0.4, brow_r=1.8, R=(72, 59, "down"))
     s.hold(150)
     s.to(2, 120, gaze_x=-1.0, gaze_y=-1.3, brow_l=1.8, brow_r=0.2, R=chin)
     s.hold(150)
@@ -318,13 +332,13 @@ def build_animations():
                                      phase=k * 0.9, swirl=swirl_, layer="mid")]
 
     s = Seq()
-    lg, rg = (55, 84), (73, 84)
+    lg, rg = (54, 84), (74, 84)
     s.to(3, 80, L=lg, R=rg, lf=True, rf=True, lh="hold", rh="hold", pitch=2.2, gaze_y=1.4,
          mouth=0.8, fx=lambda t, k, p: [dict(kind="globe", scale=t, phase=k, swirl=0.2, layer="mid")])
     loop = s.i
-    s.to(1, 80, L=(51, 82), R=(69, 80), tilt=-2, scarf=3, fx=globe(1, -14, 1.0))
-    s.to(1, 80, L=(59, 82), R=(77, 84), tilt=2, scarf=-3, fx=globe(1, 12, 1.0))
-    s.to(1, 80, L=(51, 84), R=(69, 82), tilt=-2, scarf=3, fx=globe(1, -12, 1.0))
+    s.to(1, 80, L=(51, 83), R=(70, 80), tilt=-2, scarf=3, fx=globe(1, -14, 1.0))
+    s.to(1, 80, L=(58, 81), R=(77, 84), tilt=2, scarf=-3, fx=globe(1, 12, 1.0))
+    s.to(1, 80, L=(51, 84), R=(70, 82), tilt=-2, scarf=3, fx=globe(1, -12, 1.0))
     s.to(1, 90, L=lg, R=rg, tilt=0, scarf=0, fx=globe(1, 0, 0.6))
     s.to(1, 110, happy=1.0, mouth=1.0, fx=globe(1, 0, 0.3))
     s.to(1, 110, happy=0.0, mouth=0.8, fx=globe(1, 0, 0.1))
@@ -339,7 +353,7 @@ def build_animations():
 
     # StartListening: twig cupped behind where an ear would be, head tilted
     s = Seq()
-    s.to(4, 90, R=(86, 38, True), rh="hold", tilt=6, gaze_x=1.2, brow_r=1.6, brow_l=0.3,
+    s.to(4, 90, R=(87, 41, "out"), rh="hold", tilt=6, gaze_x=1.2, brow_r=1.6, brow_l=0.3,
          mouth=0.3, mouth_w=0.85, scarf=-2)
     s.to(1, 100, scarf=0)
     held("StartListening", s)
@@ -348,63 +362,67 @@ def build_animations():
     r.to(1, 80, lid=0.5).to(1, 80, lid=0.0).rest(3, 80)
     A["StopListening"] = {"frames": r.frames}
 
-    # DoMagic1: conjures a swirl of snowflakes between the raised twigs
+    # DoMagic1: conjures a ring of snowflakes that whirls around the snowman, then tosses it up
     def magic1(t, k, p, start=0):
         (lx, ly), (rx, ry) = hand(p, -1), hand(p, 1)
-        cx, cy = (lx + rx) / 2, min(ly, ry) - 10
+        age = k - start + t
+        grow = min(1.0, age / 3.0)
         out = []
-        ph = (k - start) * 0.75
-        for i in range(9):
-            a = ph + i * (2 * math.pi / 9)
-            rr = 6 + 7 * min(1.0, (k - start) / 4) + (i % 3)
-            out.append(dict(kind="flake", x=cx + math.cos(a) * rr * 1.5, y=cy + math.sin(a) * rr * 0.7,
+        for i in range(11):
+            a = age * 0.55 + i * (2 * math.pi / 11)
+            rr = 14 + 28 * grow
+            y = 84 - 6 * grow + math.sin(a) * 9 * grow
+            out.append(dict(kind="flake", x=64 + math.cos(a) * rr, y=y + math.sin(i * 1.7) * 2,
                             size=2.0 + (i % 3) * 0.8, rot=k * 25 + i * 13,
-                            op=min(1.0, 0.3 + (k - start) * 0.25)))
-        out.append(dict(kind="sparkle", x=lx, y=ly - 6, size=2.2 + (k % 2), op=0.9))
-        out.append(dict(kind="sparkle", x=rx, y=ry - 6, size=3.2 - (k % 2), op=0.9))
+                            op=min(1.0, 0.35 + age * 0.25) * (0.75 if math.sin(a) < 0 else 1.0),
+                            layer="back" if math.sin(a) < 0 else "top"))
+        out.append(dict(kind="sparkle", x=lx, y=ly - 5, size=2.2 + (k % 2), op=0.9))
+        out.append(dict(kind="sparkle", x=rx, y=ry - 5, size=3.2 - (k % 2), op=0.9))
         return out
 
     s = Seq()
-    s.to(3, 80, la=34, ra=34, lb=36, rb=36, lspread=1.3, rspread=1.3, brow_l=1.5, brow_r=1.5,
-         gaze_y=-1.2, mouth=0.9, wide=0.3)
+    s.to(3, 80, la=22, ra=22, lb=28, rb=28, lspread=1.3, rspread=1.3, brow_l=1.5, brow_r=1.5,
+         gaze_y=0.6, mouth=0.9, wide=0.3,
+         fx=lambda t, k, p: [dict(kind="sparkle", x=hand(p, -1)[0], y=hand(p, -1)[1] - 5, size=2.6 * t),
+                             dict(kind="sparkle", x=hand(p, 1)[0], y=hand(p, 1)[1] - 5, size=2.6 * t)])
     start = s.i
     for j in range(6):
-        wig = 6 if j % 2 else -6
-        s.to(1, 80, lb=36 + wig, rb=36 - wig, scarf=wig * 0.5,
+        wig = 7 if j % 2 else -7
+        s.to(1, 80, lb=28 + wig, rb=28 - wig, scarf=wig * 0.5, gaze_x=math.cos(j * 1.1) * 1.2,
              fx=lambda t, k, p: magic1(t, k, p, start))
-    # toss it up: the flakes fly away and fall
+
+    # toss it up: the flakes fly up and spread, then fall as snow
     def toss(t, k, p):
         out = []
-        for i in range(10):
-            x = 64 + math.cos(i * 2.4) * (10 + 34 * t)
-            y = 26 - 14 * t + math.sin(i * 2.4) * (5 + 14 * t) + 30 * t * t
+        for i in range(11):
+            x = 64 + math.cos(i * 2.4) * (40 + 8 * t)
+            y = 80 - 60 * t + math.sin(i * 2.4) * 8 + 22 * t * t
             out.append(dict(kind="flake", x=x, y=y, size=2 + (i % 3) * 0.8, rot=i * 30 + 90 * t,
-                            op=1 - 0.6 * t))
+                            op=1 - 0.3 * t))
         return out
 
-    s.to(2, 90, la=60, ra=60, lb=10, rb=10, happy=1.0, mouth=1.1, scarf=-3, fx=toss)
-    s.to(2, 100, fx=lambda t, k, p: [f for f in drift(k, 7, seed=3.0) if f.update(op=0.9 - 0.5 * t) or True],
-         la=10, ra=10, lb=10, rb=10, happy=0.0, scarf=0)
+    s.to(2, 90, la=62, ra=62, lb=10, rb=10, happy=1.0, mouth=1.1, gaze_x=0, gaze_y=-1, scarf=-3, fx=toss)
+    s.to(2, 100, fx=lambda t, k, p: [f for f in drift(k, 8, seed=3.0) if f.update(op=0.9 - 0.4 * t) or True],
+         la=10, ra=10, lb=10, rb=10, happy=0.0, gaze_y=0, scarf=0)
     s.rest(3, 80)
     A["DoMagic1"] = {"frames": s.frames}
 
     # DoMagic2: a flurry bursting from the twig hands
     def burst(t, k, p, k0):
-        (lx, ly), (rx, ry) = hand(p, -1), hand(p, 1)
-        cx, cy = 64, 54
         q = (k - k0 + t) / 5
         out = []
-        for i in range(14):
-            a = i * (2 * math.pi / 14) + 0.2
-            rr = 8 + 52 * q
-            op = max(0.0, 1 - q * 0.9)
-            out.append(dict(kind="flake", x=cx + math.cos(a) * rr, y=cy + math.sin(a) * rr * 0.85,
-                            size=2.2 + (i % 3) * 0.9, rot=i * 11 + q * 160, op=op))
-        for i in range(5):
-            a = i * 1.3 + 0.6
-            rr = 6 + 40 * q
-            out.append(dict(kind="sparkle", x=cx + math.cos(a) * rr, y=cy + math.sin(a) * rr * 0.8,
-                            size=3.2 * (1 - q * 0.6), op=max(0.0, 1 - q)))
+        for side in (-1, 1):
+            hx, hy = hand(p, side)
+            for i in range(7):
+                # a fan opening away from the face
+                a = math.radians(-100 + i * 30)
+                dx, dy = side * math.cos(a), math.sin(a)
+                rr = 4 + 34 * q * (0.8 + 0.1 * (i % 3))
+                out.append(dict(kind="flake", x=hx + dx * rr, y=hy + dy * rr * 0.9 + 10 * q * q,
+                                size=2.0 + (i % 3) * 0.9, rot=i * 11 + q * 160 * side,
+                                op=max(0.0, 1 - q * 0.85)))
+            out.append(dict(kind="sparkle", x=hx + side * 8 * q, y=hy - 6 - 6 * q,
+                            size=3.4 * (1 - q * 0.6), op=max(0.0, 1 - q)))
         return out
 
     s = Seq()
@@ -412,8 +430,8 @@ def build_animations():
          fx=lambda t, k, p: [dict(kind="sparkle", x=hand(p, -1)[0], y=hand(p, -1)[1], size=2 * t),
                              dict(kind="sparkle", x=hand(p, 1)[0], y=hand(p, 1)[1], size=2 * t)])
     k0 = s.i
-    s.to(1, 60, la=48, ra=48, lb=10, rb=10, squash=1.05, dy=-2, lspread=1.4, rspread=1.4, lid=0.0,
-         wide=0.8, mouth=1.1, scarf=-5, hat_lift=2, fx=lambda t, k, p: burst(t, k, p, k0))
+    s.to(1, 60, la=48, ra=48, lb=10, rb=10, squash=1.04, dy=-1.5, lspread=1.4, rspread=1.4, lid=0.0,
+         wide=0.8, mouth=1.1, scarf=-5, hat_lift=1.5, fx=lambda t, k, p: burst(t, k, p, k0))
     s.to(4, 90, squash=1.0, dy=0, scarf=3, hat_lift=0, wide=0.3,
          fx=lambda t, k, p: burst(0, k, p, k0))
     s.to(3, 80, la=-38, ra=-38, lb=-8, rb=-8, lspread=1.0, rspread=1.0, scarf=0, wide=0.0,
@@ -423,13 +441,13 @@ def build_animations():
 
     # Gestures, as seen on the screen
     s = Seq()
-    s.to(4, 80, la=34, lb=2, lh="point", turn=-0.8, gaze_x=-1.2, lean=-2.5, brow_l=1.2, brow_r=1.2,
+    s.to(4, 80, la=34, lb=2, lh="point", turn=-0.45, gaze_x=-1.2, lean=-2.5, brow_l=1.2, brow_r=1.2,
          mouth=0.9, scarf=3, tilt=-2)
     s.to(1, 100, scarf=0)
     held("GestureLeft", s)
     gesture_y = round(64 - hand(s.pose, -1)[1])
     s = Seq()
-    s.to(4, 80, ra=34, rb=2, rh="point", turn=0.8, gaze_x=1.2, lean=2.5, brow_l=1.2, brow_r=1.2,
+    s.to(4, 80, ra=34, rb=2, rh="point", turn=0.45, gaze_x=1.2, lean=2.5, brow_l=1.2, brow_r=1.2,
          mouth=0.9, scarf=-3, tilt=2)
     s.to(1, 100, scarf=0)
     held("GestureRight", s)
@@ -439,8 +457,8 @@ def build_animations():
     s.to(1, 100)
     held("GestureUp", s)
     s = Seq()
-    s.to(4, 80, ra=-58, rb=-14, rh="point", pitch=2.6, gaze_y=1.5, gaze_x=0.8, brow_l=0.6, brow_r=0.6,
-         mouth=0.8, tilt=3, lean=1.5)
+    s.to(4, 80, ra=-42, rb=-8, rh="point", pitch=2.6, gaze_y=1.5, gaze_x=1.0, brow_l=0.6, brow_r=0.6,
+         mouth=0.8, tilt=4, lean=2.5, turn=0.3)
     s.to(1, 100)
     held("GestureDown", s)
 
@@ -452,10 +470,10 @@ def build_animations():
         seq.to(2, 70, squash=0.9, lean=lean * 0.6, back=back, **look, **down, la=-20, ra=-20,
                scarf=-6 * side)
         loop = seq.i
-        seq.to(1, 60, squash=1.06, dy=-4, lean=lean, la=-5, ra=-5, lb=10, rb=10, scarf=-10 * side - 4,
-               hat_lift=1, ease="out")
-        seq.to(1, 70, squash=1.02, dy=-8, scarf=-14 * side - 6, hat_lift=1.5, ease="out")
-        seq.to(1, 70, squash=1.0, dy=-4, la=-30, ra=-30, lb=-4, rb=-4, hat_lift=0.5, ease="in")
+        seq.to(1, 60, squash=1.04, dy=-2.5, lean=lean, la=-5, ra=-5, lb=10, rb=10, scarf=-10 * side - 4,
+               hat_lift=0.5, ease="out")
+        seq.to(1, 70, squash=1.01, dy=-5.5, scarf=-14 * side - 6, hat_lift=0.8, ease="out")
+        seq.to(1, 70, squash=1.0, dy=-3, la=-30, ra=-30, lb=-4, rb=-4, hat_lift=0.5, ease="in")
         seq.to(1, 60, squash=0.9, dy=0, lean=lean * 0.6, scarf=-4 * side + 4, hat_lift=0, ease="in",
                fx=lambda t, k, p: [dict(kind="puff", x=40 - 6 * side, y=121, size=3.2, op=0.8, layer="ground"),
                                    dict(kind="puff", x=88 - 6 * side, y=121, size=2.8, op=0.8, layer="ground")])
@@ -487,30 +505,30 @@ def build_animations():
 
     # Idle2: straightens the scarf
     s = Seq()
-    s.to(4, 80, R=(57, 63), rf=True, rh="hold", pitch=1.6, gaze_y=1.2, gaze_x=-0.8, tilt=3)
-    s.to(1, 80, R=(60, 66), scarf=8, scarf2=4, lid=0.3)
-    s.to(1, 80, R=(56, 63), scarf=-5, scarf2=-3)
-    s.to(1, 80, R=(60, 66), scarf=6, scarf2=3)
-    s.to(2, 90, R=(57, 62), scarf=0, scarf2=0, lid=0.0, pitch=0, gaze_y=0, gaze_x=0, tilt=0,
+    s.to(4, 80, R=(60, 64), rf=True, rfs=0.6, rh="hold", pitch=1.6, gaze_y=1.2, gaze_x=-0.8, tilt=3)
+    s.to(1, 80, R=(63, 67), scarf=8, scarf2=4, lid=0.3)
+    s.to(1, 80, R=(59, 63), scarf=-5, scarf2=-3)
+    s.to(1, 80, R=(63, 67), scarf=6, scarf2=3)
+    s.to(2, 90, R=(60, 63), scarf=0, scarf2=0, lid=0.0, pitch=0, gaze_y=0, gaze_x=0, tilt=0,
          happy=1.0, mouth=1.0)
     s.hold(200)
     s.rest(4, 80)
     A["Idle2"] = {"frames": s.frames}
 
     # Idle3: a snowflake drifts down onto the carrot
-    path = [(30, 4), (40, 9), (52, 13), (60, 18), (67, 24), (70, 30)]
+    path = [(104, 6), (97, 13), (101, 20), (93, 27), (86, 33), (79, 38)]
     s = Seq()
     for j, (x, y) in enumerate(path):
         gy = -1.6 + j * 0.25
         gx = max(-1.3, min(1.3, (x - 64) / 14))
         s.to(1, 110, gaze_x=gx, gaze_y=gy, brow_l=1 + j * 0.2, brow_r=1 + j * 0.2, pitch=-1.2,
-             fx=lambda t, k, p, x=x, y=y: [dict(kind="flake", x=x, y=y, size=2.6, rot=k * 20)])
-    land = lambda t, k, p: [dict(kind="noseflake", size=2.4, rot=10)]
+             fx=lambda t, k, p, x=x, y=y: [dict(kind="flake", x=x, y=y, size=3.6, rot=k * 20)])
+    land = lambda t, k, p: [dict(kind="noseflake", size=3.4, rot=10)]
     s.to(1, 100, gaze_x=0, gaze_y=0.6, cross=1.6, pitch=0.5, brow_l=2, brow_r=2, fx=land)
     s.hold(350, fx=land)
     s.to(1, 80, cross=0.0, happy=1.0, mouth=1.2, cheeks=1.0, gaze_y=0, fx=land)
-    s.hold(300, fx=lambda t, k, p: [dict(kind="noseflake", size=2.4, rot=10, op=0.6)])
-    s.to(1, 90, fx=lambda t, k, p: [dict(kind="noseflake", size=2.0, rot=10, op=0.25)])
+    s.hold(300, fx=lambda t, k, p: [dict(kind="noseflake", size=3.2, rot=10, op=0.65)])
+    s.to(1, 90, fx=lambda t, k, p: [dict(kind="noseflake", size=2.6, rot=10, op=0.3)])
     s.rest(3, 90)
     A["Idle3"] = {"frames": s.frames}
 
@@ -519,9 +537,14 @@ def build_animations():
     s.to(3, 80, la=-62, ra=-62, lb=30, rb=30, lf=True, rf=True, lh="hold", rh="hold",
          R=(74, 80), L=(54, 80), lid=0.3, brow_tl=16, brow_tr=16, mouth=-0.1, mouth_w=0.8,
          squash=0.97, pitch=1.0)
+    def brr(j):
+        side = 1 if j % 2 else -1
+        return lambda t, k, p: [dict(kind="shiver", x=64 + side * 34, y=66, side=side),
+                                dict(kind="shiver", x=64 - side * 31, y=90, side=-side)]
+
     for j in range(8):
         w = 1.1 if j % 2 else -1.1
-        s.to(1, 50, wob=w, dx=w * 0.6, scarf=w * 3, hat_tilt=w * 1.5)
+        s.to(1, 50, wob=w, dx=w * 0.6, scarf=w * 3, hat_tilt=w * 1.5, fx=brr(j))
     s.to(2, 80, wob=0, dx=0, scarf=0, hat_tilt=0, happy=1.0, mouth=0.9, brow_tl=0, brow_tr=0)
     s.rest(4, 80)
     A["Idle4"] = {"frames": s.frames}
@@ -532,7 +555,7 @@ def build_animations():
         for i in range(2):
             age = (k + i * 4) % 8
             if age < 7:
-                out.append(dict(kind="note", x=86 + age * 2.4 + i * 4, y=30 - age * 3.2 + i * 3,
+                out.append(dict(kind="note", x=92 + age * 2.4 + i * 5, y=34 - age * 3.4 + i * 3,
                                 size=8 + i, op=min(1.0, 1.4 - age / 6), rot=-14 + age * 4 * (1 if i else -1)))
         return out
 

@@ -8,13 +8,14 @@ Coordinates are frame pixels (128 x 128, y down).  Light comes from the upper le
 """
 
 import math
+import re
 
 W = H = 128
 GROUND = 123.0
 CX = 64.0
 RB, RM, RH = 24.0, 18.5, 17.0          # bottom, middle and head radii
 OV1, OV2 = 11.0, 7.0                   # how far the middle ball sinks into the bottom one, the head into the middle
-L1, L2 = 17.0, 15.0                    # twig upper arm and forearm
+L1, L2 = 18.0, 16.0                    # twig upper arm and forearm
 SHOULDER = (16.5, -6.5)                # shoulder offset from the middle ball's centre (right side)
 
 # The rest pose; every pose is this dict with some values changed.
@@ -29,6 +30,7 @@ REST = dict(
     scarf=0.0, scarf2=0.0,
     la=-38.0, lb=-8.0, ra=-38.0, rb=-8.0,
     lh="open", rh="open", lf=False, rf=False, lspread=1.0, rspread=1.0,
+    lfs=1.0, rfs=1.0, lfa=1.0, rfa=1.0,   # upper arm and forearm foreshortening (towards the viewer)
     back=False, build=1.0,
 )
 DISCRETE = {"lh", "rh", "lf", "rf", "back"}
@@ -42,6 +44,15 @@ def n(v):
     if s == "-0":
         s = "0"
     return s
+
+
+_HEX6 = re.compile(r"#([0-9a-f])\1([0-9a-f])\2([0-9a-f])\3\b")
+_LEAD0 = re.compile(r"(?<![\d.])0\.(?=\d)")
+
+
+def compact(text):
+    """Shorter SVG text for the same picture: #rrggbb as #rgb where it can, .5 for 0.5."""
+    return _LEAD0.sub(".", _HEX6.sub(r"#\1\2\3", text))
 
 
 def pts(points):
@@ -105,19 +116,25 @@ def shoulder(side, pose=REST):
     return (g["mc"][0] + side * SHOULDER[0], g["mc"][1] + SHOULDER[1])
 
 
-def ik(side, target, elbow_up=False, pose=REST):
-    """Arm angles (upper, bend) that put the hand (the root of the fingers) on `target`."""
+def ik(side, target, elbow="down", pose=REST):
+    """Arm angles (upper, bend) that put the hand (the root of the fingers) on `target`.
+
+    `elbow` picks which of the two solutions: the elbow "down", "up" or "out" (away from the body).
+    """
     sx, sy = shoulder(side, pose)
+    key = "r" if side > 0 else "l"
+    l1 = L1 * pose.get(key + "fs", 1.0)
+    l2 = L2 * pose.get(key + "fa", 1.0)
     tx, ty = target
     dx, dy = tx - sx, ty - sy
     d = math.hypot(dx, dy)
-    d = min(L1 + L2 - 0.05, max(abs(L1 - L2) + 0.05, d))
+    d = min(l1 + l2 - 0.05, max(abs(l1 - l2) + 0.05, d))
     phi = math.atan2(dy, dx)
-    alpha = math.acos((L1 * L1 + d * d - L2 * L2) / (2 * L1 * d))
-    # the elbow goes below the line shoulder-hand unless asked otherwise
+    alpha = math.acos((l1 * l1 + d * d - l2 * l2) / (2 * l1 * d))
     cands = [phi + alpha, phi - alpha]
-    ex = [(sx + L1 * math.cos(p), sy + L1 * math.sin(p)) for p in cands]
-    pick = min(range(2), key=lambda i: ex[i][1]) if elbow_up else max(range(2), key=lambda i: ex[i][1])
+    ex = [(sx + l1 * math.cos(p), sy + l1 * math.sin(p)) for p in cands]
+    score = {"down": lambda e: e[1], "up": lambda e: -e[1], "out": lambda e: side * e[0]}[elbow]
+    pick = max(range(2), key=lambda i: score(ex[i]))
     p = cands[pick]
     e = ex[pick]
     hx, hy = sx + d * math.cos(phi), sy + d * math.sin(phi)
@@ -179,7 +196,7 @@ class Figure:
     def mouth_point(self):
         """Where the lip-sync mouth goes on this frame, or None when the face is not frontal."""
         p = self.p
-        if (p["back"] or p["build"] < 1 or abs(p["tilt"]) > 7 or abs(p["turn"]) > 0.3
+        if (p["back"] or p["build"] < 1 or abs(p["tilt"]) > 7 or abs(p["turn"]) > 0.5
                 or p["mouth_o"] > 0.05 or p["grin"] > 0.05 or abs(p["lean"]) > 8
                 or abs(p["squash"] - 1) > 0.05):
             return None
@@ -210,10 +227,26 @@ class Figure:
         mc = self.g["mc"]
         sh = (mc[0] + side * SHOULDER[0], mc[1] + SHOULDER[1])
         u = arm_dir(side, a)
-        el = (sh[0] + u[0] * L1 * sa, sh[1] + u[1] * L1 * sa)
+        l1 = L1 * p[key + "fs"]
+        el = (sh[0] + u[0] * l1 * sa, sh[1] + u[1] * l1 * sa)
         v = arm_dir(side, a + bend)
-        hand = (el[0] + v[0] * L2 * sa, el[1] + v[1] * L2 * sa)
+        l2 = L2 * p[key + "fa"]
+        hand = (el[0] + v[0] * l2 * sa, el[1] + v[1] * l2 * sa)
         return dict(sh=sh, el=el, hand=hand, u=u, v=v, a=a, bend=bend)
+
+    def outside(self):
+        """Parts of the figure that leave the frame (a full-size hat or a twig hand)."""
+        out = []
+        if getattr(self, "hat_m", None) and self.g["hat"] >= 0.99:
+            for x, y in ((0, -16.3), (-13.6, 0), (13.6, 0)):
+                fx, fy = self.hat_m.apply(x, y)
+                if not (1 <= fx <= W - 1 and 1 <= fy):
+                    out.append(f"the hat at ({fx:.1f}, {fy:.1f})")
+        for side in (-1, 1):
+            fx, fy = self.hand_frame(side)
+            if not (5 <= fx <= W - 5 and 5 <= fy <= GROUND):
+                out.append(f"a hand at ({fx:.1f}, {fy:.1f})")
+        return out
 
     def hand_frame(self, side):
         """The hand's point in frame pixels."""
@@ -238,9 +271,6 @@ class Figure:
             "st": '<linearGradient id="st" x1="0" y1="0" x2="1" y2="0">'
                   '<stop offset="0" stop-color="#ee5056"/><stop offset="0.6" stop-color="#cf2c36"/>'
                   '<stop offset="1" stop-color="#a01f29"/></linearGradient>',
-            "s2": '<linearGradient id="s2" x1="0" y1="0" x2="1" y2="0">'
-                  '<stop offset="0" stop-color="#b82632"/><stop offset="1" stop-color="#86161f"/>'
-                  '</linearGradient>',
             "hb": '<linearGradient id="hb" x1="0" y1="0" x2="0" y2="1">'
                   '<stop offset="0" stop-color="#4d5364"/><stop offset="1" stop-color="#16181e"/>'
                   '</linearGradient>',
@@ -248,12 +278,15 @@ class Figure:
                   '<stop offset="0" stop-color="#2b2f3a"/><stop offset="0.3" stop-color="#515869"/>'
                   '<stop offset="0.62" stop-color="#2a2e38"/><stop offset="1" stop-color="#14161b"/>'
                   '</linearGradient>',
-            "ck": '<radialGradient id="ck" cx="0.5" cy="0.5" r="0.5"><stop offset="0" stop-color="#ff8fa0" stop-opacity="0.9"/>'
+            "ck": '<radialGradient id="ck" cx="0.5" cy="0.5" r="0.5">'
+                  '<stop offset="0" stop-color="#ff8fa0" stop-opacity="0.9"/>'
                   '<stop offset="1" stop-color="#ff8fa0" stop-opacity="0"/></radialGradient>',
-            "gs": '<radialGradient id="gs" cx="0.5" cy="0.5" r="0.5"><stop offset="0" stop-color="#3f5878" stop-opacity="0.42"/>'
+            "gs": '<radialGradient id="gs" cx="0.5" cy="0.5" r="0.5">'
+                  '<stop offset="0" stop-color="#3f5878" stop-opacity="0.42"/>'
                   '<stop offset="0.7" stop-color="#3f5878" stop-opacity="0.18"/>'
                   '<stop offset="1" stop-color="#3f5878" stop-opacity="0"/></radialGradient>',
-            "cs": '<radialGradient id="cs" cx="0.5" cy="0.5" r="0.5"><stop offset="0" stop-color="#8197b3" stop-opacity="0.55"/>'
+            "cs": '<radialGradient id="cs" cx="0.5" cy="0.5" r="0.5">'
+                  '<stop offset="0" stop-color="#8197b3" stop-opacity="0.55"/>'
                   '<stop offset="1" stop-color="#8197b3" stop-opacity="0"/></radialGradient>',
             "gl": '<radialGradient id="gl" cx="0.4" cy="0.35" r="0.65">'
                   '<stop offset="0" stop-color="#ffffff" stop-opacity="0.55"/>'
@@ -324,7 +357,7 @@ class Figure:
         base = (sh[0] + (el[0] - sh[0]) * 0.58, sh[1] + (el[1] - sh[1]) * 0.58)
         sd = arm_dir(side, a["a"] + 58)
         tip = (base[0] + sd[0] * 4.4 * sa, base[1] + sd[1] * 4.4 * sa)
-        segs.append((f"M{pts([base, tip])}", 1.5))
+        segs.append((f"M{pts([base, tip])}", 1.6))
         # fingers
         ang = a["a"] + a["bend"]
         if kind == "point":
@@ -343,9 +376,14 @@ class Figure:
                 segs.append((f"M{pts([hand])}Q{pts([cpt, f_tip])}", 1.6))
             else:
                 segs.append((f"M{pts([hand, f_tip])}", 1.6))
-        dark = "".join(f'<path d="{d}" stroke-width="{n(w * sa + 0.9)}"/>' for d, w in segs)
-        light = "".join(f'<path d="{d}" stroke-width="{n(max(0.5, w * sa - 1.3))}"/>'
-                        for d, w in segs[:3])
+        def merged(items, widen):
+            by_w = {}
+            for d, w in items:
+                by_w.setdefault(n(max(0.5, w * sa + widen)), []).append(d)
+            return "".join(f'<path d="{"".join(ds)}" stroke-width="{w}"/>' for w, ds in by_w.items())
+
+        dark = merged(segs, 0.9)
+        light = merged(segs[:2], -1.3)
         return (f'<g fill="none" stroke-linecap="round" stroke-linejoin="round">'
                 f'<g stroke="#43291a">{dark}</g>'
                 f'<g stroke="#8c6240" transform="translate(-0.35,-0.4)">{light}</g></g>')
@@ -386,12 +424,17 @@ class Figure:
                     out.append((a[0] + (b[0] - a[0]) * t, a[1] + (b[1] - a[1]) * t))
             return out
 
+        cut = False
         if lid > 0.01 or abs(slope) > 0.01:
             poly = clip(poly, lambda q: q[1] - (ytop + slope * (q[0] - cx)))
+            cut = True
         if p["lid_low"] > 0.01:
             poly = clip(poly, lambda q: ybot - q[1])
+            cut = True
         out = []
-        if len(poly) >= 3:
+        if not cut:
+            out.append(f'<ellipse cx="{n(cx)}" cy="{n(cy)}" rx="{n(rx)}" ry="{n(ry)}" fill="{self.use("co")}"/>')
+        elif len(poly) >= 3:
             out.append(f'<path d="M{pts(poly)}Z" fill="{self.use("co")}"/>')
             hx, hy = cx - rx * 0.32, cy - ry * 0.42
             if hy > ytop + slope * (hx - cx) + 0.6 and hy < ybot - 0.5:
@@ -416,8 +459,7 @@ class Figure:
         inner = (ex - side * hl, cy - t)
         outer = (ex + side * hl, cy + t)
         ctrl = ((inner[0] + outer[0]) / 2, (inner[1] + outer[1]) / 2 - 1.1)
-        return (f'<path d="M{pts([inner])}Q{pts([ctrl, outer])}" fill="none" stroke="#3a3236" '
-                f'stroke-width="1.35" stroke-linecap="round"/>')
+        return f"M{pts([inner])}Q{pts([ctrl, outer])}"
 
     def nose(self):
         (bx, by), (tx, ty) = self.nose_geom()
@@ -483,11 +525,13 @@ class Figure:
                     k = 1 - 0.35 * max(0, s * -t)
                     out.append(f'<ellipse cx="{n(f["fx"] * 0.9 + s * 10.6 * k)}" cy="{n(5.2 + f["fy"])}" '
                                f'rx="{n(3.4 * k)}" ry="2.2" fill="{self.use("ck")}" opacity="{n(p["cheeks"])}"/>')
+            brows = []
             for s in (-1, 1):
                 sxk = 1 - 0.18 * max(0, s * -t)       # the far eye is foreshortened
                 ex = f["fx"] + s * spacing + p["gaze_x"] - s * p["cross"]
                 out.append(self.eye(s, ex, ey, sxk))
-                out.append(self.brow(s, ex, -1.4 + f["fy"] * 0.8, sxk))
+                brows.append(self.brow(s, ex, -1.4 + f["fy"] * 0.8, sxk))
+            out.append(f'<path d="{"".join(brows)}" fill="none" stroke="#3a3236" stroke-width="1.35"/>')
             out.append(self.mouth())
             out.append(self.nose())
         out.append("</g>")
@@ -505,14 +549,22 @@ class Figure:
         # held in the right hand, brim towards the hand
         grab = p["hat_grab"]
         hand = self.arms[1]["hand"]
-        held = (hand[0] - 7.5, hand[1] - 1.0)
+        held = (hand[0] - 13.0, hand[1] - 4.0)
         x = on[0] + (held[0] - on[0]) * grab
         y = on[1] + (held[1] - on[1]) * grab
         ang = ang_on + (p["hat_tilt"] - 4 - ang_on) * grab
         drop = (1 - g["hat"]) * -34
         m = M.t(x, y + drop) * M.r(ang) * M.s(g["sh"], g["sh"])
+        self.hat_m = self.mfig * m
         op = min(1.0, g["hat"] * 1.6)
-        return (f'<g transform="{m.svg()}"' + (f' opacity="{n(op)}"' if op < 1 else "") + ">"
+        shadow = ""
+        near = (1 - grab) * max(0.0, 1 - p["hat_lift"] / 5) * g["hat"]
+        if near > 0.05:
+            # the brim's soft shadow on the snow, on the head's own surface
+            sm = self.mhead_local * M.t(anchor[0] - 0.8, anchor[1] + p["hat_lift"] + 3.6) * M.r(7 + p["hat_tilt"])
+            shadow = (f'<ellipse transform="{sm.svg()}" rx="11" ry="2.8" fill="{self.use("cs")}"'
+                      + (f' opacity="{n(near)}"' if near < 0.99 else "") + "/>")
+        return (shadow + f'<g transform="{m.svg()}"' + (f' opacity="{n(op)}"' if op < 1 else "") + ">"
                 + hat_body(self.use, holly=not p["back"]) + "</g>")
 
     def scarf(self):
@@ -540,8 +592,8 @@ class Figure:
         out.append(f'<path d="{band}" fill="{self.use("sc")}" stroke="#761722" stroke-width="0.8" '
                    'stroke-linejoin="round"/>')
         ribs = []
-        for i in range(-6, 7):
-            x = i * 2.3
+        for i in range(-4, 5):
+            x = i * 3.2
             top = -3.2 + 4.8 * (1 - (x / 14.5) ** 2) - 0.1
             bot = 3.6 + 5.8 * (1 - (x / 15) ** 2) - 0.8
             ribs.append(f"M{n(x)},{n(top + 1)}L{n(x * 1.04)},{n(bot - 0.4)}")
@@ -599,9 +651,14 @@ class Figure:
                 fig.append(self.twig(s))
         body = (self.ground_shadow() if g["sb"] > 0.02 else "") + "".join(layers["ground"])
         body += "".join(layers["back"])
-        body += f'<g transform="{self.mfig.svg()}">' + "".join(fig) + "</g>"
+        if self.mfig.m == (1, 0, 0, 1, 0, 0) or self.mfig.svg() == "matrix(1 0 0 1 0 0)":
+            body += "".join(fig)
+        else:
+            body += f'<g transform="{self.mfig.svg()}">' + "".join(fig) + "</g>"
         body += "".join(layers["top"])
-        return self.defs() + body
+        # one round cap and join for every stroke of the frame
+        body = body.replace(' stroke-linecap="round"', "").replace(' stroke-linejoin="round"', "")
+        return compact(self.defs() + '<g stroke-linecap="round" stroke-linejoin="round">' + body + "</g>")
 
 
 def mouth_dots(mx, my, curve, width=1.0):
@@ -625,8 +682,9 @@ def hat_body(use, holly=True):
         f'fill="{use("hc")}" stroke="#0c0d11" stroke-width="0.8"/>',
         '<ellipse cy="-14" rx="9.1" ry="2.3" fill="#3e4352" stroke="#0c0d11" stroke-width="0.8"/>',
         '<path d="M-6.5,-14.6Q0,-16 6.5,-14.6" stroke="#6c7386" stroke-width="0.6" fill="none"/>',
-        f'<path d="M-8.45,-0.9L-8.6,-4.3A8.6 2.2 0 0 0 8.6,-4.3L8.45,-0.9A8.45 2.3 0 0 1-8.45,-0.9Z" '
-        f'fill="{use("wd")}" stroke="#5a1016" stroke-width="0.6"/>',
+        '<path d="M-8.45,-0.9L-8.6,-4.3A8.6 2.2 0 0 0 8.6,-4.3L8.45,-0.9A8.45 2.3 0 0 1-8.45,-0.9Z" '
+        'fill="#c22c34" stroke="#5a1016" stroke-width="0.6"/>'
+        '<path d="M-7.6,-3.5A8.6 2.2 0 0 0-2,-2.3" stroke="#f07a7a" stroke-width="0.7" fill="none"/>',
     ]
     if holly:
         parts.append(
@@ -670,7 +728,7 @@ def scarf_tail(use, root, length, ang, swing, which):
 
     l0, lc, l1 = through(1)
     r0, rc, r1 = through(-1)
-    fill = use("st") if which == 1 else use("s2")
+    fill = use("st") if which == 1 else "#a51f2a"
     out = [f'<path d="M{pts([l0])}Q{pts([lc, l1])}L{pts([r1])}Q{pts([rc, r0])}Z" fill="{fill}" '
            'stroke="#761722" stroke-width="0.8" stroke-linejoin="round"/>']
     stripe_col = "#fff1dc" if which == 1 else "#e6d3bd"
@@ -692,7 +750,6 @@ def scarf_tail(use, root, length, ang, swing, which):
         bx, by = ex - dy * w1 * u, ey + dx * w1 * u
         ln = 3.6 + (0.6 if i % 2 else 0)
         fr.append(f"M{n(bx)},{n(by - 0.3)}l{n(fdx * ln + u * 0.5)},{n(fdy * ln)}")
-    col = "#c42a35" if which == 1 else "#98202a"
-    out.append(f'<path d="{"".join(fr)}" stroke="#761722" stroke-width="1.7" stroke-linecap="round" fill="none"/>'
-               f'<path d="{"".join(fr)}" stroke="{col}" stroke-width="0.9" stroke-linecap="round" fill="none"/>')
+    col = "#b8262f" if which == 1 else "#8c1b25"
+    out.append(f'<path d="{"".join(fr)}" stroke="{col}" stroke-width="1.3" fill="none"/>')
     return "".join(out)

@@ -7,7 +7,7 @@ so they read both on a white page and on a dark blue desktop.
 
 import math
 
-from snowman_draw import n, pts, M
+from snowman_draw import n, M
 
 
 def flake_path(x, y, size, rot):
@@ -15,7 +15,7 @@ def flake_path(x, y, size, rot):
     for k in range(3):
         a = math.radians(rot + k * 60)
         c, s = math.cos(a), math.sin(a)
-        d.append(f"M{n(x - c * size)},{n(y - s * size)}L{n(x + c * size)},{n(y + s * size)}")
+        d.append(f"M{n(x - c * size)},{n(y - s * size)}l{n(2 * c * size)},{n(2 * s * size)}")
     if size >= 3.2:
         for k in range(6):
             a = math.radians(rot + k * 60)
@@ -99,10 +99,10 @@ def pile(fig, amount):
 def globe(fig, item):
     """The little snow globe held between the two hands, with snow whirling inside."""
     (lx, ly), (rx, ry) = fig.arms[-1]["hand"], fig.arms[1]["hand"]
-    x, y = (lx + rx) / 2, (ly + ry) / 2 - 5.5
-    s = item.get("scale", 1.0)
-    if s <= 0.02:
+    s = item.get("scale", 1.0) * 1.35
+    if s <= 0.03:
         return ""
+    x, y = (lx + rx) / 2, (ly + ry) / 2 - 6.5 * s
     m = M.t(x, y) * M.r(item.get("rot", 0.0)) * M.s(s, s)
     phase = item.get("phase", 0.0)
     swirl = item.get("swirl", 1.0)
@@ -128,8 +128,18 @@ def globe(fig, item):
             'stroke-linecap="round" opacity="0.9"/></g>')
 
 
+def shiver(x, y, side):
+    """Two little wobble marks beside the body."""
+    d = "".join(f"M{n(x + side * i * 3.2)},{n(y - 5 + i * 1.5)}q{n(side * 1.6)},{n(2.5 - i * 0.7)} 0,{n(5 - i * 1.5)}"
+                for i in range(2))
+    return (f'<path d="{d}" fill="none" stroke="#ffffff" stroke-width="2.6"/>'
+            f'<path d="{d}" fill="none" stroke="#5f8fc4" stroke-width="1.2"/>')
+
+
 def draw_fx(fig, item):
     k = item["kind"]
+    if k == "shiver":
+        return shiver(item["x"], item["y"], item["side"])
     if k == "flake":
         return flake(item["x"], item["y"], item.get("size", 2.5), item.get("rot", 0.0), item.get("op", 1.0))
     if k == "sparkle":

@@ -5,7 +5,7 @@ coal-dot smile of the frame underneath disappears; the patch stays below the car
 """
 
 import svgkit
-from snowman_draw import RH, mouth_dots, n
+from snowman_draw import RH, compact, mouth_dots, n
 
 MW, MH = 18, 14
 MX, MY = MW / 2, MH / 2
@@ -44,5 +44,5 @@ def mouth_pictures():
               f'<ellipse cx="{n(MX)}" cy="{n(MY + 3.3)}" rx="2.6" ry="1.3" fill="#e56b7b"/>')
     out = {}
     for name, body in (("closed", closed), ("narrow", narrow), ("open", opened)):
-        out[f"mouth-{name}.svg"] = svgkit.svg(MW, MH, f"<defs>{PATCH_GRADIENT}</defs>{patch()}{body}")
+        out[f"mouth-{name}.svg"] = svgkit.svg(MW, MH, compact(f"<defs>{PATCH_GRADIENT}</defs>{patch()}{body}"))
     return out
