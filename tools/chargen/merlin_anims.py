@@ -234,15 +234,17 @@ def build_animations():
     s.to(2, 70, squash=0.95, happy=1.0, mouth=1.2, cheeks=1.0)
     s.to(2, 70, squash=1.0, dy=-2.2, hat_bend=-0.3, beard=0.4, la=-40, ra=-40, rb=40, wand=70)
     s.to(2, 70, squash=1.0, dy=0, hat_bend=0.2, beard=-0.3, ease="in")
-    s.to(3, 80, L=(58, 84), R=(70, 84), lf=True, rf=True, lh="fist", wand=75, tilt=4, hat_bend=0,
-         beard=0, mouth=1.2)
-    s.to(1, 100, tilt=3.5)
+    s.to(3, 80, L=(57, 84), lf=True, lh="open", ra=10, rb=30, wand=70, glow=0.5, tilt=4, hat_bend=0,
+         beard=0, mouth=1.2, fx=lambda t, k, p: [dict(kind="sparkle", x=tip(p)[0] + 5, y=tip(p)[1] - 5,
+                                                      size=2.6 * t)])
+    s.to(1, 100, tilt=3.5, fx=lambda t, k, p: [dict(kind="sparkle", x=tip(p)[0] + 5, y=tip(p)[1] - 5, size=2.6),
+                                               dict(kind="sparkle", x=tip(p)[0] - 6, y=tip(p)[1] + 3, size=1.6)])
     held("Pleased", s)
 
     # Sad: drooping head, brows and hat
     s = Seq()
     s.to(4, 90, tilt=-4, pitch=2.2, head_dy=1.0, brow_t=2.6, lid=0.35, mouth=-0.8, gaze_y=0.8,
-         la=-84, lb=0, ra=-80, rb=10, wand=20, hat_bend=0.6, hat_tilt=-3, squash=0.98, cheeks=0.4)
+         la=-84, lb=0, ra=-80, rb=10, wand=-20, hat_bend=0.6, hat_tilt=-3, squash=0.98, cheeks=0.4)
     s.to(2, 110, pitch=2.5, lid=0.45)
     held("Sad", s)
 
@@ -336,8 +338,8 @@ def build_animations():
                                      layer="mid")]
 
     s = Seq()
-    lg, rg = (55, 88), (73, 88)
-    s.to(3, 80, L=lg, R=rg, lf=True, rf=True, lh="fist", wand=80, pitch=2.0, gaze_y=1.4, brow=0.6,
+    lg, rg = (51, 92), (77, 92)
+    s.to(3, 80, L=lg, R=rg, lh="open", wand=84, pitch=2.0, gaze_y=1.4, brow=0.6,
          mouth=0.3, fx=lambda t, k, p: [dict(kind="orb", scale=t, glow=0.3 * t, phase=k, layer="mid")])
     loop = s.i
     for j, g in enumerate((0.5, 0.8, 1.0, 0.8, 0.55, 0.4)):
@@ -486,12 +488,12 @@ def build_animations():
                 if u < 0.6:
                     v = u / 0.6
                     x = lx + (rx - lx) * v
-                    y = ly - 6 - math.sin(v * math.pi) * 28
+                    y = ly - 6 - math.sin(v * math.pi) * 30
                 else:
                     v = (u - 0.6) / 0.4
                     x = rx + (lx - rx) * v
                     y = ry - 5 - math.sin(v * math.pi) * 5
-                out.append(dict(kind="star", x=x, y=y, size=3.0, rot=k * 30 + i * 40, glow=0.5))
+                out.append(dict(kind="star", x=x, y=y, size=4.0, rot=k * 30 + i * 40, glow=0.6))
             return out
         return fx
 

@@ -46,10 +46,10 @@ def orb(fig, item):
     s = item.get("scale", 1.0)
     if s <= 0.03:
         return ""
-    x, y = (lx + rx) / 2, min(ly, ry) - 3.0 * s
+    x, y = (lx + rx) / 2, min(ly, ry) - 4.0 * s
     glow = item.get("glow", 0.6)
     phase = item.get("phase", 0.0)
-    m = M.t(x, y) * M.s(s, s)
+    m = M.t(x, y) * M.s(s * 1.25, s * 1.25)
     swirl = []
     for i in range(3):
         a = phase * 1.3 + i * 2.09
