@@ -110,18 +110,20 @@ def twinkles(k, count=6, cx=64.0, cy=66.0, rx=44.0, ry=50.0, seed=0.0, op=1.0, s
     return out
 
 
-def cloud(amount, cx=64.0, cy=74.0, spread=1.0, op=1.0, seed=0.0):
-    """A ring of magic smoke puffs, `amount` 0..1 how big it has grown."""
+def cloud(amount, cx=64.0, cy=82.0, spread=1.0, op=1.0, seed=0.0, count=15):
+    """A billowing cloud of magic smoke around the figure: `amount` 0..1 how thick it is, `spread`
+    how far it has rolled out."""
     if amount <= 0.02 or op <= 0.02:
         return []
-    out = []
-    for i in range(9):
-        a = i * (2 * math.pi / 9) + seed
-        rr = (10 + 18 * spread) * (0.85 + 0.15 * (i % 3) / 2)
-        out.append(dict(kind="puff", x=cx + math.cos(a) * rr * 0.9, y=cy + math.sin(a) * rr * 1.25,
-                        size=(5 + 4 * (i % 3) / 2) * amount, op=op))
-    out.append(dict(kind="puff", x=cx, y=cy, size=12 * amount, op=op * 0.9))
-    return out
+    circles = []
+    for i in range(count):
+        a = i * 2.39996 + seed
+        rad = math.sqrt((i + 0.5) / count)
+        x = cx + math.cos(a) * rad * 25 * spread
+        y = cy + math.sin(a) * rad * 34 * spread - (spread - 1) * 8 * rad
+        r = (8.5 + 4.5 * ((i * 5) % 3) / 2) * amount * (1.1 - 0.35 * rad)
+        circles.append((x, min(y, 121 - r * 0.6), r))
+    return [dict(kind="cloud", circles=circles, op=op)]
 
 
 def burst(q, x, y, count=9, reach=30.0, seed=0.0, gravity=10.0):
@@ -159,15 +161,18 @@ def build_animations():
     # Show: a puff of smoke and sparkles, and out of it steps the wizard
     s = Seq(dict(vis=0.0))
     steps = 11
+
+    def smoke(prog):
+        amount = min(1.0, prog / 0.3) if prog < 0.55 else max(0.0, 1 - (prog - 0.55) / 0.45)
+        spread = 0.45 + 0.55 * min(1.0, prog / 0.3) + 0.5 * max(0.0, prog - 0.45)
+        return cloud(amount ** 0.7, spread=spread, op=min(1.0, 1.6 - prog * 1.4), seed=prog * 0.6)
+
     for k in range(steps):
         prog = k / (steps - 1)
-        grow = min(1.0, prog * 3.0)
-        fade = max(0.0, (prog - 0.45) / 0.55)
-        v = max(0.0, min(1.0, (prog - 0.25) / 0.5))
-        fx = (lambda grow, fade, prog: lambda t, k, p: (
-            cloud(grow, spread=0.5 + prog * 0.9, op=1 - fade, seed=prog)
-            + twinkles(k, 8, op=min(1.0, prog * 3), seed=1.0)))(grow, fade, prog)
-        s.to(1, 70 if k else 90, fx=fx, vis=v, happy=1.0 if prog > 0.7 else 0.0, glow=fade)
+        v = max(0.0, min(1.0, (prog - 0.35) / 0.4))
+        fx = (lambda prog: lambda t, k, p: smoke(prog) + twinkles(k, 9, op=min(1.0, prog * 3), seed=1.0,
+                                                                 rx=30 + 16 * prog, ry=40 + 12 * prog))(prog)
+        s.to(1, 70 if k else 90, fx=fx, vis=v, happy=1.0 if prog > 0.7 else 0.0, glow=max(0.0, prog - 0.4))
     s.to(2, 90, happy=0.0, glow=0.0, fx=lambda t, k, p: twinkles(k, 4, op=1 - t, seed=2.0))
     A["Show"] = {"frames": s.frames}
 
@@ -178,13 +183,15 @@ def build_animations():
     steps = 9
     for k in range(steps):
         prog = (k + 1) / steps
-        v = max(0.0, 1 - prog / 0.6)
-        fx = (lambda prog: lambda t, k, p: (
-            cloud(min(1.0, prog * 2.5), spread=0.6 + prog * 0.8, op=max(0.0, 1 - max(0.0, prog - 0.55) / 0.45),
-                  seed=prog * 2)
-            + twinkles(k, 9, op=max(0.0, 1.2 - prog), seed=3.0, rx=30 + 25 * prog, ry=40 + 20 * prog)))(prog)
+        v = max(0.0, 1 - prog / 0.55)
+        amount = min(1.0, prog / 0.35) if prog < 0.5 else max(0.0, 1 - (prog - 0.5) / 0.5)
+        spread = 0.5 + 0.5 * min(1.0, prog / 0.35) + 0.6 * max(0.0, prog - 0.45)
+        fx = (lambda prog, amount, spread: lambda t, k, p: (
+            cloud(amount ** 0.7, spread=spread, op=min(1.0, 1.7 - prog * 1.5), seed=2.0 + prog * 0.6)
+            + twinkles(k, 9, op=max(0.0, 1.2 - prog), seed=3.0, rx=30 + 25 * prog, ry=40 + 20 * prog)))(
+            prog, amount, spread)
         s.to(1, 80, fx=fx, vis=v)
-    s.to(1, 80, vis=0.0)
+    s.to(1, 80, vis=0.0, fx=lambda t, k, p: twinkles(k, 5, op=0.5, seed=4.0, rx=50, ry=56, size=2))
     A["Hide"] = {"frames": s.frames}
 
     # Greet: a bow, lifting the hat a little by its brim

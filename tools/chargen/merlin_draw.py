@@ -615,12 +615,16 @@ class Figure:
         t = f["t"]
         out = [f'<g transform="{self.mhead.svg()}">']
         if p["back"]:
-            out.append(f'<ellipse cy="1" rx="11" ry="12" fill="{self.use("hair")}" stroke="#7f88a3" stroke-width="0.9"/>')
-            d = wavy([(-10.8, -2), (-12, 6), (-10.5, 12.5), (-5.5, 15.5), (0, 16.2), (5.5, 15.5), (10.5, 12.5),
-                      (12, 6), (10.8, -2)], 2.0)
+            # the ends of the beard peek out on both sides, the long hair falls over the collar
+            for side in (-1, 1):
+                d = wavy([(side * 8, 6), (side * 14.5, 10), (side * 16, 19), (side * 14.5, 28), (side * 10, 33),
+                          (side * 7, 22)], 2.0 * side * -1 if side > 0 else 2.0)
+                out.append(f'<path d="{d}Z" fill="{self.use("beard")}" stroke="#7f88a3" stroke-width="0.9"/>')
+            d = (wavy([(-9.5, -9), (-12.2, -2), (-12.6, 6), (-11, 12.5), (-6.5, 16.2), (0, 17.2)], 2.0)
+                 + wavy([(0, 17.2), (6.5, 16.2), (11, 12.5), (12.6, 6), (12.2, -2), (9.5, -9)], 2.0, first=False))
             out.append(f'<path d="{d}Z" fill="{self.use("hair")}" stroke="#7f88a3" stroke-width="0.9"/>')
-            out.append('<path d="M-6,2Q-6.8,9 -5.4,13.6M0,3Q0.6,10 0,15M6,2Q6.8,9 5.4,13.6" fill="none" '
-                       'stroke="#b3bacb" stroke-width="0.7"/>')
+            out.append('<path d="M-7,-4Q-8.4,5 -6.2,13.6M-2.4,-4Q-3,6 -2,15.6M2.4,-4Q3,6 2,15.6M7,-4Q8.4,5 6.2,13.6" '
+                       'fill="none" stroke="#b3bacb" stroke-width="0.7"/>')
             out.append("</g>")
             return "".join(out)
         out.append(self.hair())
