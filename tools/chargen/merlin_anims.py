@@ -408,12 +408,12 @@ def build_animations():
     s.to(1, 100, hat_bend=0.1)
     held("GestureLeft", s)
     s = Seq()
-    s.to(4, 80, ra=-2, rb=30, wand=14, glow=0.6, turn=0.35, gaze_x=1.2, brow=1.0, mouth=0.9, tilt=2,
+    s.to(4, 80, ra=-2, rb=30, wand=18, glow=0.15, turn=0.35, gaze_x=1.2, brow=1.0, mouth=0.9, tilt=2,
          hat_bend=-0.2)
     s.to(1, 100, hat_bend=-0.1)
     held("GestureRight", s)
     s = Seq()
-    s.to(4, 80, la=74, lb=14, lh="point", pitch=-1.2, gaze_y=-1.6, gaze_x=-0.6, brow=1.6, mouth=0.9,
+    s.to(4, 80, la=68, lb=16, lh="point", lf=True, pitch=-1.2, gaze_y=-1.6, gaze_x=-0.6, brow=1.6, mouth=0.9,
          tilt=-2)
     s.to(1, 100)
     held("GestureUp", s)
