@@ -176,7 +176,6 @@ def wavy(points, bulge, first=True):
         dx, dy = x1 - x0, y1 - y0
         ln = math.hypot(dx, dy) or 1
         b = bulge * min(1.0, ln / 6)
-        c = ((x0 + x1) / 2 - dy / ln * -b, (y0 + y1) / 2 + dx / ln * -b)
         c = ((x0 + x1) / 2 + dy / ln * b, (y0 + y1) / 2 - dx / ln * b)
         out.append(f"Q{pts([c, (x1, y1)])}")
     return "".join(out)
@@ -379,8 +378,7 @@ class Figure:
         sh, el, hand, v = a["sh"], a["el"], a["hand"], a["v"]
         # the sleeve runs to a little before the hand and flares into a bell cuff there
         cuff = (hand[0] - v[0] * 3.2, hand[1] - v[1] * 3.2)
-        mid = (el[0] - v[0] * 0.0, el[1] - v[1] * 0.0)
-        line = f"M{pts([sh])}L{pts([mid, cuff])}"
+        line = f"M{pts([sh])}L{pts([el, cuff])}"
         out = [f'<path d="{line}" fill="none" stroke="{OUTLINE}" stroke-width="9"/>',
                f'<path d="{line}" fill="none" stroke="{self.use("sleeve")}" stroke-width="7.2"/>']
         nx, ny = -v[1], v[0]
@@ -468,8 +466,6 @@ class Figure:
             x0 = s * 9.0 + t * 1.5
             pl = [(x0, -8.5), (x0 + s * 4.2 * k, -6), (x0 + s * 4.8 * k, -1), (x0 + s * 4.6 * k, 4),
                   (x0 + s * 2.4 * k, 7), (x0 - s * 0.5, 3)]
-            if s > 0:
-                pl = pl
             d = wavy(pl, 1.2 * s * -1 if s > 0 else 1.2) + "Z"
             out.append(f'<path d="{d}" fill="{self.use("hair")}" stroke="#8d95ad" stroke-width="0.8"/>')
         return "".join(out)
@@ -701,7 +697,6 @@ class Figure:
 
         stars = [(-4.6, -10.5, 2.5, 8), (3.8, -16.5, 1.8, -12), (-0.6, -24.5, 1.4, 20), (6.4, -8.6, 1.3, 0)]
         sd = "".join(star_path(*on(x, y), r, rot) for x, y, r, rot in stars)
-        mx, my = on(2.6, -9.6) if p["back"] else on(4.2, -10.0)
         out.append(f'<path d="{sd}" fill="{GOLD}" stroke="{GOLD_EDGE}" stroke-width="0.45"/>')
         mx, my = on(-1.5, -17.5)
         out.append(f'<path d="{moon_path(mx, my, 2.9, -30)}" fill="#fff1a8" stroke="{GOLD_EDGE}" stroke-width="0.5"/>')
