@@ -110,18 +110,20 @@ def twinkles(k, count=6, cx=64.0, cy=66.0, rx=44.0, ry=50.0, seed=0.0, op=1.0, s
     return out
 
 
-def cloud(amount, cx=64.0, cy=74.0, spread=1.0, op=1.0, seed=0.0):
-    """A ring of magic smoke puffs, `amount` 0..1 how big it has grown."""
+def cloud(amount, cx=64.0, cy=82.0, spread=1.0, op=1.0, seed=0.0, count=15):
+    """A billowing cloud of magic smoke around the figure: `amount` 0..1 how thick it is, `spread`
+    how far it has rolled out."""
     if amount <= 0.02 or op <= 0.02:
         return []
-    out = []
-    for i in range(9):
-        a = i * (2 * math.pi / 9) + seed
-        rr = (10 + 18 * spread) * (0.85 + 0.15 * (i % 3) / 2)
-        out.append(dict(kind="puff", x=cx + math.cos(a) * rr * 0.9, y=cy + math.sin(a) * rr * 1.25,
-                        size=(5 + 4 * (i % 3) / 2) * amount, op=op))
-    out.append(dict(kind="puff", x=cx, y=cy, size=12 * amount, op=op * 0.9))
-    return out
+    circles = []
+    for i in range(count):
+        a = i * 2.39996 + seed
+        rad = math.sqrt((i + 0.5) / count)
+        x = cx + math.cos(a) * rad * 25 * spread
+        y = cy + math.sin(a) * rad * 34 * spread - (spread - 1) * 8 * rad
+        r = (8.5 + 4.5 * ((i * 5) % 3) / 2) * amount * (1.1 - 0.35 * rad)
+        circles.append((x, min(y, 121 - r * 0.6), r))
+    return [dict(kind="cloud", circles=circles, op=op)]
 
 
 def burst(q, x, y, count=9, reach=30.0, seed=0.0, gravity=10.0):
@@ -159,15 +161,18 @@ def build_animations():
     # Show: a puff of smoke and sparkles, and out of it steps the wizard
     s = Seq(dict(vis=0.0))
     steps = 11
+
+    def smoke(prog):
+        amount = min(1.0, prog / 0.3) if prog < 0.55 else max(0.0, 1 - (prog - 0.55) / 0.45)
+        spread = 0.45 + 0.55 * min(1.0, prog / 0.3) + 0.5 * max(0.0, prog - 0.45)
+        return cloud(amount ** 0.7, spread=spread, op=min(1.0, 1.6 - prog * 1.4), seed=prog * 0.6)
+
     for k in range(steps):
         prog = k / (steps - 1)
-        grow = min(1.0, prog * 3.0)
-        fade = max(0.0, (prog - 0.45) / 0.55)
-        v = max(0.0, min(1.0, (prog - 0.25) / 0.5))
-        fx = (lambda grow, fade, prog: lambda t, k, p: (
-            cloud(grow, spread=0.5 + prog * 0.9, op=1 - fade, seed=prog)
-            + twinkles(k, 8, op=min(1.0, prog * 3), seed=1.0)))(grow, fade, prog)
-        s.to(1, 70 if k else 90, fx=fx, vis=v, happy=1.0 if prog > 0.7 else 0.0, glow=fade)
+        v = max(0.0, min(1.0, (prog - 0.35) / 0.4))
+        fx = (lambda prog: lambda t, k, p: smoke(prog) + twinkles(k, 9, op=min(1.0, prog * 3), seed=1.0,
+                                                                 rx=30 + 16 * prog, ry=40 + 12 * prog))(prog)
+        s.to(1, 70 if k else 90, fx=fx, vis=v, happy=1.0 if prog > 0.7 else 0.0, glow=max(0.0, prog - 0.4))
     s.to(2, 90, happy=0.0, glow=0.0, fx=lambda t, k, p: twinkles(k, 4, op=1 - t, seed=2.0))
     A["Show"] = {"frames": s.frames}
 
@@ -178,13 +183,15 @@ def build_animations():
     steps = 9
     for k in range(steps):
         prog = (k + 1) / steps
-        v = max(0.0, 1 - prog / 0.6)
-        fx = (lambda prog: lambda t, k, p: (
-            cloud(min(1.0, prog * 2.5), spread=0.6 + prog * 0.8, op=max(0.0, 1 - max(0.0, prog - 0.55) / 0.45),
-                  seed=prog * 2)
-            + twinkles(k, 9, op=max(0.0, 1.2 - prog), seed=3.0, rx=30 + 25 * prog, ry=40 + 20 * prog)))(prog)
+        v = max(0.0, 1 - prog / 0.55)
+        amount = min(1.0, prog / 0.35) if prog < 0.5 else max(0.0, 1 - (prog - 0.5) / 0.5)
+        spread = 0.5 + 0.5 * min(1.0, prog / 0.35) + 0.6 * max(0.0, prog - 0.45)
+        fx = (lambda prog, amount, spread: lambda t, k, p: (
+            cloud(amount ** 0.7, spread=spread, op=min(1.0, 1.7 - prog * 1.5), seed=2.0 + prog * 0.6)
+            + twinkles(k, 9, op=max(0.0, 1.2 - prog), seed=3.0, rx=30 + 25 * prog, ry=40 + 20 * prog)))(
+            prog, amount, spread)
         s.to(1, 80, fx=fx, vis=v)
-    s.to(1, 80, vis=0.0)
+    s.to(1, 80, vis=0.0, fx=lambda t, k, p: twinkles(k, 5, op=0.5, seed=4.0, rx=50, ry=56, size=2))
     A["Hide"] = {"frames": s.frames}
 
     # Greet: a bow, lifting the hat a little by its brim
@@ -234,15 +241,17 @@ def build_animations():
     s.to(2, 70, squash=0.95, happy=1.0, mouth=1.2, cheeks=1.0)
     s.to(2, 70, squash=1.0, dy=-2.2, hat_bend=-0.3, beard=0.4, la=-40, ra=-40, rb=40, wand=70)
     s.to(2, 70, squash=1.0, dy=0, hat_bend=0.2, beard=-0.3, ease="in")
-    s.to(3, 80, L=(58, 84), R=(70, 84), lf=True, rf=True, lh="fist", wand=75, tilt=4, hat_bend=0,
-         beard=0, mouth=1.2)
-    s.to(1, 100, tilt=3.5)
+    s.to(3, 80, L=(57, 84), lf=True, lh="open", ra=10, rb=30, wand=70, glow=0.5, tilt=4, hat_bend=0,
+         beard=0, mouth=1.2, fx=lambda t, k, p: [dict(kind="sparkle", x=tip(p)[0] + 5, y=tip(p)[1] - 5,
+                                                      size=2.6 * t)])
+    s.to(1, 100, tilt=3.5, fx=lambda t, k, p: [dict(kind="sparkle", x=tip(p)[0] + 5, y=tip(p)[1] - 5, size=2.6),
+                                               dict(kind="sparkle", x=tip(p)[0] - 6, y=tip(p)[1] + 3, size=1.6)])
     held("Pleased", s)
 
     # Sad: drooping head, brows and hat
     s = Seq()
     s.to(4, 90, tilt=-4, pitch=2.2, head_dy=1.0, brow_t=2.6, lid=0.35, mouth=-0.8, gaze_y=0.8,
-         la=-84, lb=0, ra=-80, rb=10, wand=20, hat_bend=0.6, hat_tilt=-3, squash=0.98, cheeks=0.4)
+         la=-84, lb=0, ra=-80, rb=10, wand=-20, hat_bend=0.6, hat_tilt=-3, squash=0.98, cheeks=0.4)
     s.to(2, 110, pitch=2.5, lid=0.45)
     held("Sad", s)
 
@@ -336,8 +345,8 @@ def build_animations():
                                      layer="mid")]
 
     s = Seq()
-    lg, rg = (55, 88), (73, 88)
-    s.to(3, 80, L=lg, R=rg, lf=True, rf=True, lh="fist", wand=80, pitch=2.0, gaze_y=1.4, brow=0.6,
+    lg, rg = (51, 92), (77, 92)
+    s.to(3, 80, L=lg, R=rg, lh="open", wand=84, pitch=2.0, gaze_y=1.4, brow=0.6,
          mouth=0.3, fx=lambda t, k, p: [dict(kind="orb", scale=t, glow=0.3 * t, phase=k, layer="mid")])
     loop = s.i
     for j, g in enumerate((0.5, 0.8, 1.0, 0.8, 0.55, 0.4)):
@@ -399,12 +408,12 @@ def build_animations():
     s.to(1, 100, hat_bend=0.1)
     held("GestureLeft", s)
     s = Seq()
-    s.to(4, 80, ra=-2, rb=30, wand=14, glow=0.6, turn=0.35, gaze_x=1.2, brow=1.0, mouth=0.9, tilt=2,
+    s.to(4, 80, ra=-2, rb=30, wand=18, glow=0.15, turn=0.35, gaze_x=1.2, brow=1.0, mouth=0.9, tilt=2,
          hat_bend=-0.2)
     s.to(1, 100, hat_bend=-0.1)
     held("GestureRight", s)
     s = Seq()
-    s.to(4, 80, la=74, lb=14, lh="point", pitch=-1.2, gaze_y=-1.6, gaze_x=-0.6, brow=1.6, mouth=0.9,
+    s.to(4, 80, la=68, lb=16, lh="point", lf=True, pitch=-1.2, gaze_y=-1.6, gaze_x=-0.6, brow=1.6, mouth=0.9,
          tilt=-2)
     s.to(1, 100)
     held("GestureUp", s)
@@ -486,12 +495,12 @@ def build_animations():
                 if u < 0.6:
                     v = u / 0.6
                     x = lx + (rx - lx) * v
-                    y = ly - 6 - math.sin(v * math.pi) * 28
+                    y = ly - 6 - math.sin(v * math.pi) * 30
                 else:
                     v = (u - 0.6) / 0.4
                     x = rx + (lx - rx) * v
                     y = ry - 5 - math.sin(v * math.pi) * 5
-                out.append(dict(kind="star", x=x, y=y, size=3.0, rot=k * 30 + i * 40, glow=0.5))
+                out.append(dict(kind="star", x=x, y=y, size=4.0, rot=k * 30 + i * 40, glow=0.6))
             return out
         return fx
 

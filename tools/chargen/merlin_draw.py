@@ -176,7 +176,6 @@ def wavy(points, bulge, first=True):
         dx, dy = x1 - x0, y1 - y0
         ln = math.hypot(dx, dy) or 1
         b = bulge * min(1.0, ln / 6)
-        c = ((x0 + x1) / 2 - dy / ln * -b, (y0 + y1) / 2 + dx / ln * -b)
         c = ((x0 + x1) / 2 + dy / ln * b, (y0 + y1) / 2 - dx / ln * b)
         out.append(f"Q{pts([c, (x1, y1)])}")
     return "".join(out)
@@ -379,8 +378,7 @@ class Figure:
         sh, el, hand, v = a["sh"], a["el"], a["hand"], a["v"]
         # the sleeve runs to a little before the hand and flares into a bell cuff there
         cuff = (hand[0] - v[0] * 3.2, hand[1] - v[1] * 3.2)
-        mid = (el[0] - v[0] * 0.0, el[1] - v[1] * 0.0)
-        line = f"M{pts([sh])}L{pts([mid, cuff])}"
+        line = f"M{pts([sh])}L{pts([el, cuff])}"
         out = [f'<path d="{line}" fill="none" stroke="{OUTLINE}" stroke-width="9"/>',
                f'<path d="{line}" fill="none" stroke="{self.use("sleeve")}" stroke-width="7.2"/>']
         nx, ny = -v[1], v[0]
@@ -416,12 +414,16 @@ class Figure:
             out.append(f'<circle cx="{n(x)}" cy="{n(y)}" r="3.2" fill="{skin}" {st}/>')
         elif kind == "open":
             m = M.t(x, y) * M.r(ang)
+            th = -side if abs(ang) < 90 else side
             out.append(f'<g transform="{m.svg()}">'
-                       f'<path d="M-1.5,-3Q3,-4 4.6,-1.6Q5.6,0 4.6,1.6Q3,4 -1.5,3Q-3,0 -1.5,-3Z" fill="{skin}" {st}/>'
-                       f'<path d="M0.5,{n(-2.6 * side)}Q2.4,{n(-5.2 * side)} 3.6,{n(-4.2 * side)}" '
-                       f'stroke="#8a5540" stroke-width="2.4" fill="none"/>'
-                       f'<path d="M0.5,{n(-2.6 * side)}Q2.4,{n(-5.2 * side)} 3.6,{n(-4.2 * side)}" '
-                       f'stroke="#f6cdb5" stroke-width="1.1" fill="none"/></g>')
+                       f'<path d="M-1.8,-3Q1.6,-3.8 4.2,-3.1Q6.9,-2.8 6.7,-1.5Q7.4,-0.5 6.9,0.4Q7.4,1.4 6.6,2.2'
+                       f'Q6.4,3.3 4.2,3.1Q1.6,3.8 -1.8,3Q-3.2,0 -1.8,-3Z" fill="{skin}" {st}/>'
+                       '<path d="M4.3,-1.5L6.2,-1.4M4.4,0.4L6.4,0.4M4.2,2.1L5.9,2.1" stroke="#c98e74" '
+                       'stroke-width="0.55" fill="none"/>'
+                       f'<path d="M0.6,{n(-2.6 * th)}Q2.2,{n(-5.4 * th)} 4,{n(-4.6 * th)}" '
+                       f'stroke="#8a5540" stroke-width="2.6" fill="none"/>'
+                       f'<path d="M0.6,{n(-2.6 * th)}Q2.2,{n(-5.4 * th)} 4,{n(-4.6 * th)}" '
+                       f'stroke="#f6cdb5" stroke-width="1.2" fill="none"/></g>')
         else:
             out.append(f'<circle cx="{n(x)}" cy="{n(y)}" r="3.3" fill="{skin}" {st}/>')
             nx, ny = -v[1], v[0]
@@ -464,8 +466,6 @@ class Figure:
             x0 = s * 9.0 + t * 1.5
             pl = [(x0, -8.5), (x0 + s * 4.2 * k, -6), (x0 + s * 4.8 * k, -1), (x0 + s * 4.6 * k, 4),
                   (x0 + s * 2.4 * k, 7), (x0 - s * 0.5, 3)]
-            if s > 0:
-                pl = pl
             d = wavy(pl, 1.2 * s * -1 if s > 0 else 1.2) + "Z"
             out.append(f'<path d="{d}" fill="{self.use("hair")}" stroke="#8d95ad" stroke-width="0.8"/>')
         return "".join(out)
@@ -477,21 +477,22 @@ class Figure:
         t = f["t"]
         fy = f["fy"] * 0.6
         # left side going down, the tip, the right side going up (mirrored)
-        left = [(-10.2, 0.5), (-12.4, 8), (-14.2, 17), (-14.4, 25), (-12.6, 33), (-8.6, 39.5)]
-        tip = (sw * 4 + t * 3, 46)
+        left = [(-10.2, 0.5), (-13, 7.5), (-15.6, 16), (-16.4, 25), (-14.6, 33.5), (-10, 40.5)]
+        tip = (sw * 4 + t * 3 + 1.2, 47.5)
         right = [(-x, y) for x, y in reversed(left)]
 
         def shift(pt):
             x, y = pt
-            k = max(0.0, y) / 46
+            k = max(0.0, y) / 47
             return (x + sw * 3.2 * k * k + t * (2.4 - 0.6 * abs(x) / 14) , y + fy * (1 - k))
 
         lp = [shift(q) for q in left]
         rp = [shift(q) for q in right]
-        d = wavy(lp, 1.6)
-        d += f"Q{n(lp[-1][0] + 1)},{n(lp[-1][1] + 4)} {pts([tip])}"
-        d += f"Q{n(rp[0][0] - 1)},{n(rp[0][1] + 4)} {pts([rp[0]])}"
-        d += wavy(rp, 1.6, first=False)
+        d = wavy(lp, 2.2)
+        d += f"Q{n(lp[-1][0] + 2)},{n(lp[-1][1] + 5.5)} {pts([tip])}"
+        d += f"Q{n(tip[0] + 2.2)},{n(tip[1] - 1.6)} {n(tip[0] + 1.4)},{n(tip[1] - 3.6)}"
+        d += f"Q{n(rp[0][0] - 1)},{n(rp[0][1] + 2)} {pts([rp[0]])}"
+        d += wavy(rp, 2.2, first=False)
         # along the top: under the cheeks, up to the moustache
         top = f"Q{n(10 + t * 4)},{n(7 + fy)} {n(4 + t * 4)},{n(8.4 + fy)}L{n(-4 + t * 4)},{n(8.4 + fy)}" \
               f"Q{n(-10 + t * 4)},{n(7 + fy)} {pts([lp[0]])}Z"
@@ -502,16 +503,21 @@ class Figure:
         t = self.face()["t"]
         sw = self.p["beard"]
         out = [f'<path d="{d}" fill="{self.use("beard")}" stroke="#7f88a3" stroke-width="0.9"/>']
+        # a soft shade down the side away from the light
+        shade = wavy([(rp[-3][0] - 3, rp[-3][1]), (rp[1][0] - 3.5, rp[1][1]), (tip[0] + 2, tip[1] - 4)], 1.2)
+        shade += f"Q{pts([(rp[0][0] + 1, rp[0][1] + 2), rp[0]])}" + wavy(rp[:-2], 2.2, first=False) + "Z"
+        out.append(f'<path d="{shade}" fill="#aab3cc" opacity="0.35"/>')
         strands = []
-        for x0, y0, x1, y1, bend in ((-6, 14, -7, 34, -2), (0, 15, 0, 40, 1.4), (6, 14, 6.6, 33, 2),
-                                      (-11, 12, -10, 24, -1.6), (11, 12, 10, 24, 1.6),
-                                      (-3, 26, -3.5, 42, -1), (3.6, 24, 3, 41, 1)):
-            k0, k1 = y0 / 46, y1 / 46
+        for x0, y0, x1, y1, bend in ((-6, 13, -8, 35, -2.4), (0, 14, 0.6, 42, 1.6), (6.5, 13, 7.6, 35, 2.4),
+                                      (-11.5, 11, -12, 26, -2), (11.5, 11, 12, 26, 2),
+                                      (-3.2, 24, -4.6, 43, -1.4), (3.8, 23, 3.6, 42, 1.2),
+                                      (-9, 28, -7.5, 39, -1.5), (9.5, 28, 7.6, 39, 1.5)):
+            k0, k1 = y0 / 47, y1 / 47
             a = (x0 + sw * 3.2 * k0 * k0 + t * 2.4, y0)
             b = (x1 + sw * 3.2 * k1 * k1 + t * 2.4, y1)
             c = ((a[0] + b[0]) / 2 + bend, (a[1] + b[1]) / 2)
             strands.append(f"M{pts([a])}Q{pts([c, b])}")
-        out.append(f'<path d="{"".join(strands)}" fill="none" stroke="#b3bacb" stroke-width="0.75"/>')
+        out.append(f'<path d="{"".join(strands)}" fill="none" stroke="#a7afc4" stroke-width="0.8"/>')
         return "".join(out)
 
     def moustache(self):
@@ -549,7 +555,7 @@ class Figure:
         p = self.p
         dark = "#2a1c2e"
         wide = 1 + 0.3 * p["wide"]
-        rx, ry = 1.75 * wide * sxk, 2.2 * wide
+        rx, ry = 1.9 * wide * sxk, 2.4 * wide
         if p["happy"] >= 0.5:
             return (f'<path d="M{n(cx - rx * 1.6)},{n(cy + 0.9)}Q{n(cx)},{n(cy - ry * 1.5)} '
                     f'{n(cx + rx * 1.6)},{n(cy + 0.9)}" fill="none" stroke="{dark}" stroke-width="1.3"/>')
@@ -569,7 +575,11 @@ class Figure:
         else:
             out.append(f'<ellipse cx="{n(cx + gx * 0.5)}" cy="{n(cy + gy * 0.5)}" rx="{n(rx)}" ry="{n(ry)}" fill="{dark}"/>')
             out.append(f'<circle cx="{n(cx + gx * 0.5 - rx * 0.3)}" cy="{n(cy + gy * 0.5 - ry * 0.38)}" '
-                       f'r="{n(0.75 * wide)}" fill="#ffffff"/>')
+                       f'r="{n(0.8 * wide)}" fill="#ffffff"/>')
+        if p["wide"] < 0.5:
+            # the soft smiling lower lid that makes the eyes kind
+            out.append(f'<path d="M{n(cx - rx * 1.3)},{n(cy + ry * 0.95)}Q{n(cx)},{n(cy + ry * 1.55)} '
+                       f'{n(cx + rx * 1.3)},{n(cy + ry * 0.95)}" fill="none" stroke="#c47f68" stroke-width="0.6"/>')
         return "".join(out)
 
     def brows(self, spacing, ey):
@@ -582,16 +592,18 @@ class Figure:
             tilt = p["brow_t"]          # + = the inner ends up (worried, kind)
             ex = f["fx"] + s * spacing
             y = ey - 4.2 - raise_
-            inner = (ex - s * 2.6 * k, y - tilt * 0.25)
-            outer = (ex + s * 4.6 * k, y + 1.4 + tilt * 0.15)
-            top_c = (ex + s * 0.6 * k, y - 3.2)
-            # a bushy tuft: a soft upper edge, a ragged lower edge with little wisps
-            d = (f"M{pts([inner])}Q{pts([top_c, (outer[0] + s * 1.6 * k, outer[1] + 1.4)])}"
-                 f"Q{n(outer[0] - s * 0.6 * k)},{n(outer[1] + 0.4)} {n(ex + s * 2.4 * k)},{n(y + 1.2)}"
-                 f"Q{n(ex + s * 1.2 * k)},{n(y + 2.1)} {n(ex)},{n(y + 0.9)}"
-                 f"Q{n(ex - s * 1.4 * k)},{n(y + 1.9)} {pts([inner])}Z")
+            inner = (ex - s * 3.0 * k, y - tilt * 0.3 + 0.4)
+            outer = (ex + s * 6.2 * k, y + 2.2 + tilt * 0.2)
+            top_c = (ex + s * 0.8 * k, y - 4.4)
+            # a bushy tuft: a soft upper edge, a ragged lower edge with wisps hanging at the outside
+            d = (f"M{pts([inner])}Q{pts([top_c, (outer[0], outer[1] - 0.6)])}"
+                 f"Q{n(outer[0] + s * 1.2 * k)},{n(outer[1] + 1.6)} {n(outer[0] - s * 0.2 * k)},{n(outer[1] + 2.4)}"
+                 f"Q{n(ex + s * 4.4 * k)},{n(y + 1.6)} {n(ex + s * 3.6 * k)},{n(y + 2.6)}"
+                 f"Q{n(ex + s * 2.6 * k)},{n(y + 0.9)} {n(ex + s * 1.2 * k)},{n(y + 1.9)}"
+                 f"Q{n(ex - s * 0.4 * k)},{n(y + 0.6)} {n(ex - s * 1.6 * k)},{n(y + 1.4)}"
+                 f"Q{n(ex - s * 2.8 * k)},{n(y + 1.6)} {pts([inner])}Z")
             out.append(d)
-        return (f'<path d="{"".join(out)}" fill="#ffffff" stroke="#7f88a3" stroke-width="0.8"/>')
+        return (f'<path d="{"".join(out)}" fill="{self.use("hair")}" stroke="#6f7895" stroke-width="0.8"/>')
 
     def head_svg(self):
         p = self.p
@@ -599,11 +611,16 @@ class Figure:
         t = f["t"]
         out = [f'<g transform="{self.mhead.svg()}">']
         if p["back"]:
-            out.append(f'<ellipse cy="1" rx="11" ry="12" fill="{self.use("hair")}" stroke="#7f88a3" stroke-width="0.9"/>')
-            d = wavy([(-11, 2), (-12.5, 10), (-9, 17), (-3, 19), (3, 19), (9, 17), (12.5, 10), (11, 2)], 1.6)
+            # the ends of the beard peek out on both sides, the long hair falls over the collar
+            for side in (-1, 1):
+                d = wavy([(side * 8, 6), (side * 14.5, 10), (side * 16, 19), (side * 14.5, 28), (side * 10, 33),
+                          (side * 7, 22)], 2.0 * side * -1 if side > 0 else 2.0)
+                out.append(f'<path d="{d}Z" fill="{self.use("beard")}" stroke="#7f88a3" stroke-width="0.9"/>')
+            d = (wavy([(-9.5, -9), (-12.2, -2), (-12.6, 6), (-11, 12.5), (-6.5, 16.2), (0, 17.2)], 2.0)
+                 + wavy([(0, 17.2), (6.5, 16.2), (11, 12.5), (12.6, 6), (12.2, -2), (9.5, -9)], 2.0, first=False))
             out.append(f'<path d="{d}Z" fill="{self.use("hair")}" stroke="#7f88a3" stroke-width="0.9"/>')
-            out.append('<path d="M-6,4Q-6.5,11 -5,16M0,5Q0.5,12 0,18M6,4Q6.5,11 5,16" fill="none" '
-                       'stroke="#b3bacb" stroke-width="0.7"/>')
+            out.append('<path d="M-7,-4Q-8.4,5 -6.2,13.6M-2.4,-4Q-3,6 -2,15.6M2.4,-4Q3,6 2,15.6M7,-4Q8.4,5 6.2,13.6" '
+                       'fill="none" stroke="#b3bacb" stroke-width="0.7"/>')
             out.append("</g>")
             return "".join(out)
         out.append(self.hair())
@@ -680,7 +697,6 @@ class Figure:
 
         stars = [(-4.6, -10.5, 2.5, 8), (3.8, -16.5, 1.8, -12), (-0.6, -24.5, 1.4, 20), (6.4, -8.6, 1.3, 0)]
         sd = "".join(star_path(*on(x, y), r, rot) for x, y, r, rot in stars)
-        mx, my = on(2.6, -9.6) if p["back"] else on(4.2, -10.0)
         out.append(f'<path d="{sd}" fill="{GOLD}" stroke="{GOLD_EDGE}" stroke-width="0.45"/>')
         mx, my = on(-1.5, -17.5)
         out.append(f'<path d="{moon_path(mx, my, 2.9, -30)}" fill="#fff1a8" stroke="{GOLD_EDGE}" stroke-width="0.5"/>')

@@ -40,16 +40,29 @@ def puff(fig, x, y, size, op=1.0):
             + "".join(out) + "</g>")
 
 
+def cloud(fig, circles, op=1.0):
+    """One billowing cloud of magic smoke from overlapping circles: a single outline around them all."""
+    circles = [c for c in circles if c[2] > 0.4]
+    if not circles:
+        return ""
+    edge = "".join(f'<circle cx="{n(x)}" cy="{n(y)}" r="{n(r + 0.9)}"/>' for x, y, r in circles)
+    body = "".join(f'<circle cx="{n(x)}" cy="{n(y)}" r="{n(r)}"/>' for x, y, r in circles)
+    shine = "".join(f'<circle cx="{n(x - r * 0.35)}" cy="{n(y - r * 0.4)}" r="{n(r * 0.35)}"/>'
+                    for x, y, r in circles if r > 3)
+    return (f'<g{_op(op)}><g fill="#7d68c4">{edge}</g><g fill="{fig.use("puff")}">{body}</g>'
+            f'<g fill="#ffffff" opacity="0.6">{shine}</g></g>')
+
+
 def orb(fig, item):
     """The crystal ball on its little golden stand, held between both hands."""
     (lx, ly), (rx, ry) = fig.arms[-1]["hand"], fig.arms[1]["hand"]
     s = item.get("scale", 1.0)
     if s <= 0.03:
         return ""
-    x, y = (lx + rx) / 2, min(ly, ry) - 3.0 * s
+    x, y = (lx + rx) / 2, min(ly, ry) - 4.0 * s
     glow = item.get("glow", 0.6)
     phase = item.get("phase", 0.0)
-    m = M.t(x, y) * M.s(s, s)
+    m = M.t(x, y) * M.s(s * 1.25, s * 1.25)
     swirl = []
     for i in range(3):
         a = phase * 1.3 + i * 2.09
@@ -107,6 +120,8 @@ def draw_fx(fig, item):
                     item.get("glow", 0.0))
     if k == "puff":
         return puff(fig, item["x"], item["y"], item.get("size", 6.0), op)
+    if k == "cloud":
+        return cloud(fig, item["circles"], op)
     if k == "orb":
         return orb(fig, item)
     if k == "question":
