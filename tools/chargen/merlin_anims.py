@@ -422,7 +422,9 @@ def build_animations():
          mouth=0.8, tilt=3)
     s.to(1, 100)
     held("GestureDown", s)
-    gesture_y = 35
+    # How far below the top of the frame the hand points sideways: the figure stands that much above
+    # the middle of what it shows.
+    gesture_y = 60
 
     # Walking: a steady shuffle, the robe swaying and the slippers stepping out under the hem
     def walk(side, back=False):

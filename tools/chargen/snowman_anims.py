@@ -445,7 +445,7 @@ def build_animations():
          mouth=0.9, scarf=3, tilt=-2)
     s.to(1, 100, scarf=0)
     held("GestureLeft", s)
-    gesture_y = round(64 - hand(s.pose, -1)[1])
+    gesture_y = round(hand(s.pose, -1)[1])  # the pointing hand's height below the top of the frame
     s = Seq()
     s.to(4, 80, ra=34, rb=2, rh="point", turn=0.45, gaze_x=1.2, lean=2.5, brow_l=1.2, brow_r=1.2,
          mouth=0.9, scarf=-3, tilt=2)
