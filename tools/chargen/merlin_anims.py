@@ -7,81 +7,10 @@ inside the step, k the frame's index in the animation.
 
 import math
 
+import posekit
 from merlin_draw import REST, DISCRETE, Figure, ik
 
-EASE = {
-    "io": lambda t: t * t * (3 - 2 * t),
-    "in": lambda t: t * t,
-    "out": lambda t: 1 - (1 - t) * (1 - t),
-    "lin": lambda t: t,
-}
-
-
-def blend(a, b, t):
-    out = {}
-    for k in REST:
-        va, vb = a[k], b[k]
-        if k in DISCRETE or isinstance(va, (str, bool)):
-            out[k] = vb if t >= 0.5 else va
-        else:
-            out[k] = va + (vb - va) * t
-    return out
-
-
-def resolve(pose, changes):
-    target = dict(pose)
-    arms = {}
-    for k, v in changes.items():
-        if k in ("L", "R"):
-            arms[k] = v
-        else:
-            target[k] = v
-    for k, v in arms.items():
-        side = -1 if k == "L" else 1
-        elbow = v[2] if len(v) > 2 else "down"
-        a, b = ik(side, (v[0], v[1]), elbow, target)
-        key = "l" if side < 0 else "r"
-        target[key + "a"], target[key + "b"] = a, b
-    return target
-
-
-class Seq:
-    def __init__(self, start=None):
-        self.pose = dict(REST)
-        if start:
-            self.pose = resolve(self.pose, start)
-        self.frames = []
-
-    @property
-    def i(self):
-        """The index the next frame will get."""
-        return len(self.frames)
-
-    def _add(self, pose, ms, fx, t):
-        k = len(self.frames)
-        self.frames.append(dict(pose=pose, ms=ms, fx=fx(t, k, pose) if fx else []))
-
-    def to(self, n=3, ms=80, ease="io", fx=None, **changes):
-        target = resolve(self.pose, changes)
-        for j in range(1, n + 1):
-            t = j / n
-            self._add(blend(self.pose, target, EASE[ease](t)), ms, fx, t)
-        self.pose = target
-        return self
-
-    def hold(self, ms=100, fx=None):
-        self._add(dict(self.pose), ms, fx, 1.0)
-        return self
-
-    def rest(self, n=3, ms=80, ease="io", fx=None):
-        return self.to(n, ms, ease, fx, **REST)
-
-    def branch(self, at, to, weight):
-        self.frames[at].setdefault("branches", []).append({"frame": to, "weight": weight})
-
-    def exits(self, frames, to):
-        for f in frames:
-            self.frames[f]["exit"] = to
+Seq = posekit.sequence_for(REST, DISCRETE, ik)
 
 
 def hand(pose, side):

@@ -12,59 +12,11 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
+import posekit  # noqa: E402
 import svgkit  # noqa: E402
 from snowman_draw import Figure, W, H  # noqa: E402
 from snowman_anims import build_animations  # noqa: E402
 from snowman_mouths import mouth_pictures  # noqa: E402
-
-
-class Library:
-    """Frame pictures by content: a pose drawn twice is stored once."""
-
-    def __init__(self):
-        self.pictures = {}
-        self.by_text = {}
-        self.counts = {}
-
-    def add(self, text, stem):
-        if text in self.by_text:
-            return self.by_text[text]
-        self.counts[stem] = self.counts.get(stem, 0) + 1
-        name = f"{stem}{self.counts[stem]:02d}.svg" if stem != "rest" else "rest.svg"
-        if name in self.pictures:
-            name = f"{stem}-{len(self.pictures)}.svg"
-        self.pictures[name] = text
-        self.by_text[text] = name
-        return name
-
-
-def render(animations):
-    lib = Library()
-    lib.add(svgkit.svg(W, H, Figure({}).svg_body()), "rest")
-    manifest_anims = {}
-    for name, anim in animations.items():
-        stem = name.lower()
-        frames = []
-        for fr in anim["frames"]:
-            fig = Figure(fr["pose"], fr.get("fx", ()))
-            body = fig.svg_body()
-            if name != "Hide":          # the hat flies off on purpose there
-                for part in fig.outside():
-                    svgkit.fail(f"frame {len(frames)} of '{name}' puts {part} outside the picture")
-            out = {"image": lib.add(svgkit.svg(W, H, body), stem), "duration": int(fr["ms"])}
-            mouth = fig.mouth_point()
-            if mouth and not fr.get("no_mouth"):
-                out["mouth"] = mouth
-            if "exit" in fr:
-                out["exit"] = fr["exit"]
-            if fr.get("branches"):
-                out["branches"] = fr["branches"]
-            frames.append(out)
-        entry = {"frames": frames}
-        if anim.get("return"):
-            entry["return"] = anim["return"]
-        manifest_anims[name] = entry
-    return manifest_anims, lib.pictures
 
 
 def main():
@@ -72,7 +24,8 @@ def main():
         svgkit.fail("usage: snowman.py <out-folder>")
     folder = sys.argv[1]
     animations, states, gesture_y = build_animations()
-    manifest_anims, pictures = render(animations)
+    # The hat flies off on purpose in Hide.
+    manifest_anims, pictures = posekit.render(animations, Figure, W, H, may_leave={"Hide"})
     mouths = mouth_pictures()
     pictures.update(mouths)
     manifest = {
