@@ -254,7 +254,7 @@ void AgentController::SetSizeFactor(int factor) {
     const int percentage = SizeFactorToPercentage(curSizeFactor_);
     char_->SetHeight(rounded(info_->HeightAtPercent(percentage)));
     char_->SetWidth(rounded(info_->WidthAtPercent(percentage)));
-    info_->SetLoaded(info_->LoadSelected().Character, QSize(char_->Width(), char_->Height()));
+    info_->SetLoadedSize(QSize(char_->Width(), char_->Height()));
 }
 
 int AgentController::SizeFactorToPercentage(int factor) {

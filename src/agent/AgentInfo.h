@@ -33,6 +33,7 @@ public:
 
     // Sizes of the character loaded now (the controller tells it), and of the selected one at a percentage.
     void SetLoaded(std::shared_ptr<const CharacterData> character, QSize size);
+    void SetLoadedSize(QSize size) { loadedSize_ = size; }
     double CharWidth() const;
     double GestureOffsetY() const;
     double HeightAtPercent(int percent) const;

@@ -57,6 +57,7 @@ FormMain::FormMain(BrowserFactory& factory, QWidget* parent)
 }
 
 FormMain::~FormMain() {
+    if (App().Agent) App().Agent->ClientToScreen = nullptr; // the character may outlive the window
     // Pages go before the modules that their events reach.
     m_.Pages.reset();
 }

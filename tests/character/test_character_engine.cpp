@@ -227,6 +227,7 @@ private slots:
         QTRY_COMPARE(idle.size(), 1);
         QCOMPARE(voice->said, QStringList{"A long story about reindeer"});
         QVERIFY(!e->Busy());
+
         // A looping animation stopped through its exit.
         e->IdleDelayMs = 60000;
         e->Play(QStringLiteral("Wave"));
@@ -237,6 +238,12 @@ private slots:
                                    .Character->Find(QStringLiteral("RestPose"))
                                    ->Frames.first()
                                    .Picture); // Wave's exit frame is the rest picture
+        // That frame has no mouth, so speech first takes the speaking pose; stopped then, nothing is said.
+        e->Speak(QStringLiteral("Not a word"));
+        QCOMPARE(e->AnimationName(), QStringLiteral("RestPose"));
+        e->Stop();
+        QTRY_VERIFY(!e->Busy());
+        QCOMPARE(voice->said, QStringList{"A long story about reindeer"});
     }
 
     void walksToTheTargetAndPointsTheRightWay() {

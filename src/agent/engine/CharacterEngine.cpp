@@ -203,6 +203,7 @@ void CharacterEngine::start(const Request& request) {
         emit balloonShown(false, speech.Shown);
         emit balloonRevealed(0);
         auto say = [this, spoken = speech.Spoken] {
+            if (stopping_) return finish(); // stopped while taking the pose
             speaking_ = true;
             voice_->Say(spoken, character_->VoiceName, character_->VoicePitch,
                         character_->VoiceRate * SpeedPercent / 100);
@@ -232,6 +233,7 @@ void CharacterEngine::start(const Request& request) {
         static const char* const states[] = {"MovingLeft", "MovingRight", "MovingUp", "MovingDown"};
         const CharacterAnimation* walk = stateAnimation(QString::fromLatin1(states[int(direction)]));
         playReturnThen([this, walk, target = request.point] {
+            if (stopping_) return finish(); // stopped before the first step
             walkAt_ = position_;
             walkTarget_ = target;
             walkClock_.start();
