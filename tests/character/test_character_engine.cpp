@@ -280,11 +280,11 @@ private slots:
         if (!QFileInfo::exists(folder)) QSKIP("this character is not drawn yet");
         const CharacterLoad load = LoadCharacterFolder(folder);
         QVERIFY2(load.Character, qPrintable(load.Problem));
-        const QStringList played = {"Pleased",     "Announce", "Explain",     "Suggest",        "Sad",
-                                    "Alert",       "Wave",     "GestureDown", "Greet",          "Surprised",
-                                    "DoMagic1",    "DoMagic2", "Processing",  "StartListening", "RestPose",
-                                    "Acknowledge", "Decline",  "Confused",    "Show",           "Hide",
-                                    "Blink",       "Thinking"};
+        const QStringList played = {"Pleased",     "Announce", "Explain",       "Suggest",        "Sad",
+                                    "Alert",       "Wave",     "GestureDown",   "Greet",          "Surprised",
+                                    "DoMagic1",    "DoMagic2", "Processing",    "StartListening", "RestPose",
+                                    "Acknowledge", "Decline",  "Confused",      "Show",           "Hide",
+                                    "Blink",       "Thinking", "DeclineReturn", "WaveReturn"};
         for (const QString& name : played)
             QVERIFY2(load.Character->Find(name), qPrintable(name));
         // Qt draws the figure (only the first moments of appearing may be empty).

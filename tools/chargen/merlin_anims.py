@@ -164,6 +164,9 @@ def build_animations():
     s.to(2, 70, turn=0.35, beard=-0.5, hat_bend=-0.2)
     s.rest(2, 80)
     A["Decline"] = {"frames": s.frames}
+    # Scripts lower these two by name; both end at rest already, so a moment of rest is their return.
+    for name in ("Wave", "Decline"):
+        A[name + "Return"] = {"frames": Seq().hold(60).frames}
 
     # Pleased: a little hop, hands clasped, beaming
     s = Seq()

@@ -155,6 +155,9 @@ def build_animations():
     s.to(2, 70, turn=0.4, scarf=-3)
     s.rest(2, 80)
     A["Decline"] = {"frames": s.frames}
+    # Scripts lower these two by name; both end at rest already, so a moment of rest is their return.
+    for name in ("Wave", "Decline"):
+        A[name + "Return"] = {"frames": Seq().hold(60).frames}
 
     # Pleased: a happy hop, ends beaming
     s = Seq()

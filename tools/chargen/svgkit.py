@@ -12,7 +12,7 @@ import sys
 REQUIRED_ANIMATIONS = [
     "Pleased", "Announce", "Explain", "Suggest", "Sad", "Alert", "Wave", "GestureDown", "Greet",
     "Surprised", "DoMagic1", "DoMagic2", "Processing", "StartListening", "RestPose", "Acknowledge",
-    "Decline", "Confused", "Show", "Hide", "Blink", "Thinking",
+    "Decline", "Confused", "Show", "Hide", "Blink", "Thinking", "DeclineReturn", "WaveReturn",
 ]
 REQUIRED_STATES = [
     "Showing", "Hiding", "Speaking", "MovingLeft", "MovingRight", "MovingUp", "MovingDown",
