@@ -6,7 +6,8 @@ JOBS ?= $(shell nproc)
 PACKAGES := cmake g++ make pkg-config \
 	qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libqt6webenginecore6-bin \
 	qt6-svg-dev qt6-multimedia-dev libespeak-ng-dev espeak-ng-data python3 \
-	libgl-dev libxcb1-dev fonts-dejavu-core xvfb xauth xdotool pulseaudio pulseaudio-utils sox
+	libgl-dev libxcb1-dev fonts-dejavu-core xvfb xauth xdotool pulseaudio pulseaudio-utils sox \
+	libfluidsynth-dev fluid-soundfont-gm fluidsynth libpulse-dev libpocketsphinx-dev pocketsphinx-en-us
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
