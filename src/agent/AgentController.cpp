@@ -1,10 +1,13 @@
 #include "agent/AgentController.h"
 
 #include "agent/AgentInfo.h"
+#include "agent/commands/CommandSet.h"
 #include "agent/engine/AgentCharacter.h"
 #include "agent/engine/CharacterEngine.h"
 #include "agent/engine/CharacterProperties.h"
 #include "agent/engine/SpeakerVoice.h"
+#include "agent/scripts/ScriptCounters.h"
+#include "agent/scripts/ScriptEngine.h"
 #include "app/RegUtil.h"
 
 #include <QElapsedTimer>
@@ -23,19 +26,53 @@ int rounded(double value) {
 }
 } // namespace
 
+// The loaded character as the scripts drive it. Every request is dropped while none is loaded.
+class AgentController::Stage : public ScriptStage {
+public:
+    explicit Stage(AgentController& c)
+        : c_(c) {}
+    void Stop() override {
+        if (c_.charLoaded_) c_.char_->Stop();
+    }
+    void Show() override { c_.Show(); }
+    void Play(const QString& animation) override { c_.Play(animation); }
+    void Speak(const QString& text) override {
+        if (c_.charLoaded_) c_.char_->Speak(text);
+    }
+    void SpeakAndAutoHide(const QString& text) override { c_.Speak(text); }
+    void MoveTo(int x, int y) override { c_.MoveTo(x, y); }
+    void MoveToGestureAt(double x, double y, double w, double h) override { c_.MoveToGestureAt(x, y, w, h); }
+    void RandomizePosition(int chancePercent) override { c_.RandomizePosition(chancePercent); }
+    void PointAt(const QRectF& rect, const ClientToScreenMap& window) override { c_.pointAt(rect, window); }
+    void PointReturn() override {
+        if (c_.charLoaded_) c_.info_->PointReturn(*c_.char_);
+    }
+    bool Visible() const override { return c_.charLoaded_ && c_.char_->Visible(); }
+    QString CharName() const override { return c_.info_->CharName(); }
+    QSize CharSize() const override { return QSize(int(c_.Width()), int(c_.Height())); }
+    QSize ScreenSize() const override { return c_.screenSize(); }
+
+private:
+    AgentController& c_;
+};
+
 AgentController::AgentController(std::function<std::unique_ptr<VoiceOutput>()> makeVoice,
                                  QStringList characterFolders)
     : makeVoice_(std::move(makeVoice))
     , info_(std::make_unique<AgentInfo>(characterFolders.isEmpty() ? AgentInfo::DefaultFolders()
                                                                    : std::move(characterFolders)))
-    , activeAgents_(std::make_unique<ActiveAgents>()) {
+    , activeAgents_(std::make_unique<ActiveAgents>())
+    , stage_(std::make_unique<Stage>(*this))
+    , scripts_(std::make_unique<ScriptEngine>(*stage_, Surroundings)) {
     if (!makeVoice_) makeVoice_ = [] { return std::make_unique<SpeakerVoice>(); };
     InitAgent();
 }
 
 AgentController::AgentController(NoCharacterPlatform)
     : info_(std::make_unique<AgentInfo>(QStringList{}))
-    , activeAgents_(std::make_unique<ActiveAgents>()) {
+    , activeAgents_(std::make_unique<ActiveAgents>())
+    , stage_(std::make_unique<Stage>(*this))
+    , scripts_(std::make_unique<ScriptEngine>(*stage_, Surroundings)) {
     useAgentFlag_ = RegUtil::GetRegNumber(RegUtil::kProductKey, RegUtil::kUseAgent) != 0;
     curSizeFactor_ = RegUtil::GetRegNumber(RegUtil::kProductKey, RegUtil::kAgentSize);
 }
@@ -101,6 +138,7 @@ bool AgentController::SelectAgent(const QString& requested, bool centre) {
     connect(char_.get(), &AgentCharacter::idleStart, this, [this] {
         if (char_) char_->SetBalloonVisible(false);
     });
+    connect(char_.get(), &AgentCharacter::commandChosen, this, &AgentController::command);
     charLoaded_ = true;
     curBaseName_ = name;
     curName_ = info_->CharName();
@@ -123,6 +161,7 @@ bool AgentController::SelectAgent(const QString& requested, bool centre) {
 
 void AgentController::UnloadCharacter() {
     if (!charLoaded_ || !char_) return;
+    char_->SetCommands({});
     char_->Speak(info_->FarewellText());
     char_->Hide();
     savedLeft_ = char_->Left();
@@ -141,8 +180,20 @@ void AgentController::UnloadCharacter() {
     charLoaded_ = false;
 }
 
-void AgentController::AddCharCommands() {}
-void AgentController::Command(const QString&) {}
+void AgentController::AddCharCommands() {
+    if (char_) char_->SetCommands(CommandSet::Browser());
+}
+
+void AgentController::Command(const QString& name) {
+    const QString key = name.trimmed().toLower();
+    if (key == QLatin1String("tip")) {
+        if (charLoaded_) scripts_->GiveTip();
+    } else if (key == QLatin1String("read")) {
+        emit readThePageRequested();
+    } else if (key == QLatin1String("shut up")) {
+        if (charLoaded_) char_->Stop();
+    }
+}
 
 void AgentController::GestureAt(double x, double y) {
     if (charLoaded_) char_->GestureAt(QPoint(rounded(x), rounded(y)));
@@ -187,25 +238,20 @@ void AgentController::MoveToClient(double x, double y) {
 }
 
 void AgentController::MoveToGestureAt(double x, double y, double w, double h) {
-    const double width = info_->CharWidth();
-    const double screenWidth = screenSize().width();
-    auto toScreen = [this](double px, double py) {
-        const QPoint client(int(std::lround(px)), int(std::lround(py)));
-        return ClientToScreen ? ClientToScreen(client) : client;
+    pointAt(QRectF(x, y, w, h), {});
+}
+
+void AgentController::pointAt(const QRectF& rect, const ClientToScreenMap& window) {
+    if (!charLoaded_) return;
+    const ClientToScreenMap& map = window ? window : ClientToScreen;
+    auto toScreen = [&map](QPointF p) {
+        const QPoint client(int(std::lround(p.x())), int(std::lround(p.y())));
+        return map ? map(client) : client;
     };
-    const QPoint topLeft = toScreen(x, y);
-    const QPoint bottomRight = toScreen(x + w, y + h);
-    const double left = topLeft.x(), top = topLeft.y(), right = bottomRight.x(), bottom = bottomRight.y();
-    const double cx = left + (right - left) / 2;
-    const double cy = top + (bottom - top) / 2;
-    const double roomLeft = left - width;
-    const double roomRight = screenWidth - right - width;
-    const double standY = cy - info_->GestureOffsetY();
-    if (roomLeft <= roomRight)
-        MoveTo(right + 2, rounded(standY));
-    else
-        MoveTo(rounded(left - width - 2), rounded(standY));
-    GestureAt(rounded(cx), rounded(cy));
+    const QPoint topLeft = toScreen(rect.topLeft());
+    const QPoint bottomRight = toScreen(rect.bottomRight());
+    info_->PointAt(QRect(topLeft, QSize(bottomRight.x() - topLeft.x(), bottomRight.y() - topLeft.y())),
+                   screenSize().width(), *char_);
 }
 
 void AgentController::Play(const QString& animation) {
@@ -231,12 +277,15 @@ void AgentController::SaveSizeFactor() {
         RegUtil::SetRegString(RegUtil::kProductKey, RegUtil::kAgentSize, QString::number(curSizeFactor_));
 }
 
-bool AgentController::Script(const QString&, bool, const QVariantList&) {
-    return charLoaded_ && char_->Visible();
+bool AgentController::Script(const QString& name, bool immediately, const QVariantList& args) {
+    if (!charLoaded_) return false;
+    if (immediately) char_->Stop();
+    scripts_->Perform(name.trimmed().toLower(), args);
+    return char_->Visible();
 }
 
-bool AgentController::ScriptNotExpired(const QString&) {
-    return false;
+bool AgentController::ScriptNotExpired(const QString& name, int limit) {
+    return ScriptCounters::NotExpired(name, limit);
 }
 
 void AgentController::ShowStandardProperties() {
@@ -300,4 +349,6 @@ void AgentController::SetUseAgent(bool use) {
     if (charLoaded_ && !use) UnloadCharacter();
 }
 
-void AgentController::VoiceCommandVisible(const QString&, bool) {}
+void AgentController::VoiceCommandVisible(const QString& command, bool visible) {
+    if (charLoaded_) char_->SetCommandVisible(command, visible);
+}

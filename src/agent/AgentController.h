@@ -8,9 +8,12 @@
 #include <functional>
 #include <memory>
 
+#include "agent/scripts/ScriptSurroundings.h"
+
 class ActiveAgents;
 class AgentCharacter;
 class AgentInfo;
+class ScriptEngine;
 class VoiceOutput;
 
 // Drives the assistant character. Every operation first checks that a character is loaded, so callers
@@ -27,7 +30,7 @@ public:
     AgentController& operator=(const AgentController&) = delete;
 
     void AddCharCommands();
-    void Command(const QString& name);
+    virtual void Command(const QString& name);
     QString CurBaseName() const { return curBaseName_; }
     QString CurName() const { return curName_; }
     void GestureAt(double x, double y);
@@ -45,9 +48,9 @@ public:
     void SaveSizeFactor();
     // Runs the named script; returns whether the character is visible.
     virtual bool Script(const QString& name, bool immediately = false, const QVariantList& args = {});
-    bool ScriptNotExpired(const QString& name);
+    static bool ScriptNotExpired(const QString& name, int limit);
     void Show();
-    void ShowStandardProperties();
+    virtual void ShowStandardProperties();
     int SizeFactor() const { return curSizeFactor_; }
     void SetSizeFactor(int factor);
     static int SizeFactorToPercentage(int factor);
@@ -65,12 +68,21 @@ public:
     bool CharLoaded() const { return charLoaded_; }
     AgentInfo& Info() const { return *info_; }
     AgentCharacter* Character() const { return char_.get(); }
-    int RecentTips[4] = {-1, -1, -1, -1};
+    ScriptEngine& Scripts() const { return *scripts_; }
+
+    // What the scripts point at in the main window; the window fills it in.
+    ScriptSurroundings Surroundings;
 
     // The main window's client pixels on the screen; the window sets it when it exists.
     std::function<QPoint(QPoint)> ClientToScreen;
     // How long UnloadCharacter waits for the hiding animation at most.
     int UnloadWaitMs = 4000;
+
+signals:
+    // The user chose one of the character's commands (from its menu, or said it).
+    void command(const QString& name);
+    // The command "read": the window reads its page aloud.
+    void readThePageRequested();
 
 protected:
     // For characters that are not on a screen (tests that only record what is asked).
@@ -78,7 +90,9 @@ protected:
     explicit AgentController(NoCharacterPlatform);
 
 private:
+    class Stage;
     void InitAgent();
+    void pointAt(const QRectF& rect, const ClientToScreenMap& window);
     static QString ProperCaseName(const QString& name);
     void ShutdownAgent();
     void UnloadCharacter();
@@ -89,6 +103,8 @@ private:
     std::unique_ptr<AgentInfo> info_;
     std::unique_ptr<ActiveAgents> activeAgents_;
     std::unique_ptr<AgentCharacter> char_;
+    std::unique_ptr<Stage> stage_;
+    std::unique_ptr<ScriptEngine> scripts_;
     QTimer timerAutoHide_;
     bool agentAvailable_ = false;
     bool charLoaded_ = false;

@@ -1,5 +1,6 @@
 #include "agent/AgentInfo.h"
 
+#include "agent/engine/AgentCharacter.h"
 #include "app/Folders.h"
 #include "app/ProductProfile.h"
 
@@ -10,6 +11,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStandardPaths>
+#include <cmath>
 
 namespace {
 constexpr qint64 kMaxManifestBytes = 4 * 1024 * 1024;
@@ -121,6 +123,23 @@ double AgentInfo::CharWidth() const {
 double AgentInfo::GestureOffsetY() const {
     if (!loaded_ || loaded_->FrameSize.height() <= 0) return 0;
     return loaded_->GestureOffsetY * loadedSize_.height() / loaded_->FrameSize.height();
+}
+
+void AgentInfo::PointAt(const QRect& screenRect, int screenWidth, AgentCharacter& character) const {
+    const double width = CharWidth();
+    const double left = screenRect.left(), right = left + screenRect.width();
+    const double top = screenRect.top(), bottom = top + screenRect.height();
+    const double roomLeft = left - width;
+    const double roomRight = screenWidth - right - width;
+    const int standY = int(std::nearbyint((top + bottom) / 2 - GestureOffsetY()));
+    const int standX = int(std::nearbyint(roomLeft <= roomRight ? right + 2 : left - width - 2));
+    character.MoveTo(QPoint(standX, standY));
+    character.GestureAt(
+        QPoint(int(std::nearbyint((left + right) / 2)), int(std::nearbyint((top + bottom) / 2))));
+}
+
+void AgentInfo::PointReturn(AgentCharacter& character) const {
+    character.Play(QStringLiteral("RestPose"));
 }
 
 double AgentInfo::HeightAtPercent(int percent) const {

@@ -3,9 +3,12 @@
 #include "agent/engine/CharacterFile.h"
 
 #include <QList>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
+
+class AgentCharacter;
 
 // What the program knows about the installed characters: the character folders in the program's
 // own characters folder and in the user's, by display name and by folder name.
@@ -40,6 +43,11 @@ public:
     double WidthAtPercent(int percent) const;
     QString GreetingText() const;
     QString FarewellText() const;
+
+    // Walks the character beside the rectangle (screen pixels), on the side with more room, and
+    // points at its middle; PointReturn takes the rest pose again.
+    void PointAt(const QRect& screenRect, int screenWidth, AgentCharacter& character) const;
+    void PointReturn(AgentCharacter& character) const;
 
 private:
     struct Found {

@@ -1,6 +1,7 @@
 #include "app/FormMain.h"
 
 #include "agent/AgentController.h"
+#include "agent/commands/CommandMailbox.h"
 #include "app/AppGlobals.h"
 #include "app/MainMenus.h"
 #include "app/ProductProfile.h"
@@ -57,7 +58,7 @@ FormMain::FormMain(BrowserFactory& factory, QWidget* parent)
 }
 
 FormMain::~FormMain() {
-    if (App().Agent) App().Agent->ClientToScreen = nullptr; // the character may outlive the window
+    disconnectAgent();
     // Pages go before the modules that their events reach.
     m_.Pages.reset();
 }
@@ -197,7 +198,7 @@ bool FormMain::DoInit() {
     m_.BookmarkList->LoadBookmarks();
     // The music box shows only where a MIDI sequencer exists.
     ui_.ImgRadio->setVisible(Midi::MidiAvailable());
-    App().Agent->ClientToScreen = [this](QPoint client) { return mapToGlobal(client); };
+    connectAgent();
     App().Agent->Script(QStringLiteral("startup"));
     ui_.TimerSnow->start();
     if (!App().DataFolderProblem.isEmpty())

@@ -8,6 +8,7 @@
 #include <memory>
 
 class BrowserControl;
+class CommandMailbox;
 class BookmarkView;
 class Bookmarks;
 class BulbGestures;
@@ -63,6 +64,7 @@ struct MainModules {
     std::unique_ptr<BulbGestures> BulbDrag;
     std::unique_ptr<Cards> Desktop;
     std::unique_ptr<Bookmarks> BookmarkList;
+    std::unique_ptr<CommandMailbox> AgentCommands;
     DropRules Drops;
 };
 
@@ -110,6 +112,9 @@ private:
     void connectMenus();
     void connectControls();
     void connectModules();
+    // What the character points at, and where its commands go; undone when the window goes.
+    void connectAgent();
+    void disconnectAgent();
     void stopCurrentPage();
     void updateBadDropRects();
     // A bulb or a piece of text dropped on free space becomes a desktop card.

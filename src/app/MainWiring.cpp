@@ -108,7 +108,11 @@ void FormMain::connectMenus() {
     });
     on(m.ItemCardDelete, [this] { m_.Desktop->DeleteCard(m_.Gestures->ContextItem); });
     on(m.ItemCardProperties, [this] { m_.Desktop->EditCardProperties(m_.Gestures->ContextItem); });
-    on(m.ItemCardWhatsThis, [] { App().Agent->Script(QStringLiteral("whatsthis_card"), true); });
+    on(m.ItemCardWhatsThis, [this] {
+        const int index = m_.Gestures->ContextItem;
+        const QString name = m_.Desktop->InUse(index) ? m_.Desktop->Card(index).Name : QString();
+        App().Agent->Script(QStringLiteral("whatsthis_card"), true, {name});
+    });
     on(m.KeyFocusAddress, [this] {
         if (ui_.EditUrl->isEnabled()) {
             ui_.EditUrl->setFocus();
@@ -291,7 +295,7 @@ void FormMain::addPageToBookmarks() {
 
 void FormMain::tellProblem(const QString& script, const QString& message) {
     AgentController& agent = *App().Agent;
-    agent.Script(script);
+    agent.Script(script, false, {message});
     if (!agent.CharLoaded() && !message.isEmpty()) m_.Events->SetStatusBarText(message);
 }
 

@@ -90,6 +90,19 @@ private slots:
         QCOMPARE(w.agent->said.last(), QStringLiteral("voice:read=1"));
     }
 
+    void characterCommandsRunOnTheNextTickAndOnlyTheLast() {
+        FakeWindow w;
+        emit w.agent->command(QStringLiteral("Tip"));
+        emit w.agent->command(QStringLiteral(" Properties "));
+        QVERIFY(!w.agent->said.contains(QStringLiteral("properties"))); // not inside the event
+        QTRY_VERIFY(w.agent->said.contains(QStringLiteral("properties")));
+        QVERIFY(w.agent->said.filter(QStringLiteral("command:")).isEmpty()); // never reaches Command
+        emit w.agent->command(QStringLiteral("tip"));
+        emit w.agent->command(QStringLiteral("READ"));
+        QTRY_VERIFY(w.agent->said.contains(QStringLiteral("command:read")));
+        QVERIFY(!w.agent->said.contains(QStringLiteral("command:tip")));
+    }
+
     void tabMenuShowsWhatFitsThePane() {
         FakeWindow w;
         MainMenus& m = *w.ui->Menus;

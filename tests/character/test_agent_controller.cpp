@@ -6,11 +6,15 @@
 #include "agent/engine/CharacterEngine.h"
 #include "agent/engine/CharacterProperties.h"
 #include "agent/engine/SilentVoice.h"
+#include "agent/scripts/ScriptEngine.h"
 #include "app/RegUtil.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QMenu>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
 
@@ -77,6 +81,43 @@ private slots:
         AgentController broken([] { return std::make_unique<SilentVoice>(); }, {dir.path()});
         QVERIFY(!broken.CharLoaded());
         QVERIFY(!broken.Script(QStringLiteral("startup")));
+        QVERIFY(RegUtil::GetRegString(RegUtil::kScriptsKey, QStringLiteral("startup")).isEmpty());
+        broken.Command(QStringLiteral("tip"));
+        broken.VoiceCommandVisible(QStringLiteral("read"), false);
+    }
+
+    void scriptsAndCommandsReachTheLoadedCharacter() {
+        TestEnvironment env;
+        auto c = controller(QStringLiteral("tester"));
+        QTRY_VERIFY(c->Character()->Visible());
+        QVERIFY(c->Script(QStringLiteral("  StartUp  ")));
+        QCOMPARE(RegUtil::GetRegString(RegUtil::kScriptsKey, QStringLiteral("startup")), QStringLiteral("1"));
+        QVERIFY(c->Character()->Engine().Busy());
+        c->Script(QStringLiteral("card_new"), true); // stops the introduction, performs nothing
+        QTRY_VERIFY(!c->Character()->Engine().Busy());
+
+        const QList<QAction*> menu = c->Character()->Commands()->actions();
+        QStringList captions;
+        for (const QAction* action : menu)
+            captions << action->text();
+        QCOMPARE(captions,
+                 (QStringList{"Read this page", "Give me a tip", "Shut up", "Properties...", "", "Hide"}));
+        c->VoiceCommandVisible(QStringLiteral("read"), false);
+        QVERIFY(!menu.first()->isVisible());
+        c->VoiceCommandVisible(QStringLiteral("READ"), true);
+        QVERIFY(menu.first()->isVisible());
+
+        QSignalSpy chosen(c.get(), &AgentController::command);
+        menu.at(1)->trigger();
+        QCOMPARE(chosen.value(0).value(0).toString(), QStringLiteral("Tip"));
+        c->Command(QStringLiteral("  TIP "));
+        QVERIFY(c->Scripts().RecentTips[3] >= 1);
+        QVERIFY(c->Character()->Engine().Busy());
+        c->Command(QStringLiteral("shut up"));
+        QTRY_VERIFY(!c->Character()->Engine().Busy());
+        QSignalSpy read(c.get(), &AgentController::readThePageRequested);
+        c->Command(QStringLiteral("Read"));
+        QCOMPARE(read.size(), 1);
     }
 
     void sizesFollowTheTables() {

@@ -16,6 +16,8 @@ public:
         said << QStringLiteral("script:") + name;
         return true;
     }
+    void Command(const QString& name) override { said << QStringLiteral("command:") + name; }
+    void ShowStandardProperties() override { said << QStringLiteral("properties"); }
     void VoiceCommandVisible(const QString& command, bool visible) override {
         said << QStringLiteral("voice:%1=%2").arg(command).arg(visible);
     }

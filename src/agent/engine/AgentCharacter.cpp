@@ -54,6 +54,29 @@ QMenu* AgentCharacter::Commands() const {
     return window_->Menu();
 }
 
+void AgentCharacter::SetCommands(const CommandSet& commands) {
+    commands_ = commands;
+    QMenu* menu = window_->Menu();
+    qDeleteAll(commandActions_);
+    commandActions_.clear();
+    QAction* before = menu->actions().value(0);
+    for (const CharacterCommand& command : commands_.Commands) {
+        auto* action = new QAction(command.Caption, menu);
+        action->setEnabled(command.Enabled);
+        action->setVisible(command.Visible);
+        const QString name = command.Name;
+        connect(action, &QAction::triggered, this, [this, name] { emit commandChosen(name); });
+        menu->insertAction(before, action);
+        commandActions_ << action;
+    }
+}
+
+void AgentCharacter::SetCommandVisible(const QString& name, bool visible) {
+    if (!commands_.SetVisible(name, visible)) return;
+    const int index = int(commands_.Find(name) - commands_.Commands.data());
+    commandActions_.at(index)->setVisible(visible);
+}
+
 void AgentCharacter::Show() {
     engine_->Show();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "agent/commands/CommandSet.h"
 #include "agent/engine/CharacterFile.h"
 
 #include <QObject>
@@ -10,6 +11,7 @@ class BalloonWindow;
 struct CharacterSettings;
 class CharacterEngine;
 class CharacterWindow;
+class QAction;
 class QMenu;
 class VoiceOutput;
 
@@ -26,6 +28,10 @@ public:
     CharacterWindow& Window() const { return *window_; }
     BalloonWindow& Balloon() const { return *balloon_; }
     QMenu* Commands() const;
+    // The program's commands on the character's menu, above "Hide"; an empty set removes them.
+    void SetCommands(const CommandSet& commands);
+    const CommandSet& CommandList() const { return commands_; }
+    void SetCommandVisible(const QString& name, bool visible);
 
     void Show();
     void Hide();
@@ -51,6 +57,7 @@ public:
 
 signals:
     void idleStart();
+    void commandChosen(const QString& name);
 
 private:
     void keepOnScreen();
@@ -61,4 +68,6 @@ private:
     std::unique_ptr<CharacterWindow> window_;
     std::unique_ptr<BalloonWindow> balloon_;
     bool speaking_ = false;
+    CommandSet commands_;
+    QList<QAction*> commandActions_;
 };
