@@ -318,6 +318,50 @@ private slots:
         QCOMPARE(heard.words.size(), kSentenceWords.size());
     }
 
+    // A long page is said in pieces: nothing lost or doubled at the joins, the first piece short.
+    void longTextIsSaidInPieces() {
+        QString page;
+        for (int i = 1; i <= 120; ++i)
+            page += QStringLiteral("Sentence number %1 sits here. ").arg(i);
+        const QList<SpeechPiece> pieces = SplitForSpeech(page);
+        QVERIFY(pieces.size() >= 3);
+        QVERIFY(pieces.first().Text.size() <= 300);
+        QString joined;
+        for (const SpeechPiece& piece : pieces) {
+            QCOMPARE(piece.Offset, int(joined.size()));
+            joined += piece.Text;
+        }
+        QCOMPARE(joined, page);
+        for (qsizetype i = 0; i + 1 < pieces.size(); ++i)
+            QVERIFY2(pieces[i].Text.trimmed().endsWith(u'.'), qPrintable(pieces[i].Text.right(20)));
+        // One word longer than a piece is cut, not lost.
+        const QString word(5000, u'x');
+        QCOMPARE(SplitForSpeech(word).size(), 4);
+
+        Speaker speaker;
+        speaker.SetSoundEnabled(false);
+        Heard heard(speaker);
+        // Two pieces, said quickly.
+        const QString shortPage = page.left(page.indexOf(QStringLiteral("number 15 ")));
+        speaker.Say(shortPage, {QStringLiteral("en"), 50, 450});
+        QTRY_COMPARE_WITH_TIMEOUT(heard.Finished(), 1, 60000);
+        QStringList expected;
+        for (const QString& w : shortPage.split(u' ', Qt::SkipEmptyParts))
+            expected << QString(w).remove(u'.');
+        QCOMPARE(Spoken(shortPage, heard.words), expected);
+
+        // Stopped during the second piece: silence, one finished(), nothing from the third.
+        Heard second(speaker);
+        QObject::connect(&speaker, &Speaker::wordStarted, &speaker, [&] {
+            if (second.words.size() == 50) speaker.Stop();
+        });
+        speaker.Say(shortPage, {QStringLiteral("en"), 50, 450});
+        QTRY_COMPARE_WITH_TIMEOUT(second.Finished(), 1, 60000);
+        QTest::qWait(500);
+        QCOMPARE(second.words.size(), 50);
+        QCOMPARE(second.Finished(), 1);
+    }
+
     void stopInTheMiddle() {
         Speaker speaker;
         speaker.SetSoundEnabled(false);

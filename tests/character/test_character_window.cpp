@@ -93,6 +93,30 @@ private slots:
                 balloon.height() - 36);
         balloon.Reveal(3);
         QCOMPARE(balloon.ShownText(), QStringLiteral("Greetings! I will"));
+
+        // A whole page read aloud: a balloonful on the screen, turning pages as the words come.
+        QStringList words;
+        for (int i = 0; i < 3000; ++i)
+            words << QStringLiteral("word%1").arg(i);
+        balloon.Start(false, words.join(u' '));
+        QVERIFY(balloon.height() < 300);
+        balloon.PlaceBeside(QRect(area.center(), QSize(60, 80)));
+        QVERIFY(area.contains(balloon.geometry()));
+        const int pageWidth = balloon.width() - 20;
+        QStringList pages;
+        for (int n = 1; n <= 200; ++n) {
+            balloon.Reveal(n);
+            const QString page = balloon.PageText();
+            QVERIFY2(page.endsWith(words[n - 1]), qPrintable(page));
+            QVERIFY(metrics.boundingRect(QRect(0, 0, pageWidth, 10000), Qt::TextWordWrap, page).height() <=
+                    balloon.height() - 36);
+            if (page == words[n - 1]) pages << page;
+        }
+        QVERIFY(pages.size() >= 3); // turned to fresh pages, each starting with the newest word
+        balloon.Reveal(3000);       // the end: the last balloonful, not the last word alone
+        QVERIFY(balloon.PageText().endsWith(QStringLiteral("word2999")));
+        QVERIFY(balloon.PageText().split(u' ').size() > 10);
+        QCOMPARE(balloon.ShownText().split(u' ').size(), 3000);
     }
 };
 

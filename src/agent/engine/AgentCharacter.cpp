@@ -6,6 +6,7 @@
 #include "agent/engine/CharacterWindow.h"
 #include "agent/engine/VoiceOutput.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QScreen>
@@ -24,6 +25,7 @@ AgentCharacter::AgentCharacter(std::shared_ptr<const CharacterData> character,
         placeBalloon();
         balloon_->show();
         balloon_->raise();
+        if (QWidget* popup = QApplication::activePopupWidget()) popup->raise(); // an open menu stays readable
     });
     connect(engine, &CharacterEngine::balloonRevealed, balloon_.get(), &BalloonWindow::Reveal);
     connect(engine, &CharacterEngine::balloonHidden, balloon_.get(), &QWidget::hide);

@@ -12,6 +12,8 @@ constexpr int kMaxTextWidth = 260;
 constexpr int kPadding = 10;
 constexpr int kTail = 16; // the room the tail or the thought bubbles take below or above
 constexpr int kFlags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
+// A long text (a whole page read aloud) is shown a balloonful at a time.
+constexpr int kMaxLines = 8;
 } // namespace
 
 BalloonWindow::BalloonWindow()
@@ -47,14 +49,45 @@ void BalloonWindow::Start(bool thought, const QString& text) {
         qMax(metrics.boundingRect(QRect(0, 0, kMaxTextWidth, 10000), kFlags, text).width() + 2, 60);
     const QRect needed = metrics.boundingRect(QRect(0, 0, textWidth, 10000), kFlags, text);
     const int width = textWidth + 2 * kPadding;
-    const int height = needed.height() + 2 * kPadding + kTail;
+    const int textHeight = qMin(needed.height(), kMaxLines * metrics.lineSpacing());
+    const int height = textHeight + 2 * kPadding + kTail;
+    firstShown_ = 0;
     resize(width, height);
     update();
 }
 
 void BalloonWindow::Reveal(int words) {
+    const int before = revealed_;
     revealed_ = qBound(0, words, int(words_.size()));
+    if (revealed_ < firstShown_) firstShown_ = 0;
+    const QFontMetrics metrics(font());
+    const QRect box = textRect();
+    auto fits = [&](int first) {
+        const QString text = words_.mid(first, revealed_ - first).join(u' ');
+        return metrics.boundingRect(QRect(0, 0, box.width(), 100000), kFlags, text).height() <= box.height();
+    };
+    if (revealed_ - firstShown_ > 1 && !fits(firstShown_)) {
+        if (revealed_ == before + 1) {
+            // The next word does not fit: a fresh page starts with it.
+            firstShown_ = revealed_ - 1;
+        } else {
+            // Many words at once (the end of the speech): the last balloonful of them.
+            int low = firstShown_ + 1, high = revealed_ - 1;
+            while (low < high) {
+                const int middle = (low + high) / 2;
+                if (fits(middle))
+                    high = middle;
+                else
+                    low = middle + 1;
+            }
+            firstShown_ = low;
+        }
+    }
     update();
+}
+
+QString BalloonWindow::PageText() const {
+    return words_.mid(firstShown_, revealed_ - firstShown_).join(u' ');
 }
 
 QString BalloonWindow::ShownText() const {
@@ -126,5 +159,5 @@ void BalloonWindow::paintEvent(QPaintEvent*) {
     p.setBrush(background_);
     p.drawPath(outline());
     p.setPen(text_);
-    p.drawText(textRect(), kFlags, ShownText());
+    p.drawText(textRect(), kFlags, PageText());
 }

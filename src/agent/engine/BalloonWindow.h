@@ -4,7 +4,7 @@
 #include <QWidget>
 
 // The character's speech balloon or thought cloud: a small window of its own beside the figure,
-// sized for the whole text from the start and revealing it word by word.
+// sized for the whole text from the start (a balloonful at most) and revealing it word by word.
 class BalloonWindow : public QWidget {
     Q_OBJECT
 public:
@@ -19,6 +19,8 @@ public:
     void PlaceBeside(const QRect& figure);
     bool Thought() const { return thought_; }
     QString ShownText() const;
+    // The revealed words on the balloon's current page.
+    QString PageText() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -32,6 +34,7 @@ private:
     int tailX_ = 40;
     QStringList words_;
     int revealed_ = 0;
+    int firstShown_ = 0;
     QColor background_ = QColor(255, 255, 225);
     QColor border_ = Qt::black;
     QColor text_ = Qt::black;

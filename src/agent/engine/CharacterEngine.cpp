@@ -49,7 +49,11 @@ CharacterEngine::CharacterEngine(std::shared_ptr<const CharacterData> character,
         if (!speaking_) return;
         speaking_ = false;
         mouth_ = MouthShape::Closed;
-        emit balloonRevealed(shownTotal_);
+        // Told to stop, the character falls silent and its balloon goes with the words.
+        if (stopping_)
+            emit balloonHidden();
+        else
+            emit balloonRevealed(shownTotal_);
         emit frameChanged();
         finish();
     };

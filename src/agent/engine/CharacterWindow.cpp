@@ -2,6 +2,7 @@
 
 #include "agent/engine/CharacterEngine.h"
 
+#include <QApplication>
 #include <QBitmap>
 #include <QMenu>
 #include <QMouseEvent>
@@ -83,8 +84,12 @@ QRegion CharacterWindow::shape(int index) const {
 void CharacterWindow::showFrame() {
     if (size() != engine_.Size()) resize(engine_.Size());
     // Above every other window even where no window manager keeps it there; a second apart at most.
+    // An open menu (the character's own or the window's) stays on top of the figure.
     if (isVisible() && (!raised_.isValid() || raised_.elapsed() > 1000)) {
-        raise();
+        if (QWidget* popup = QApplication::activePopupWidget())
+            popup->raise();
+        else
+            raise();
         raised_.start();
     }
     // A new shape makes the windows below repaint what it uncovers: only set it when it changed.

@@ -4,9 +4,12 @@
 #include <QAudioFormat>
 #include <QAudioSink>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QMediaDevices>
 #include <QMutex>
+#include <QPointer>
 #include <QSet>
+#include <QThreadPool>
 #include <QtEndian>
 #include <algorithm>
 #include <cmath>
@@ -353,6 +356,36 @@ int MouthShapeAt(const SpeechAudio& audio, int ms) {
     return MouthClosed;
 }
 
+QList<SpeechPiece> SplitForSpeech(const QString& text) {
+    // The first piece is said while the rest is synthesised: short enough to start at once.
+    constexpr int kFirstPieceChars = 240;
+    constexpr int kPieceChars = 1500;
+    QList<SpeechPiece> pieces;
+    int start = 0;
+    while (start < text.size()) {
+        const int limit = pieces.isEmpty() ? kFirstPieceChars : kPieceChars;
+        if (text.size() - start <= limit + limit / 4) {
+            pieces.append({start, text.mid(start)});
+            break;
+        }
+        // The last sentence end within the limit, else the last space, else the limit itself.
+        int cut = -1, space = -1;
+        for (int i = start + limit; i > start + limit / 4; --i) {
+            const QChar c = text.at(i - 1);
+            if ((c == u'.' || c == u'!' || c == u'?' || c == u'\n') && text.at(i).isSpace()) {
+                cut = i;
+                break;
+            }
+            if (space < 0 && c.isSpace()) space = i;
+        }
+        if (cut < 0) cut = space > 0 ? space : start + limit;
+        if (cut < text.size() && text.at(cut - 1).isHighSurrogate()) ++cut; // keep a pair together
+        pieces.append({start, text.mid(start, cut - start)});
+        start = cut;
+    }
+    return pieces;
+}
+
 // --- Speaker ----------------------------------------------------------------------------------------
 
 Speaker::Speaker(QObject* parent)
@@ -363,7 +396,7 @@ Speaker::Speaker(QObject* parent)
     safety_.setSingleShot(true);
     connect(&safety_, &QTimer::timeout, this, [this] {
         qWarning("The sound server did not finish playing the speech in time");
-        Finish();
+        EndPiece();
     });
 }
 
@@ -389,24 +422,82 @@ void Speaker::Say(const QString& text, const SpeechVoice& voice) {
         Stop();
     if (speaking_) return;
 
-    audio_ = SynthesizeSpeech(text, voice);
-    if (!audio_.Problem.isEmpty()) {
-        if (audio_.Problem != NothingToSay())
-            qWarning("Speaking silently: %s", qUtf8Printable(audio_.Problem));
-        audio_ = SilentSpeech(text, voice.Rate);
-    }
     ++utterance_;
-    nextWord_ = 0;
+    voice_ = voice;
+    pieces_ = SplitForSpeech(text);
+    if (pieces_.isEmpty()) pieces_.append({0, text});
+    piece_ = 0;
+    nextAudio_.reset();
+    waitingForPiece_ = false;
+    speaking_ = true;
     mouth_ = MouthClosed;
+    // The first piece is short: synthesising it here lets the sound start before Say() returns.
+    BeginPiece(SynthesizeSpeech(pieces_.first().Text, voice));
+}
+
+void Speaker::BeginPiece(SpeechAudio audio) {
+    const SpeechPiece& piece = pieces_.at(piece_);
+    if (!audio.Problem.isEmpty()) {
+        if (audio.Problem != NothingToSay()) qWarning("Speaking silently: %s", qUtf8Printable(audio.Problem));
+        audio = SilentSpeech(piece.Text, voice_.Rate);
+    }
+    for (SpokenWord& word : audio.Words)
+        word.TextPosition += piece.Offset;
+    audio_ = std::move(audio);
+    waitingForPiece_ = false;
+    nextWord_ = 0;
     lastPositionMs_ = -1;
     soundBegan_ = false;
     allWritten_ = false;
-    speaking_ = true;
+    sinceAdvance_.invalidate();
     if (!soundEnabled_ || audio_.Pcm.isEmpty() || !StartSound()) {
         clockStartMs_ = 0;
         clock_.start();
     }
     poll_.start();
+    PrepareNextPiece();
+}
+
+void Speaker::PrepareNextPiece() {
+    if (piece_ + 1 >= pieces_.size()) return;
+    const quint64 me = utterance_;
+    QPointer<Speaker> self(this);
+    const QString text = pieces_.at(piece_ + 1).Text;
+    const SpeechVoice voice = voice_;
+    QThreadPool::globalInstance()->start([self, me, text, voice] {
+        SpeechAudio audio = SynthesizeSpeech(text, voice);
+        QMetaObject::invokeMethod(
+            qApp,
+            [self, me, audio = std::move(audio)]() mutable {
+                if (!self || self->utterance_ != me) return; // stopped or replaced meanwhile
+                if (self->waitingForPiece_)
+                    self->BeginPiece(std::move(audio));
+                else
+                    self->nextAudio_ = std::move(audio);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void Speaker::EndPiece() {
+    if (piece_ + 1 >= pieces_.size()) return Finish();
+    const quint64 me = utterance_;
+    // Every word of this piece has been heard, also those the last poll had not reached.
+    while (nextWord_ < audio_.Words.size()) {
+        const SpokenWord word = audio_.Words[nextWord_++];
+        emit wordStarted(word.TextPosition, word.TextLength);
+        if (utterance_ != me) return;
+    }
+    poll_.stop();
+    StopSound();
+    ++piece_;
+    if (nextAudio_) {
+        SpeechAudio audio = std::move(*nextAudio_);
+        nextAudio_.reset();
+        BeginPiece(std::move(audio));
+    } else {
+        waitingForPiece_ = true; // the synthesis ahead has not finished yet
+    }
 }
 
 void Speaker::Stop() {
@@ -421,6 +512,9 @@ void Speaker::Stop() {
     poll_.stop();
     StopSound();
     speaking_ = false;
+    waitingForPiece_ = false;
+    nextAudio_.reset();
+    pieces_.clear();
     ++utterance_;
     emit finished();
 }
@@ -515,7 +609,7 @@ void Speaker::Poll() {
                           ? allWritten_ && (now >= audio_.DurationMs - kEndSlackMs ||
                                             (sinceAdvance_.isValid() && sinceAdvance_.elapsed() > kStalledMs))
                           : now >= audio_.DurationMs;
-    if (done) Finish();
+    if (done) EndPiece();
 }
 
 void Speaker::Finish() {

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <optional>
 
 class QAudioSink;
 class QBuffer;
@@ -36,6 +37,14 @@ struct SpeechAudio {
 SpeechAudio SynthesizeSpeech(const QString& text, const SpeechVoice& voice);
 // Estimated word timings for speech without sound (no Pcm), at the same words per minute.
 SpeechAudio SilentSpeech(const QString& text, int rate);
+
+// A long text is said in pieces that end at a sentence where they can: the first one short, so that
+// speaking starts at once, the rest synthesised while the one before plays.
+struct SpeechPiece {
+    int Offset = 0; // where the piece starts in the whole text
+    QString Text;
+};
+QList<SpeechPiece> SplitForSpeech(const QString& text);
 
 enum SpeechMouth { MouthClosed = 0, MouthNarrow = 1, MouthOpen = 2 };
 // The mouth at a moment of an utterance: from the loudness of the ~60 ms of sound around it, or, for
@@ -71,6 +80,12 @@ signals:
 
 private:
     bool StartSound();
+    // Plays the next piece of the utterance; its audio has been synthesised.
+    void BeginPiece(SpeechAudio audio);
+    // Synthesises the piece after the one playing, off this thread.
+    void PrepareNextPiece();
+    // The piece on show ended: on to the next, or the end of the utterance.
+    void EndPiece();
     void ContinueSilently(); // from where the sound had got to
     void StopSound();
     void Poll();
@@ -78,7 +93,12 @@ private:
     int PositionMs() const;
     void SinkStateChanged();
 
-    SpeechAudio audio_;
+    SpeechAudio audio_; // the piece being said, positions in the whole text
+    QList<SpeechPiece> pieces_;
+    int piece_ = 0;
+    SpeechVoice voice_;
+    std::optional<SpeechAudio> nextAudio_; // synthesised ahead
+    bool waitingForPiece_ = false;
     QAudioSink* sink_ = nullptr;
     QBuffer* buffer_ = nullptr;
     QTimer poll_;
