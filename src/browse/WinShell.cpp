@@ -1,6 +1,8 @@
 #include "browse/WinShell.h"
 
 #include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
 
 namespace WinShell {
 namespace {
@@ -29,6 +31,14 @@ QUrl ExternalUrl(const QString& address) {
 bool OpenExternal(const QString& address) {
     const QUrl url = ExternalUrl(address);
     return url.isValid() && !url.isEmpty() && opener()(url);
+}
+
+QString BrowseForFolder(QWidget* owner, const QString& title) {
+    return QFileDialog::getExistingDirectory(owner, title);
+}
+
+bool OpenFolder(const QString& folder) {
+    return !folder.isEmpty() && QFileInfo(folder).isDir() && opener()(QUrl::fromLocalFile(folder));
 }
 
 void SetOpenerForTesting(std::function<bool(const QUrl&)> open) {
