@@ -1,8 +1,10 @@
 #include "browse/WinShell.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace WinShell {
 namespace {
@@ -34,7 +36,10 @@ bool OpenExternal(const QString& address) {
 }
 
 QString BrowseForFolder(QWidget* owner, const QString& title) {
-    return QFileDialog::getExistingDirectory(owner, title);
+    // The user's own music folder is the likeliest place to start from.
+    QString start = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
+    if (!QFileInfo(start).isDir()) start = QDir::homePath();
+    return QFileDialog::getExistingDirectory(owner, title, start);
 }
 
 bool OpenFolder(const QString& folder) {

@@ -60,8 +60,9 @@ OptionsAgentPage::OptionsAgentPage(OptionsHost& host, QWidget* parent)
     layout->addWidget(AgentCheckUseAgent);
     layout->addSpacing(8);
     layout->addLayout(grid);
-    layout->addStretch();
+    layout->addSpacing(12);
     layout->addLayout(buttons);
+    layout->addStretch();
 
     connect(AgentCheckUseAgent, &QCheckBox::toggled, this, &OptionsAgentPage::AgentCheckUseAgent_Click);
     connect(AgentListNames, &QComboBox::currentIndexChanged, this, &OptionsAgentPage::AgentListNames_Click);

@@ -78,6 +78,8 @@ void OptionsEditor::dialogFinished(FormOptions& dialog) {
         undoCancel(dialog);
     dialog_.clear();
     dialog.deleteLater();
+    // The keys go back to the window, also where no window manager hands them on.
+    if (owner_) owner_->activateWindow();
     emit done();
 }
 
