@@ -3,6 +3,7 @@
 #include "agent/AgentController.h"
 #include "agent/AgentInfo.h"
 #include "agent/scripts/ScriptCounters.h"
+#include "app/RegUtil.h"
 #include "dialogs/OptionsCharacter.h"
 #include "dialogs/OptionsHost.h"
 
@@ -82,6 +83,10 @@ QString OptionsAgentPage::RestoreQuestion() {
     return QStringLiteral("Are you sure you want to restore all Agent scripts?");
 }
 
+QString OptionsAgentPage::RestoreFailedText() {
+    return QStringLiteral("The Agent scripts could not be restored: the settings file cannot be written.");
+}
+
 QString OptionsAgentPage::percentText(int factor) {
     return QString::number(AgentController::SizeFactorToPercentage(factor)) + QLatin1Char('%');
 }
@@ -156,5 +161,11 @@ void OptionsAgentPage::AgentButRestore_Click() {
         return;
     }
     ScriptCounters::RestoreAll();
+    // Where the counts could not be removed, the character must not say they were.
+    if (!RegUtil::SettingsWritable()) {
+        agent.Script(QStringLiteral("opt_agent_restore_cancel"), true);
+        if (host_.StatusText) host_.StatusText(RestoreFailedText());
+        return;
+    }
     agent.Script(QStringLiteral("opt_agent_restore_done"), true);
 }

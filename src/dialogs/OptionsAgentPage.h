@@ -44,6 +44,7 @@ public:
 
     static QString CopyrightNotice();
     static QString RestoreQuestion();
+    static QString RestoreFailedText();
 
 private:
     static QString percentText(int factor);

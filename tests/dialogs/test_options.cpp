@@ -351,6 +351,11 @@ private slots:
         blocker.close();
         RegUtil::SetSettingsFilePathForTesting(blocker.fileName() + QStringLiteral("/settings.conf"));
         FormOptions& d = w.open(FormOptions::PageGeneral);
+        w.answerYes = true;
+        d.Agent->AgentButRestore->click(); // the character does not claim it worked
+        QCOMPARE(w.agent.Scripts().last(), QStringLiteral("script:opt_agent_restore_cancel!"));
+        QCOMPARE(w.status, QStringList{OptionsAgentPage::RestoreFailedText()});
+        w.status.clear();
         d.General->GenListBackgrounds->setCurrentRow(6);
         d.General->GenButPreview->click();
         d.General->GenEditStartup->setText(QStringLiteral("http://mine.example/"));
