@@ -403,6 +403,12 @@ private slots:
         AgentController& agent = *App().Agent;
         QVERIFY(!agent.CharLoaded());
         OptionsEditor& options = *w.mod->Options;
+        // A size tried and cancelled while the character is off is not the size it comes with.
+        w.form->EditOptions(FormOptions::PageAgent);
+        options.Dialog()->Agent->AgentScrollSize->setValue(7);
+        options.Dialog()->ButCancel->click();
+        QCOMPARE(AgentController::SizeFactorToPercentage(agent.SizeFactor()), 100);
+
         w.form->EditOptions(FormOptions::PageAgent);
         OptionsAgentPage* page = options.Dialog()->Agent;
         QVERIFY(page->AgentListNames->findText(QStringLiteral("Merlin")) >= 0);
