@@ -56,7 +56,7 @@ private:
 } // namespace
 
 void FormMain::connectOptions() {
-    static ControllerCharacter character;
+    static ControllerCharacter character; // holds nothing of its own, so one serves every window
     OptionsHost host;
     host.DrawBackground = [this](int n) { DrawBackground(n); };
     host.StatusText = [this](const QString& text) { m_.Events->SetStatusBarText(text); };
