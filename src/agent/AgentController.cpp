@@ -269,7 +269,8 @@ void AgentController::RandomizePosition(int chancePercent) {
 }
 
 void AgentController::RecallSizeFactor() {
-    if (charLoaded_) SetSizeFactor(rememberedSizeFactor_);
+    // Also without a character: a cancelled preview must not become the size of the next one loaded.
+    SetSizeFactor(rememberedSizeFactor_);
 }
 
 void AgentController::SaveSizeFactor() {

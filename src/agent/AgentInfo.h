@@ -19,6 +19,7 @@ public:
     explicit AgentInfo(QStringList folders = DefaultFolders());
     static QStringList DefaultFolders();
     static QString UserCharactersFolder();
+    QStringList Folders() const { return folders_; }
 
     // Reads the names of the characters found; a folder without a readable manifest is skipped.
     void ScanCharacters();

@@ -51,9 +51,8 @@ void FormMain::connectAgent() {
     connect(mailbox, &CommandMailbox::commandDue, this, [](const QString& key) {
         if (App().Agent) App().Agent->Command(key);
     });
-    connect(mailbox, &CommandMailbox::propertiesRequested, this, [] {
-        if (App().Agent) App().Agent->ShowStandardProperties();
-    });
+    connect(mailbox, &CommandMailbox::propertiesRequested, this,
+            [this] { EditOptions(3); }); // the Agent page
     connect(&agent, &AgentController::readThePageRequested, this, [this] { m_.Links->ReadThePage(); });
 }
 

@@ -24,6 +24,7 @@
 #include "decor/Background.h"
 #include "decor/DesktopSurface.h"
 #include "decor/Snowfall.h"
+#include "dialogs/OptionsEditor.h"
 #include "music/Midi.h"
 
 #include <QCloseEvent>
@@ -55,6 +56,7 @@ FormMain::FormMain(BrowserFactory& factory, QWidget* parent)
     connectMenus();
     connectControls();
     connectModules();
+    connectOptions();
 }
 
 FormMain::~FormMain() {

@@ -22,6 +22,7 @@ class ImageButton;
 class LightString;
 class LinksMenu;
 class MainMenus;
+class OptionsEditor;
 class PageCommands;
 class PageEvents;
 class QLineEdit;
@@ -65,6 +66,7 @@ struct MainModules {
     std::unique_ptr<Cards> Desktop;
     std::unique_ptr<Bookmarks> BookmarkList;
     std::unique_ptr<CommandMailbox> AgentCommands;
+    std::unique_ptr<OptionsEditor> Options;
     DropRules Drops;
 };
 
@@ -85,6 +87,8 @@ public:
     void DrawBackground(int n);
     // Starts the one-second check that closes the theme song once it has played.
     void StartThemeSongTimer();
+    // The options dialog on page 1 General, 2 Music or 3 Agent; brought to the front when it is open.
+    void EditOptions(int page);
     // A new page on the address, as File > New Browser Window does with one.
     void OpenInNewPage(const QString& address);
     // The page on show, or null.
@@ -115,6 +119,8 @@ private:
     // What the character points at, and where its commands go; undone when the window goes.
     void connectAgent();
     void disconnectAgent();
+    // Edit > Options and the other ways into the options dialog.
+    void connectOptions();
     void stopCurrentPage();
     void updateBadDropRects();
     // A bulb or a piece of text dropped on free space becomes a desktop card.

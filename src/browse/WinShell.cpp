@@ -1,6 +1,10 @@
 #include "browse/WinShell.h"
 
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace WinShell {
 namespace {
@@ -29,6 +33,17 @@ QUrl ExternalUrl(const QString& address) {
 bool OpenExternal(const QString& address) {
     const QUrl url = ExternalUrl(address);
     return url.isValid() && !url.isEmpty() && opener()(url);
+}
+
+QString BrowseForFolder(QWidget* owner, const QString& title) {
+    // The user's own music folder is the likeliest place to start from.
+    QString start = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
+    if (!QFileInfo(start).isDir()) start = QDir::homePath();
+    return QFileDialog::getExistingDirectory(owner, title, start);
+}
+
+bool OpenFolder(const QString& folder) {
+    return !folder.isEmpty() && QFileInfo(folder).isDir() && opener()(QUrl::fromLocalFile(folder));
 }
 
 void SetOpenerForTesting(std::function<bool(const QUrl&)> open) {

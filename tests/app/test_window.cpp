@@ -11,12 +11,15 @@
 #include "browse/History.h"
 #include "browse/PageEvents.h"
 #include "browse/SurfCommands.h"
+#include "dialogs/FormOptions.h"
+#include "dialogs/OptionsEditor.h"
 
 #include <QAction>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
@@ -94,8 +97,9 @@ private slots:
         FakeWindow w;
         emit w.agent->command(QStringLiteral("Tip"));
         emit w.agent->command(QStringLiteral(" Properties "));
-        QVERIFY(!w.agent->said.contains(QStringLiteral("properties"))); // not inside the event
-        QTRY_VERIFY(w.agent->said.contains(QStringLiteral("properties")));
+        QVERIFY(!w.mod->Options->OptionsOpen()); // not inside the event
+        QTRY_VERIFY(w.mod->Options->OptionsOpen());
+        w.mod->Options->Dialog()->ButCancel->click();
         QVERIFY(w.agent->said.filter(QStringLiteral("command:")).isEmpty()); // never reaches Command
         emit w.agent->command(QStringLiteral("tip"));
         emit w.agent->command(QStringLiteral("READ"));

@@ -1,0 +1,122 @@
+#include "dialogs/OptionsEditor.h"
+
+#include "app/AppGlobals.h"
+#include "app/ProductProfile.h"
+#include "app/RegUtil.h"
+#include "browse/WinShell.h"
+#include "dialogs/FormOptions.h"
+#include "dialogs/OptionsAgentPage.h"
+#include "dialogs/OptionsCharacter.h"
+#include "dialogs/OptionsGeneralPage.h"
+#include "dialogs/OptionsMusicPage.h"
+#include "music/MusicSettings.h"
+
+#include <QMessageBox>
+
+namespace {
+
+// A typed page becomes the page in use and is stored; the product's own page is never stored, and
+// typing it again returns to it.
+void applyPage(const QString& typed, const QString& productPage, const char* valueName, QString& inUse) {
+    if (typed.isEmpty()) return;
+    if (typed != productPage)
+        RegUtil::SetRegString(RegUtil::kProductKey, valueName, typed);
+    else if (!RegUtil::GetRegString(RegUtil::kProductKey, valueName).isEmpty())
+        RegUtil::SetRegString(RegUtil::kProductKey, valueName, QString()); // empty reads as the product's
+    inUse = typed;
+}
+
+} // namespace
+
+OptionsEditor::OptionsEditor(OptionsHost host, QWidget* owner)
+    : host_(std::move(host))
+    , owner_(owner) {
+    if (!host_.BrowseForFolder) host_.BrowseForFolder = WinShell::BrowseForFolder;
+    if (!host_.OpenFolder) host_.OpenFolder = WinShell::OpenFolder;
+    if (!host_.AskYesNo)
+        host_.AskYesNo = [](QWidget* owner, const QString& question) {
+            return QMessageBox::question(owner, ProductProfile().Product_Name(), question,
+                                         QMessageBox::Yes | QMessageBox::No,
+                                         QMessageBox::Yes) == QMessageBox::Yes;
+        };
+}
+
+OptionsEditor::~OptionsEditor() {
+    delete dialog_.data();
+}
+
+bool OptionsEditor::OptionsOpen() const {
+    return !dialog_.isNull();
+}
+
+FormOptions* OptionsEditor::Dialog() const {
+    return dialog_.data();
+}
+
+QString OptionsEditor::SaveFailedText() {
+    return QStringLiteral("Your options could not be saved: the settings file cannot be written.");
+}
+
+void OptionsEditor::EditOptions(int page) {
+    if (dialog_) {
+        // A character command can ask again while the dialog is up.
+        dialog_->raise();
+        dialog_->activateWindow();
+        return;
+    }
+    auto* dialog = new FormOptions(host_, owner_);
+    dialog_ = dialog;
+    connect(dialog, &QDialog::finished, this, [this, dialog] { dialogFinished(*dialog); });
+    dialog->Init(page);
+    dialog->ShowDialog(1);
+}
+
+void OptionsEditor::dialogFinished(FormOptions& dialog) {
+    if (dialog.Result == 1)
+        applyOK(dialog);
+    else
+        undoCancel(dialog);
+    dialog_.clear();
+    dialog.deleteLater();
+    // The keys go back to the window, also where no window manager hands them on.
+    if (owner_) owner_->activateWindow();
+    emit done();
+}
+
+void OptionsEditor::undoCancel(FormOptions& dialog) {
+    if (dialog.General->fgGenBackgroundIndex != App().BackgroundIndex && host_.DrawBackground)
+        host_.DrawBackground(App().BackgroundIndex);
+    host_.Character->RecallSizeFactor();
+}
+
+void OptionsEditor::applyOK(FormOptions& dialog) {
+    AppGlobals& g = App();
+    const ProductProfile product;
+    if (g.StartupPageEditable)
+        applyPage(dialog.General->ChosenStartupPage(), product.Product_StartupPage(), RegUtil::kStartupPage,
+                  g.StartupPage);
+    if (g.SearchPageEditable)
+        applyPage(dialog.General->ChosenSearchPage(), product.Product_SearchPage(), RegUtil::kSearchPage,
+                  g.SearchPage);
+
+    // Only a previewed background is on show, so only that one is kept.
+    const int background = dialog.General->fgGenBackgroundIndex;
+    if (background != g.BackgroundIndex) {
+        g.BackgroundIndex = background;
+        RegUtil::SetRegString(RegUtil::kProductKey, RegUtil::kBackground, QString::number(background));
+    }
+
+    Music::Settings& music = Music::MusicSettings();
+    music.MusicFrequency = dialog.Music->MusicOptFreq_Value;
+    music.MusicFolders = dialog.Music->ChosenFolders();
+    music.PlayTheme = dialog.Music->PlayThemeChecked() ? 1 : 0;
+    Music::SaveMusicSettings();
+
+    OptionsCharacter& agent = *host_.Character;
+    agent.SetUseAgent(dialog.Agent->UseAgentChecked());
+    if (dialog.Agent->ChosenAgentName != agent.CurBaseName())
+        agent.SelectAgent(dialog.Agent->ChosenAgentName);
+    agent.SaveSizeFactor();
+
+    if (!RegUtil::SettingsWritable() && host_.StatusText) host_.StatusText(SaveFailedText());
+}
