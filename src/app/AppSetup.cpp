@@ -18,7 +18,7 @@ void NameApplication() {
     const ProductProfile product;
     QApplication::setOrganizationName(product.OEM_Name());
     QApplication::setApplicationName(product.Product_Name());
-    QApplication::setApplicationDisplayName(product.Product_Name());
+    // No display name of its own: X11 would append it to every dialog's title.
     QApplication::setDesktopFileName(QStringLiteral("glisterwood99"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/icon-64.png")));
 }
