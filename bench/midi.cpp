@@ -19,7 +19,7 @@
 
 namespace {
 
-constexpr double kGain = 0.6; // the device's own gain, so every side renders the same loudness
+constexpr double kGain = 0.8; // the device's own gain, so every side renders the same loudness
 
 double msSince(const QElapsedTimer& timer) {
     return double(timer.nsecsElapsed()) / 1e6;

@@ -19,9 +19,9 @@ JINGLE_BELLS = Song(
     """,
     chords="""
         G:4 | G:4 | G:4 | C:4 | C:4 | D:4 | D7:4 | G:4 |
-        G:4 | G:4 | G:4 | C:4 | C:4 | D7:4 | D7:4 | G:2 D7:2 |
-        G:4 | G:4 | G:4 | G:4 | C:4 | G:4 | A7:4 | D7:4 |
-        G:4 | G:4 | G:4 | G:4 | C:4 | G:4 | D7:4 | G:4 |
+        G:4 | G:4 | G:4 | C:4 | C:4 | D7:4 | Am:2 D7:2 | G:2 D7:2 |
+        G:4 | G:4 | G:4 | G:4 | C:4 | C:1 G:3 | A7:4 | D7:4 |
+        G:4 | G:4 | G:4 | G:4 | C:4 | C:1 G:3 | D7:4 | G:4 |
     """,
     parts=[
         Part("lead", programs=(1, 9), velocity=92, volume=110),
@@ -89,9 +89,9 @@ O_CHRISTMAS_TREE = Song(
         F4:.75 F4:.25 F4:1.5 G4:.5 | A4:.75 A4:.25 A4:1.5 A4:.5 | G4:.5 A4:.5 Bb4:1 E4:1 | G4:1 F4:1 |
     """,
     chords="""
-        F:3 | F:3 | C7:3 | F:3 |
+        F:3 | F:3 | C7:3 | C7:1 F:2 |
         F:1 Bb:2 | C7:3 | C7:3 | F:2 C7:1 |
-        F:3 | F:3 | C7:3 | F:2 |
+        F:3 | F:3 | C7:3 | C7:1 F:1 |
     """,
     passes=3,
     parts=[
@@ -115,7 +115,7 @@ WE_WISH_YOU = Song(
     """,
     chords="""
         G:3 | C:3 | A7:3 | D:3 | B7:3 | Em:3 | C:1 D7:2 | G:2 D:1 |
-        G:3 | D:3 | C:3 | D:3 | Em:3 | D:3 | C:1 D7:2 | G:2 D:1 |
+        G:3 | D:3 | Em:1 D:1 C:1 | D:3 | Em:1 D:1 Em:1 | D:3 | C:1 D7:2 | G:2 D:1 |
         G:3 | C:3 | A7:3 | D:3 | B7:3 | Em:3 | C:1 D7:2 | G:2 |
     """,
     passes=2,
@@ -216,11 +216,11 @@ GOD_REST_YE = Song(
         E4:1 F#4:1 G4:1 A4:1 | B4:1 C5:1 B4:1 A4:1 | G4:1 F#4:1 E4:1 |
     """,
     chords="""
-        Em:4 | Em:2 C:1 D:1 | Em:2 D:2 | B:3 Em:1 |
-        Em:4 | Em:2 C:1 D:1 | Em:2 D:2 | B:4 |
-        Am:2 Em:1 Am:1 | G:1 C:1 G:1 D:1 | Em:2 D:1 Em:1 | D:4 |
+        Em:3 D:1 | Em:1 Bm:1 C:1 D:1 | C:1 D:1 Em:1 D:1 | B:3 Em:1 |
+        Em:3 D:1 | Em:1 Bm:1 C:1 D:1 | C:1 D:1 Em:1 D:1 | B:4 |
+        Am:2 Em:1 Am:1 | G:1 C:1 G:1 D:1 | Em:2 D:1 Em:1 | D:2 Em:1 D:1 |
         Em:2 Am:1 Em:1 | Em:1 D:1 Em:1 B:1 | Em:3 B:1 | Em:2 D:2 |
-        Em:2 D:2 | Em:1 Am:1 Em:1 D:1 | Em:1 B:1 Em:1 |
+        C:1 D:1 Em:1 D:1 | Em:1 Am:1 Em:1 D:1 | Em:1 B:1 Em:1 |
     """,
     passes=2,
     parts=[
@@ -244,8 +244,8 @@ O_COME_ALL_YE = Song(
     chords="""
         G:4 | D:4 | G:1 D:1 G:1 C:1 | G:2 D:1 G:1 |
         Em:2 D:1 C:1 | D:1 Em:1 D:1 G:1 | D:2 A7:2 | D:4 |
-        G:2 Am:1 G:1 | C:2 G:2 | D:1 G:1 C:1 D:1 | D:2 D7:2 |
-        G:2 D:2 | G:4 | G:1 D:1 G:1 C:1 | G:2 D:1 G:1 |
+        G:2 Am:1 G:1 | C:2 G:2 | D:1 G:1 C:1 D:1 | D:2 D7:1 G:1 |
+        G:1 D:1 G:1 D:1 | G:4 | G:1 D:1 G:1 C:1 | G:2 D:1 G:1 |
         C:1 G:1 D:1 Em:1 | D:2 Em:1 C:1 | G:2 D:2 | G:3 |
     """,
     passes=2,

@@ -14,7 +14,7 @@ THEME = Song(
     """,
     chords="""
         C:2 G:2 | Am:2 G:2 | C:2 G:2 | F:1 G:1 C:2 |
-        F:2 C:2 | Dm:2 G:2 | C:2 Dm:2 | G7:2 C:2 |
+        F:2 C:2 | Dm:2 G:2 | C:2 Dm:2 | C:1 G7:1 C:2 |
         C:2 G:2 | Am:2 G:2 | C:2 G:2 | F:1 G:1 C:2 | C:4 |
     """,
     passes=1,

@@ -10,7 +10,7 @@
 namespace Mci {
 namespace {
 // FluidSynth's own gain (0.2) is quiet beside other desktop sound; this leaves headroom for dense songs.
-constexpr double kSynthGain = 0.6;
+constexpr double kSynthGain = 0.8;
 constexpr int kSustainPedal = 64;
 constexpr qint64 kLoadWaitMs = 1000;
 } // namespace
