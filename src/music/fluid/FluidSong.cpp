@@ -36,10 +36,17 @@ quint32 FluidSong::ensureSynth() {
     fluid_settings_setnum(settings_, "synth.gain", kSynthGain);
     fluid_settings_setint(settings_, "synth.cpu-cores", 1);
     synth_ = new_fluid_synth(settings_);
-    if (!synth_) return OutOfMemory;
+    if (!synth_) {
+        delete_fluid_settings(settings_);
+        settings_ = nullptr;
+        return OutOfMemory;
+    }
     if (fluid_synth_sfload(synth_, soundFont.toLocal8Bit().constData(), 1) == FLUID_FAILED) {
+        // Nothing half made stays behind; the next open tries again.
         delete_fluid_synth(synth_);
+        delete_fluid_settings(settings_);
         synth_ = nullptr;
+        settings_ = nullptr;
         return CannotLoadDriver;
     }
     return NoError;
