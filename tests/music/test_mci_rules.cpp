@@ -18,7 +18,7 @@ class TestMciRules : public QObject {
     Q_OBJECT
 private slots:
     void theProgramsOwnCommandsParse() {
-        const Command background = Mci::ParseCommand(
+        const Command background = Mci::MciParser::Parse(
             QStringLiteral("open \"/home/a b/Music/Silent Night.mid\" type sequencer alias vhmidi"));
         QCOMPARE(background.error, 0u);
         QCOMPARE(background.verb, Verb::Open);
@@ -27,49 +27,49 @@ private slots:
         QCOMPARE(background.device, QStringLiteral("vhmidi"));
 
         const Command one =
-            Mci::ParseCommand(QStringLiteral("open \"sequencer!/opt/gw/THEME.MID\" alias VhOneSong"));
+            Mci::MciParser::Parse(QStringLiteral("open \"sequencer!/opt/gw/THEME.MID\" alias VhOneSong"));
         QCOMPARE(one.error, 0u);
         QCOMPARE(one.file, QStringLiteral("/opt/gw/THEME.MID"));
         QCOMPARE(one.deviceType, QStringLiteral("sequencer"));
         QCOMPARE(one.device, QStringLiteral("VhOneSong"));
 
-        const Command play = Mci::ParseCommand(QStringLiteral("play vhmidi from 0"));
+        const Command play = Mci::MciParser::Parse(QStringLiteral("play vhmidi from 0"));
         QCOMPARE(play.verb, Verb::Play);
         QCOMPARE(play.device, QStringLiteral("vhmidi"));
         QCOMPARE(play.from.value_or(-1), 0);
         QVERIFY(!play.to);
 
-        const Command status = Mci::ParseCommand(QStringLiteral("STATUS VhOneSong MODE"));
+        const Command status = Mci::MciParser::Parse(QStringLiteral("STATUS VhOneSong MODE"));
         QCOMPARE(status.verb, Verb::Status);
         QCOMPARE(status.item, QStringLiteral("mode"));
 
-        const Command count = Mci::ParseCommand(QStringLiteral("sysinfo sequencer quantity"));
+        const Command count = Mci::MciParser::Parse(QStringLiteral("sysinfo sequencer quantity"));
         QCOMPARE(count.verb, Verb::Sysinfo);
         QCOMPARE(count.device, QStringLiteral("sequencer"));
         QVERIFY(!count.openOnly);
 
-        QCOMPARE(Mci::ParseCommand(QStringLiteral("close vhmidi")).verb, Verb::Close);
-        QCOMPARE(Mci::ParseCommand(QStringLiteral("pause vhmidi")).verb, Verb::Pause);
-        QCOMPARE(Mci::ParseCommand(QStringLiteral("resume vhmidi")).verb, Verb::Resume);
+        QCOMPARE(Mci::MciParser::Parse(QStringLiteral("close vhmidi")).verb, Verb::Close);
+        QCOMPARE(Mci::MciParser::Parse(QStringLiteral("pause vhmidi")).verb, Verb::Pause);
+        QCOMPARE(Mci::MciParser::Parse(QStringLiteral("resume vhmidi")).verb, Verb::Resume);
     }
 
     void otherFormsOfTheSequencer() {
         // Without a type, the file's extension chooses the sequencer; anything else has no device.
-        const Command byExtension = Mci::ParseCommand(QStringLiteral("open song.MID alias s"));
+        const Command byExtension = Mci::MciParser::Parse(QStringLiteral("open song.MID alias s"));
         QCOMPARE(byExtension.error, 0u);
         QCOMPARE(byExtension.deviceType, QStringLiteral("sequencer"));
-        QCOMPARE(Mci::ParseCommand(QStringLiteral("open song.wav alias s")).error, 281u);
-        QCOMPARE(Mci::ParseCommand(QStringLiteral("open \"x.mid\" type waveaudio alias s")).error, 263u);
+        QCOMPARE(Mci::MciParser::Parse(QStringLiteral("open song.wav alias s")).error, 281u);
+        QCOMPARE(Mci::MciParser::Parse(QStringLiteral("open \"x.mid\" type waveaudio alias s")).error, 263u);
         // Without an alias the device answers to its file name.
-        QCOMPARE(Mci::ParseCommand(QStringLiteral("open tune.mid")).device, QStringLiteral("tune.mid"));
+        QCOMPARE(Mci::MciParser::Parse(QStringLiteral("open tune.mid")).device, QStringLiteral("tune.mid"));
 
-        const Command range = Mci::ParseCommand(QStringLiteral("play s from 1500 to 3000"));
+        const Command range = Mci::MciParser::Parse(QStringLiteral("play s from 1500 to 3000"));
         QCOMPARE(range.from.value_or(-1), 1500);
         QCOMPARE(range.to.value_or(-1), 3000);
-        QVERIFY(Mci::ParseCommand(QStringLiteral("seek s to start")).toStart);
-        QVERIFY(Mci::ParseCommand(QStringLiteral("seek s to end")).toEnd);
-        QCOMPARE(Mci::ParseCommand(QStringLiteral("seek s to 250")).to.value_or(-1), 250);
-        QVERIFY(Mci::ParseCommand(QStringLiteral("sysinfo sequencer quantity open")).openOnly);
+        QVERIFY(Mci::MciParser::Parse(QStringLiteral("seek s to start")).toStart);
+        QVERIFY(Mci::MciParser::Parse(QStringLiteral("seek s to end")).toEnd);
+        QCOMPARE(Mci::MciParser::Parse(QStringLiteral("seek s to 250")).to.value_or(-1), 250);
+        QVERIFY(Mci::MciParser::Parse(QStringLiteral("sysinfo sequencer quantity open")).openOnly);
     }
 
     void badCommandsGetTheirCodes_data() {
@@ -97,15 +97,15 @@ private slots:
     void badCommandsGetTheirCodes() {
         QFETCH(QString, command);
         QFETCH(quint32, error);
-        QCOMPARE(Mci::ParseCommand(command).error, error);
+        QCOMPARE(Mci::MciParser::Parse(command).error, error);
     }
 
     void wordsSplitAtBlanksOutsideQuotes() {
         QStringList words;
         quint32 error = 0;
-        QVERIFY(Mci::SplitWords(QStringLiteral("  open \"a  b.mid\"\talias  x "), words, error));
+        QVERIFY(Mci::MciParser::SplitWords(QStringLiteral("  open \"a  b.mid\"\talias  x "), words, error));
         QCOMPARE(words, QStringList({"open", "a  b.mid", "alias", "x"}));
-        QVERIFY(Mci::SplitWords(QStringLiteral("open \"\" alias x"), words, error));
+        QVERIFY(Mci::MciParser::SplitWords(QStringLiteral("open \"\" alias x"), words, error));
         QCOMPARE(words.at(1), QString());
     }
 

@@ -67,7 +67,7 @@ QString FluidDevice::sysinfo(const Command& command) {
 }
 
 QString FluidDevice::Send(const QString& text) {
-    const Command command = ParseCommand(text);
+    const Command command = MciParser::Parse(text);
     if (command.error) return code(command.error);
     using Verb = Command::Verb;
     if (command.verb == Verb::Open) return open(command);

@@ -142,7 +142,7 @@ Command parseSysinfo(const QStringList& words) {
 
 } // namespace
 
-bool SplitWords(const QString& text, QStringList& words, quint32& error) {
+bool MciParser::SplitWords(const QString& text, QStringList& words, quint32& error) {
     words.clear();
     qsizetype i = 0;
     const qsizetype n = text.size();
@@ -172,7 +172,7 @@ bool SplitWords(const QString& text, QStringList& words, quint32& error) {
     return true;
 }
 
-Command ParseCommand(const QString& text) {
+Command MciParser::Parse(const QString& text) {
     QStringList words;
     quint32 error = 0;
     if (!SplitWords(text, words, error)) return failed(error);

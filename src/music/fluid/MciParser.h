@@ -24,14 +24,17 @@ struct Command {
     quint32 error = 0;
 };
 
-// Parses the command strings of the sequencer: open (with "type sequencer" or the "sequencer!file"
+// Reads the command strings of the sequencer: open (with "type sequencer" or the "sequencer!file"
 // form, and an alias), close, play [from N] [to N], pause, resume, stop, seek to start|end|N,
 // status <alias> mode|position|length|ready, sysinfo sequencer quantity [open]. Words are matched
 // without regard to case; "wait" and "notify" are refused, as nothing here blocks or posts messages.
-Command ParseCommand(const QString& text);
+class MciParser {
+public:
+    static Command Parse(const QString& text);
 
-// The words of a command: blanks separate them, double quotes group a word with blanks in it.
-// Returns false with the error code when a quote is left open or text follows a closing quote.
-bool SplitWords(const QString& text, QStringList& words, quint32& error);
+    // The words of a command: blanks separate them, double quotes group a word with blanks in it.
+    // Returns false with the error code when a quote is left open or text follows a closing quote.
+    static bool SplitWords(const QString& text, QStringList& words, quint32& error);
+};
 
 } // namespace Mci
