@@ -146,7 +146,7 @@ JOY_TO_THE_WORLD = Song(
     """,
     passes=3,
     parts=[
-        Part("lead", programs=(56, 19, 56), velocity=94, volume=108),
+        Part("lead", programs=(56, 52, 56), velocity=94, volume=108),
         Part("block", program=19, velocity=50, volume=72, pan=46),
         Part("arpeggio", program=14, velocity=40, volume=52, pan=86),
         Part("bass", program=32, velocity=84, volume=100),
