@@ -7,7 +7,7 @@ PACKAGES := cmake g++ make pkg-config \
 	qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libqt6webenginecore6-bin \
 	qt6-svg-dev qt6-multimedia-dev libespeak-ng-dev espeak-ng-data python3 \
 	libgl-dev libxcb1-dev fonts-dejavu-core xvfb xauth xdotool pulseaudio pulseaudio-utils sox \
-	libfluidsynth-dev fluid-soundfont-gm fluidsynth libpulse-dev libpocketsphinx-dev pocketsphinx-en-us
+	libfluidsynth-dev fluid-soundfont-gm fluidsynth libasound2-dev libpulse-dev libpocketsphinx-dev pocketsphinx-en-us
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

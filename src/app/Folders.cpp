@@ -30,11 +30,12 @@ QString GetWindowsDir() {
 }
 
 QString ProgramFolder() {
-    // Run from the build tree, the resources sit in the source tree; installed, in the data folder.
+    // Run from the build tree, the theme song and the default music are written into it; installed,
+    // they sit in the data folder.
     const QString installed = QStringLiteral(GW_DATA_DIR);
     const QString appDir = QCoreApplication::applicationDirPath();
     if (QFileInfo(appDir + QStringLiteral("/CMakeCache.txt")).exists() || !QFileInfo(installed).isDir())
-        return AddBackslash(QStringLiteral(GW_BUILD_RESOURCES));
+        return AddBackslash(QStringLiteral(GW_BUILD_PROGRAM));
     return AddBackslash(installed);
 }
 
