@@ -137,23 +137,12 @@ private slots:
             QCOMPARE(target(), QByteArray("the song the user had"));
             QCOMPARE(leftovers(), QStringList{"Carol.mid"});
         }
-        // Nothing listens on this port any more.
-        QTcpServer closed;
-        closed.listen(QHostAddress::LocalHost);
-        const quint16 port = closed.serverPort();
-        closed.close();
-        QCOMPARE(fetch(QStringLiteral("http://127.0.0.1:%1/a.mid").arg(port)), FileDownload::Failed);
-        QCOMPARE(target(), QByteArray("the song the user had"));
-    }
-
-    void aCancelledDownloadKeepsTheOldFile() {
-        SongServer server;
-        const auto result = fetch(server.Address("slow.mid"), [](FileDownload& download) {
-            QSignalSpy progress(&download, &FileDownload::progress);
-            progress.wait(5000);
+        // A cancel part-way keeps the old file too.
+        const auto cancelled = fetch(server.Address("slow.mid"), [](FileDownload& download) {
+            QSignalSpy(&download, &FileDownload::progress).wait(5000);
             download.Cancel();
         });
-        QCOMPARE(result, FileDownload::Cancelled);
+        QCOMPARE(cancelled, FileDownload::Cancelled);
         QCOMPARE(target(), QByteArray("the song the user had"));
         QCOMPARE(leftovers(), QStringList{"Carol.mid"});
     }

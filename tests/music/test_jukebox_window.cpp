@@ -3,17 +3,13 @@
 #include "RecordingAgent.h"
 #include "TestEnvironment.h"
 #include "app/MainMenus.h"
-#include "app/ProductProfile.h"
-#include "app/RegUtil.h"
 #include "app/WindowProbe.h"
-#include "browse/Browsers.h"
 #include "browse/PageEvents.h"
 #include "music/Jukebox.h"
 #include "music/box/MusicBox.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QMimeData>
@@ -113,18 +109,9 @@ private slots:
         QCOMPARE(r.menus().MenuMusic->defaultAction(), r.menus().ItemMusicResume);
         QVERIFY(r.menus().ItemMusicResume->isVisible() && !r.menus().ItemMusicPause->isVisible());
         r.menus().MenuMusic->hide();
-    }
-
-    void theOtherMenuCommands() {
-        Rig r;
         QSignalSpy properties(r.w->form.get(), &FormMain::musicPropertiesRequested);
         r.menus().ItemMusicProperties->trigger();
         QCOMPARE(properties.size(), 1);
-        r.menus().ItemMusicWhatsThis->trigger();
-        QCOMPARE(r.w->agent->said.last(), QStringLiteral("script:whatsthis_music"));
-        const int pages = r.w->mod->Pages->BrowserCount();
-        r.menus().ItemMusicGetMoreTunes->trigger();
-        QCOMPARE(r.w->mod->Pages->BrowserCount(), pages + 1);
     }
 
     void droppedFilesPlayOnlySongs() {
@@ -139,15 +126,6 @@ private slots:
         drop(r.box, song);
         QVERIFY(r.music->MusicOn());
         QCOMPARE(r.music->SongTitle(), QStringLiteral("SONG"));
-    }
-
-    void exitKeepsAPlayingBoxForTheNextStart() {
-        Rig r;
-        QTest::mouseClick(r.box, Qt::LeftButton, {}, QPoint(10, 10));
-        r.w->form->FileExit();
-        QCOMPARE(r.device.sent.last(), QStringLiteral("close vhmidi"));
-        QCOMPARE(RegUtil::GetRegString(RegUtil::kProductKey, QStringLiteral("Music state")),
-                 QStringLiteral("2"));
     }
 };
 
