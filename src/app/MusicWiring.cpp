@@ -51,6 +51,7 @@ void FormMain::connectMusic() {
             Qt::QueuedConnection);
     connect(downloads, &Music::SongDownload::songReady, music, &Music::Jukebox::OpenMusicBox);
     connect(downloads, &Music::SongDownload::scriptRequested, this, &runScript);
+    connect(downloads, &Music::SongDownload::statusText, m_.Events.get(), &PageEvents::SetStatusBarText);
     connect(downloads, &Music::SongDownload::interruptRequested, this, [] {
         if (App().Agent) App().Agent->Interrupt();
     });

@@ -11,6 +11,20 @@
 
 namespace Music {
 namespace {
+QString failureText(FileDownload::Result result) {
+    switch (result) {
+    case FileDownload::TooBig:
+        return QStringLiteral("The song was not downloaded: it is larger than 10 MB.");
+    case FileDownload::NotWebAddress:
+        return QStringLiteral(
+            "The song was not downloaded: only web addresses (http, https) can be fetched.");
+    case FileDownload::NoResponse:
+        return QStringLiteral("The song was not downloaded: the server stopped answering.");
+    default:
+        return QStringLiteral("The song could not be downloaded.");
+    }
+}
+
 QString nameOnly(const QString& address) {
     return QUrl::fromUserInput(address).fileName();
 }
@@ -40,6 +54,7 @@ void SongDownload::DownloadSong(const QString& dropped) {
         dialog_->setWindowTitle(QStringLiteral("Downloading music"));
         dialog_->setWindowModality(Qt::WindowModal);
         dialog_->setMinimumDuration(300);
+        dialog_->setValue(0); // starts the count to showing, also when no byte ever comes
         dialog_->setAutoClose(false);
         dialog_->setAutoReset(false);
         connect(dialog_, &QProgressDialog::canceled, &transfer_, &FileDownload::Cancel);
@@ -67,6 +82,7 @@ void SongDownload::transferFinished(FileDownload::Result result) {
         break;
     default:
         emit scriptRequested(QStringLiteral("music_download_failed"), true, {});
+        emit statusText(failureText(result));
         break;
     }
 }

@@ -34,6 +34,8 @@ signals:
     void interruptRequested();
     // The song has been saved there and should play now.
     void songReady(const QString& file);
+    // Why a download failed, for the status bar.
+    void statusText(const QString& text);
 
 private:
     void transferFinished(FileDownload::Result result);
