@@ -204,8 +204,8 @@ bool FormMain::DoInit() {
     // The music box shows only where a MIDI sequencer exists.
     ui_.ImgRadio->ShowSwitchedOn(false);
     ui_.ImgRadio->setVisible(Midi::MidiAvailable());
+    connectAgent(); // first, so that the character knows where the box is when the music starts
     m_.Jukebox->StartAtLaunch();
-    connectAgent();
     App().Agent->Script(QStringLiteral("startup"));
     ui_.TimerSnow->start();
     if (!App().DataFolderProblem.isEmpty())
