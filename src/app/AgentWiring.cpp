@@ -8,6 +8,7 @@
 #include "bookmarks/Cards.h"
 #include "bookmarks/PointerGestures.h"
 #include "browse/LinksMenu.h"
+#include "music/box/MusicBox.h"
 
 #include <QAbstractItemView>
 #include <QItemSelectionModel>

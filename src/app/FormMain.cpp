@@ -25,7 +25,10 @@
 #include "decor/DesktopSurface.h"
 #include "decor/Snowfall.h"
 #include "dialogs/OptionsEditor.h"
+#include "music/Jukebox.h"
 #include "music/Midi.h"
+#include "music/SongDownload.h"
+#include "music/box/MusicBox.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -57,6 +60,7 @@ FormMain::FormMain(BrowserFactory& factory, QWidget* parent)
     connectControls();
     connectModules();
     connectOptions();
+    connectMusic();
 }
 
 FormMain::~FormMain() {
@@ -105,14 +109,11 @@ void FormMain::createControls() {
         new ImageButton(QStringLiteral(":/art/goforward.png"), QStringLiteral("Forward"), surface);
     ui_.ImgStop = new ImageButton(QStringLiteral(":/art/stop.png"), QStringLiteral("Stop (Escape)"), surface);
     ui_.ImgReload = new ImageButton(QStringLiteral(":/art/reload.png"), QStringLiteral("Reload"), surface);
-    ui_.ImgRadio = new ImageButton(QString(), QStringLiteral("Click to play music"), surface);
-    for (QWidget* image : {ui_.ImgGoBack, ui_.ImgGoForward, ui_.ImgStop, ui_.ImgReload, ui_.ImgRadio})
+    for (QWidget* image : {ui_.ImgGoBack, ui_.ImgGoForward, ui_.ImgStop, ui_.ImgReload})
         image->hide();
 
     ui_.TimerSnow = new QTimer(this);
     ui_.TimerSnow->setInterval(500);
-    ui_.TimerThemeSong = new QTimer(this);
-    ui_.TimerThemeSong->setInterval(1000);
 }
 
 void FormMain::createModules() {
@@ -127,6 +128,10 @@ void FormMain::createModules() {
     m_.Snow->ShowOn(*ui_.Surface);
     m_.Gestures = std::make_unique<PointerGestures>();
     m_.Gestures->IsBadDrop = [this](QPoint at) { return m_.Drops.IsInBadDropRect(at); };
+    ui_.ImgRadio = new Music::MusicBox(*m_.Gestures, ui_.Surface);
+    ui_.ImgRadio->hide();
+    m_.Jukebox = std::make_unique<Music::Jukebox>();
+    m_.SongDownloads = std::make_unique<Music::SongDownload>(this);
     m_.BulbDrag =
         std::make_unique<BulbGestures>(*m_.Pages,
                                        std::array<QWidget*, 4>{ui_.RegionBulbs[0], ui_.RegionBulbs[1],
@@ -199,8 +204,10 @@ bool FormMain::DoInit() {
     m_.Desktop->LoadCards();
     m_.BookmarkList->LoadBookmarks();
     // The music box shows only where a MIDI sequencer exists.
+    ui_.ImgRadio->ShowSwitchedOn(false);
     ui_.ImgRadio->setVisible(Midi::MidiAvailable());
-    connectAgent();
+    connectAgent(); // first, so that the character knows where the box is when the music starts
+    m_.Jukebox->StartAtLaunch();
     App().Agent->Script(QStringLiteral("startup"));
     ui_.TimerSnow->start();
     if (!App().DataFolderProblem.isEmpty())
@@ -214,7 +221,7 @@ void FormMain::OpenStartupPage() {
 }
 
 void FormMain::StartThemeSongTimer() {
-    ui_.TimerThemeSong->start();
+    m_.Jukebox->StartThemeSongTimer();
 }
 
 void FormMain::OpenInNewPage(const QString& address) {
@@ -233,6 +240,7 @@ void FormMain::FileExit() {
     m_.Pages->ReleaseAll(); // no page event may reach the released character
     App().Agent.reset();
     App().Profile.reset();
+    m_.Jukebox->ExitMusic();
     close();
 }
 

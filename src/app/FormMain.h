@@ -32,6 +32,11 @@ class RegionWidget;
 class Snowfall;
 class StatusBarPicture;
 class SurfCommands;
+namespace Music {
+class Jukebox;
+class MusicBox;
+class SongDownload;
+} // namespace Music
 
 // The window's own controls.
 struct MainControls {
@@ -41,11 +46,11 @@ struct MainControls {
     QLineEdit* EditUrl = nullptr;
     StatusBarPicture* PicStatusBar = nullptr;
     RegionWidget* RegionBulbs[4] = {};
-    ImageButton *ImgGoBack = nullptr, *ImgGoForward = nullptr, *ImgStop = nullptr, *ImgReload = nullptr,
-                *ImgRadio = nullptr;
+    ImageButton *ImgGoBack = nullptr, *ImgGoForward = nullptr, *ImgStop = nullptr, *ImgReload = nullptr;
+    Music::MusicBox* ImgRadio = nullptr;
     BookmarkView* ListBookmarks = nullptr;
     MainMenus* Menus = nullptr;
-    QTimer *TimerSnow = nullptr, *TimerThemeSong = nullptr;
+    QTimer* TimerSnow = nullptr;
 };
 
 // The modules that own the window's concerns. The window builds them and connects them to each
@@ -67,6 +72,8 @@ struct MainModules {
     std::unique_ptr<Bookmarks> BookmarkList;
     std::unique_ptr<CommandMailbox> AgentCommands;
     std::unique_ptr<OptionsEditor> Options;
+    std::unique_ptr<Music::Jukebox> Jukebox;
+    std::unique_ptr<Music::SongDownload> SongDownloads;
     DropRules Drops;
 };
 
@@ -101,6 +108,10 @@ public:
     // Shows a message box; tests replace it to record instead of blocking.
     std::function<void(const QString& title, const QString& text)> ShowMessage;
 
+signals:
+    // Music > Properties: the options dialog on its Music page.
+    void musicPropertiesRequested();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -116,6 +127,9 @@ private:
     void connectMenus();
     void connectControls();
     void connectModules();
+    // The music box, its menu and the jukebox behind them.
+    void connectMusic();
+    void showMusicMenu(QPoint globalAt);
     // What the character points at, and where its commands go; undone when the window goes.
     void connectAgent();
     void disconnectAgent();

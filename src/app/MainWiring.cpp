@@ -24,7 +24,7 @@
 #include "browse/WinShell.h"
 #include "decor/Snowfall.h"
 #include "dialogs/FormAboutSplash.h"
-#include "music/Midi.h"
+#include "music/box/MusicBox.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -61,7 +61,7 @@ void FormMain::connectMenus() {
     on(m.ItemSurfWelcomePage, [&surf] { surf.ItemSurfWelcomePage_Click(); });
     on(m.ItemHelpWeb, [&commands] { commands.ItemHelpWeb_Click(); });
     on(m.ItemHelpAbout, [this] {
-        ui_.TimerThemeSong->start();
+        StartThemeSongTimer();
         ShowAboutBox(this);
     });
     on(m.ItemTabOpenExternal, [this, &commands] { commands.ItemTabOpenExternal_Click(ui_.EditUrl->text()); });
@@ -146,10 +146,6 @@ void FormMain::connectControls() {
     connect(ui_.TimerSnow, &QTimer::timeout, this, [this] {
         m_.Pages->CleanupBadWindows(); // dead pages go first, the snow falls after
         m_.Snow->Tick();
-    });
-    connect(ui_.TimerThemeSong, &QTimer::timeout, this, [this] {
-        Midi::CheckOneSong();
-        if (!Midi::OneSongOpen()) ui_.TimerThemeSong->stop();
     });
 }
 

@@ -65,8 +65,7 @@ void FormMain::connectOptions() {
 
     const MainMenus& m = *ui_.Menus;
     connect(m.ItemEditOptions, &QAction::triggered, this, [this] { EditOptions(FormOptions::PageGeneral); });
-    connect(m.ItemMusicProperties, &QAction::triggered, this,
-            [this] { EditOptions(FormOptions::PageMusic); });
+    connect(this, &FormMain::musicPropertiesRequested, this, [this] { EditOptions(FormOptions::PageMusic); });
 }
 
 void FormMain::EditOptions(int page) {

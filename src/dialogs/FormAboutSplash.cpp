@@ -2,9 +2,9 @@
 
 #include "agent/AgentController.h"
 #include "app/AppGlobals.h"
-#include "app/Folders.h"
 #include "app/ProductProfile.h"
 #include "music/Midi.h"
+#include "music/Music.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -87,7 +87,7 @@ void FormAboutSplash::reject() {
 
 void ShowAboutBox(QWidget* parent) {
     // The theme song plays whatever the "Play theme" setting says; a busy sequencer stays silent.
-    Midi::PlayOneSong(ProgramFolder() + QStringLiteral("Theme.MID"));
+    Midi::PlayOneSong(ThemeSongPath());
     FormAboutSplash about(parent);
     about.Init(true);
     if (App().Agent) App().Agent->Script(QStringLiteral("help_about"), false);

@@ -1,6 +1,14 @@
 #pragma once
 
-// Starts the music subsystem: the sequencer check and, when "Play theme" is on, the theme song.
+#include <QString>
+
+// Starts the music subsystem: the sequencer check, the music settings and, when "Play theme" is
+// on, the theme song.
 void InitMusic();
 // Whether the theme song should play at start.
 bool PlayThemeAtStart();
+// The theme song in the program's folder, whatever the case of its name ("THEME.MID", "Theme.mid").
+QString ThemeSongPath();
+// The file of that name in the folder, its name matched without regard to case; the folder and the
+// name as given when there is none.
+QString FindFileIgnoringCase(const QString& folder, const QString& name);

@@ -206,6 +206,8 @@ void drawTabHistory(QPainter& p, const QSizeF& size);
 void drawTabBrowser(QPainter& p, const QSizeF& size);
 void drawBulbStrip(QPainter& p, const QSizeF& size);
 void drawDragBulb(QPainter& p, const QSizeF& size);
+void drawMusicBoxOff(QPainter& p, const QSizeF& size);
+void drawMusicBoxOn(QPainter& p, const QSizeF& size);
 
 void drawTilesTreesGreen(QPainter& p, const QSizeF& size);
 void drawTilesTreesSnow(QPainter& p, const QSizeF& size);

@@ -61,6 +61,8 @@ const std::array kPictures = {
     Artwork{"bulbs", QSize(640, 16), Kind::Picture, drawBulbStrip},
     Artwork{"bulbmask", QSize(640, 16), Kind::Derived, nullptr, bulbMask},
     Artwork{"dragbulb", QSize(32, 32), Kind::Picture, drawDragBulb},
+    Artwork{"musicbox-off", QSize(32, 32), Kind::Picture, drawMusicBoxOff},
+    Artwork{"musicbox-on", QSize(32, 32), Kind::Picture, drawMusicBoxOn},
     Artwork{"snowflake-32", QSize(32, 32), Kind::Picture, drawSnowflake32},
     Artwork{"snowflake-16", QSize(16, 16), Kind::Picture, drawSnowflake16},
     Artwork{"bg-01", QSize(171, 145), Kind::Tile, drawTilesTreesGreen},
