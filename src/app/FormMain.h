@@ -31,6 +31,7 @@ class RegionWidget;
 class Snowfall;
 class StatusBarPicture;
 class SurfCommands;
+class VoiceListener;
 
 // The window's own controls.
 struct MainControls {
@@ -65,6 +66,7 @@ struct MainModules {
     std::unique_ptr<Cards> Desktop;
     std::unique_ptr<Bookmarks> BookmarkList;
     std::unique_ptr<CommandMailbox> AgentCommands;
+    std::unique_ptr<VoiceListener> Voice;
     DropRules Drops;
 };
 
