@@ -31,6 +31,7 @@ double secondsOf(const QByteArray& pcm) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     const bool verbose = app.arguments().contains(QStringLiteral("-v"));
     QElapsedTimer load;
     load.start();
@@ -43,40 +44,42 @@ int main(int argc, char** argv) {
 
     int commands = 0, heard = 0, others = 0, falseAlarms = 0;
     double audioSeconds = 0, recogniseMs = 0, floorMs = 0;
+    const bool quick = app.arguments().contains(QStringLiteral("-q"));
     for (const char* voice : kVoices)
         for (int rate : kRates)
-            for (const Phrase& phrase : kPhrases) {
-                QString problem;
-                const QByteArray pcm =
-                    SpokenAudio(QString::fromUtf8(phrase.text), QString::fromUtf8(voice), rate, &problem);
-                if (pcm.isEmpty()) {
-                    std::printf("cannot synthesise: %s\n", qPrintable(problem));
-                    return 1;
-                }
-                QElapsedTimer timer;
-                timer.start();
-                const QString words = recogniser.Hear(pcm);
-                recogniseMs += double(timer.nsecsElapsed()) / 1e6;
-                timer.restart();
-                recogniser.Hear(QByteArray(pcm.size(), '\0'));
-                floorMs += double(timer.nsecsElapsed()) / 1e6;
-                audioSeconds += secondsOf(pcm);
+            if (!quick || (rate == 160 && (voice[5] == 0 || voice[6] == 'f')))
+                for (const Phrase& phrase : kPhrases) {
+                    QString problem;
+                    const QByteArray pcm =
+                        SpokenAudio(QString::fromUtf8(phrase.text), QString::fromUtf8(voice), rate, &problem);
+                    if (pcm.isEmpty()) {
+                        std::printf("cannot synthesise: %s\n", qPrintable(problem));
+                        return 1;
+                    }
+                    QElapsedTimer timer;
+                    timer.start();
+                    const QString words = recogniser.Hear(pcm);
+                    recogniseMs += double(timer.nsecsElapsed()) / 1e6;
+                    timer.restart();
+                    recogniser.Hear(QByteArray(pcm.size(), '\0'));
+                    floorMs += double(timer.nsecsElapsed()) / 1e6;
+                    audioSeconds += secondsOf(pcm);
 
-                const QString got = MatchCommand(CommandSet::Browser(), words);
-                const QString want = QString::fromUtf8(phrase.command);
-                const bool right = got == want;
-                if (want.isEmpty()) {
-                    ++others;
-                    falseAlarms += right ? 0 : 1;
-                } else {
-                    ++commands;
-                    heard += right ? 1 : 0;
+                    const QString got = MatchCommand(CommandSet::Browser(), words);
+                    const QString want = QString::fromUtf8(phrase.command);
+                    const bool right = got == want;
+                    if (want.isEmpty()) {
+                        ++others;
+                        falseAlarms += right ? 0 : 1;
+                    } else {
+                        ++commands;
+                        heard += right ? 1 : 0;
+                    }
+                    if (verbose || !right)
+                        std::printf("%-9s %3d  %-16s heard \"%s\" -> %s%s\n", voice, rate, phrase.text,
+                                    qPrintable(words), got.isEmpty() ? "(none)" : qPrintable(got),
+                                    right ? "" : "   WRONG");
                 }
-                if (verbose || !right)
-                    std::printf("%-9s %3d  %-16s heard \"%s\" -> %s%s\n", voice, rate, phrase.text,
-                                qPrintable(words), got.isEmpty() ? "(none)" : qPrintable(got),
-                                right ? "" : "   WRONG");
-            }
     std::printf("commands recognised: %d of %d (%.1f %%)\n", heard, commands, 100.0 * heard / commands);
     std::printf("other phrases taken for a command: %d of %d (%.1f %%)\n", falseAlarms, others,
                 100.0 * falseAlarms / others);

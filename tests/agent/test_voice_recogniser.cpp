@@ -46,6 +46,11 @@ private slots:
         QCOMPARE(recogniser_->Recognise(pcm), command);
     }
 
+    void speechThatIsNoCommand() {
+        QCOMPARE(recogniser_->Recognise(spoken("open the window")), QString());
+        QCOMPARE(recogniser_->Recognise(spoken("play some music")), QString());
+    }
+
     void silenceAndNothingAreNoCommand() {
         QCOMPARE(recogniser_->Recognise(QByteArray(CommandRecogniser::kSampleRate * 2, '\0')), QString());
         QCOMPARE(recogniser_->Recognise(QByteArray()), QString());

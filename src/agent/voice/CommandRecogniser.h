@@ -35,7 +35,7 @@ public:
 
     // The name of the command the audio says, or "" when it says none (or cannot be heard at all).
     QString Recognise(const QByteArray& pcm);
-    // The words heard, before they are matched to a command.
+    // The words heard, before they are matched to a command; "" when the sound was no command.
     QString Hear(const QByteArray& pcm);
 
 private:
