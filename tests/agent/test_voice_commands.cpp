@@ -163,8 +163,11 @@ private slots:
         QKeyEvent repeat(QEvent::KeyPress, Qt::Key_ScrollLock, Qt::NoModifier, QString(), true);
         QApplication::sendEvent(field, &repeat);
         QTest::keyRelease(field, Qt::Key_ScrollLock);
+        QTest::keyPress(field, Qt::Key_ScrollLock); // a repeat X did not mark as one
+        QTest::keyRelease(field, Qt::Key_ScrollLock);
         QTest::keyClicks(field, "ab");
-        QCOMPARE(seen, QStringList({"down", "up"}));
+        QCOMPARE(seen, QStringList({"down"}));
+        QTRY_COMPARE(seen, QStringList({"down", "up"}));
         QCOMPARE(field->text(), QStringLiteral("ab")); // other keys go where they went
 
         filter.SetKey(Qt::Key_F9);

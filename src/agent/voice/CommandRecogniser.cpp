@@ -18,6 +18,8 @@ constexpr int kFrameSamples = CommandRecogniser::kSampleRate / 100; // the decod
 // A grammar fits every sound to some command. Speech that is no command is fitted to a short one
 // with the rest taken for silence, so a command must cover most of the sound there is.
 constexpr double kMinCoverage = 0.9;
+// The shortest command has more sound than this; less is a click or a breath.
+constexpr int kMinVoicedFrames = 20;
 
 bool readable(const QString& path) {
     return QFileInfo(path).isReadable();
@@ -106,7 +108,7 @@ QString CommandRecogniser::Hear(const QByteArray& pcm) {
     const char* hypothesis = ps_get_hyp(decoder_, &score);
     if (!hypothesis || !*hypothesis) return {};
     const int voiced = voicedFrames(reinterpret_cast<const int16*>(pcm.constData()), samples);
-    if (wordFrames(decoder_) < kMinCoverage * voiced) return {};
+    if (voiced < kMinVoicedFrames || wordFrames(decoder_) < kMinCoverage * voiced) return {};
     return QString::fromUtf8(hypothesis);
 }
 

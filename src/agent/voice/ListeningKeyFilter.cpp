@@ -6,6 +6,9 @@
 
 ListeningKeyFilter::ListeningKeyFilter(int key)
     : key_(key) {
+    releaseTimer_.setSingleShot(true);
+    releaseTimer_.setInterval(kReleaseMs);
+    connect(&releaseTimer_, &QTimer::timeout, this, &ListeningKeyFilter::release);
     qApp->installEventFilter(this);
 }
 
@@ -14,9 +17,15 @@ ListeningKeyFilter::~ListeningKeyFilter() {
 }
 
 void ListeningKeyFilter::SetKey(int key) {
-    if (down_ && OnReleased) OnReleased();
-    down_ = false;
+    release();
     key_ = key;
+}
+
+void ListeningKeyFilter::release() {
+    releaseTimer_.stop();
+    if (!down_) return;
+    down_ = false;
+    if (OnReleased) OnReleased();
 }
 
 bool ListeningKeyFilter::eventFilter(QObject* watched, QEvent* event) {
@@ -27,12 +36,15 @@ bool ListeningKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     for (QObject* o = watched; o; o = o->parent())
         if (qobject_cast<QKeySequenceEdit*>(o)) return false;
     if (key->isAutoRepeat()) return true;
-    if (type == QEvent::KeyPress && !down_) {
-        down_ = true;
-        if (OnPressed) OnPressed();
-    } else if (type == QEvent::KeyRelease && down_) {
-        down_ = false;
-        if (OnReleased) OnReleased();
+    if (type == QEvent::KeyPress) {
+        if (releaseTimer_.isActive())
+            releaseTimer_.stop(); // a repeat after all: still held
+        else if (!down_) {
+            down_ = true;
+            if (OnPressed) OnPressed();
+        }
+    } else if (down_) {
+        releaseTimer_.start();
     }
     return true;
 }
