@@ -296,6 +296,7 @@ void AgentController::ShowStandardProperties() {
     const CharacterSettings settings = sheet.Settings();
     settings.Save();
     char_->Apply(settings);
+    emit characterSettingsChanged();
 }
 
 void AgentController::SetSizeFactor(int factor) {

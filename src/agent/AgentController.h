@@ -83,6 +83,8 @@ signals:
     void command(const QString& name);
     // The command "read": the window reads its page aloud.
     void readThePageRequested();
+    // The user changed the character's properties; they are saved already.
+    void characterSettingsChanged();
 
 protected:
     // For characters that are not on a screen (tests that only record what is asked).

@@ -1,6 +1,7 @@
 // The character's side of the window: what its scripts point at, and its commands.
 #include "agent/AgentController.h"
 #include "agent/commands/CommandMailbox.h"
+#include "agent/voice/VoiceListener.h"
 #include "app/AppGlobals.h"
 #include "app/FormMain.h"
 #include "app/Widgets.h"
@@ -9,6 +10,7 @@
 #include "bookmarks/PointerGestures.h"
 #include "browse/LinksMenu.h"
 #include "music/box/MusicBox.h"
+#include "browse/PageEvents.h"
 
 #include <QAbstractItemView>
 #include <QItemSelectionModel>
@@ -55,9 +57,14 @@ void FormMain::connectAgent() {
     connect(mailbox, &CommandMailbox::propertiesRequested, this,
             [this] { EditOptions(3); }); // the Agent page
     connect(&agent, &AgentController::readThePageRequested, this, [this] { m_.Links->ReadThePage(); });
+
+    // The same commands by voice, while the listening key is held.
+    m_.Voice = std::make_unique<VoiceListener>(
+        agent, [events = m_.Events.get()](const QString& text) { events->SetStatusBarText(text); });
 }
 
 void FormMain::disconnectAgent() {
+    m_.Voice.reset();
     if (!App().Agent) return;
     App().Agent->ClientToScreen = nullptr; // the character may outlive the window
     App().Agent->Surroundings = {};

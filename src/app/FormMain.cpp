@@ -2,6 +2,7 @@
 
 #include "agent/AgentController.h"
 #include "agent/commands/CommandMailbox.h"
+#include "agent/voice/VoiceListener.h"
 #include "app/AppGlobals.h"
 #include "app/MainMenus.h"
 #include "app/ProductProfile.h"

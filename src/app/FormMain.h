@@ -37,6 +37,7 @@ class Jukebox;
 class MusicBox;
 class SongDownload;
 } // namespace Music
+class VoiceListener;
 
 // The window's own controls.
 struct MainControls {
@@ -74,6 +75,7 @@ struct MainModules {
     std::unique_ptr<OptionsEditor> Options;
     std::unique_ptr<Music::Jukebox> Jukebox;
     std::unique_ptr<Music::SongDownload> SongDownloads;
+    std::unique_ptr<VoiceListener> Voice;
     DropRules Drops;
 };
 

@@ -7,6 +7,10 @@ CharacterCommand* CommandSet::Find(const QString& name) {
     return nullptr;
 }
 
+const CharacterCommand* CommandSet::Find(const QString& name) const {
+    return const_cast<CommandSet*>(this)->Find(name);
+}
+
 bool CommandSet::SetVisible(const QString& name, bool visible) {
     CharacterCommand* command = Find(name);
     if (!command) return false;

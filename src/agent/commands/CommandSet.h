@@ -20,6 +20,7 @@ struct CommandSet {
 
     // Names match without regard to case or surrounding blanks ("read" finds "Read").
     CharacterCommand* Find(const QString& name);
+    const CharacterCommand* Find(const QString& name) const;
     bool SetVisible(const QString& name, bool visible);
 
     // The browser's own commands, in their menu order.

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QKeySequenceEdit>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
@@ -16,6 +17,12 @@ namespace {
 const QString kSpeech = QStringLiteral("Speech");
 const QString kSpeed = QStringLiteral("Speed");
 const QString kFontSize = QStringLiteral("Balloon font size");
+const QString kListeningKey = QStringLiteral("Listening key");
+
+// A key alone, without the modifiers held with it: it is held down, not typed.
+int keyOf(const QKeySequence& sequence) {
+    return sequence.isEmpty() ? 0 : int(sequence[0].key());
+}
 
 int storedNumber(const QString& name, int fallback, int low, int high) {
     const QString text = RegUtil::GetRegString(RegUtil::kCharacterKey, name);
@@ -30,6 +37,9 @@ CharacterSettings CharacterSettings::Load() {
     s.Speech = RegUtil::GetRegString(RegUtil::kCharacterKey, kSpeech) != QStringLiteral("0");
     s.SpeedPercent = storedNumber(kSpeed, 100, 50, 200);
     s.BalloonFontSize = storedNumber(kFontSize, 10, 8, 20);
+    const QString key = RegUtil::GetRegString(RegUtil::kCharacterKey, kListeningKey);
+    const int stored = keyOf(QKeySequence::fromString(key, QKeySequence::PortableText));
+    if (stored != 0 && stored != Qt::Key_unknown) s.ListeningKey = stored;
     return s;
 }
 
@@ -38,13 +48,16 @@ void CharacterSettings::Save() const {
                           Speech ? QStringLiteral("1") : QStringLiteral("0"));
     RegUtil::SetRegString(RegUtil::kCharacterKey, kSpeed, QString::number(SpeedPercent));
     RegUtil::SetRegString(RegUtil::kCharacterKey, kFontSize, QString::number(BalloonFontSize));
+    RegUtil::SetRegString(RegUtil::kCharacterKey, kListeningKey,
+                          QKeySequence(ListeningKey).toString(QKeySequence::PortableText));
 }
 
 CharacterProperties::CharacterProperties(const CharacterSettings& settings, QWidget* parent)
     : QDialog(parent)
     , CheckSpeech(new QCheckBox(QStringLiteral("&Speak out loud"), this))
     , SliderSpeed(new QSlider(Qt::Horizontal, this))
-    , SpinFontSize(new QSpinBox(this)) {
+    , SpinFontSize(new QSpinBox(this))
+    , EditListeningKey(new QKeySequenceEdit(QKeySequence(settings.ListeningKey), this)) {
     setWindowTitle(QStringLiteral("Character Properties"));
     CheckSpeech->setChecked(settings.Speech);
     SliderSpeed->setRange(50, 200);
@@ -67,6 +80,14 @@ CharacterProperties::CharacterProperties(const CharacterSettings& settings, QWid
     auto* fontLabel = new QLabel(QStringLiteral("&Balloon text size:"), this);
     fontLabel->setBuddy(SpinFontSize);
     form->addRow(fontLabel, SpinFontSize);
+    EditListeningKey->setToolTip(QStringLiteral("Hold this key and say a command"));
+    // One key is enough: it ends the recording at once instead of waiting for a combination.
+    connect(EditListeningKey, &QKeySequenceEdit::keySequenceChanged, this, [this](const QKeySequence& keys) {
+        if (keys.count() > 1) EditListeningKey->setKeySequence(QKeySequence(keyOf(keys)));
+    });
+    auto* keyLabel = new QLabel(QStringLiteral("&Listening key:"), this);
+    keyLabel->setBuddy(EditListeningKey);
+    form->addRow(keyLabel, EditListeningKey);
 
     const OkCancel buttons = MakeOkCancel(this);
     connect(buttons.ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -77,5 +98,8 @@ CharacterProperties::CharacterProperties(const CharacterSettings& settings, QWid
 }
 
 CharacterSettings CharacterProperties::Settings() const {
-    return {CheckSpeech->isChecked(), SliderSpeed->value(), SpinFontSize->value()};
+    CharacterSettings settings{CheckSpeech->isChecked(), SliderSpeed->value(), SpinFontSize->value()};
+    const int key = keyOf(EditListeningKey->keySequence());
+    if (key != 0) settings.ListeningKey = key; // a cleared field means the usual key
+    return settings;
 }
