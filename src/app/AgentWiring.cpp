@@ -9,8 +9,8 @@
 #include "bookmarks/Cards.h"
 #include "bookmarks/PointerGestures.h"
 #include "browse/LinksMenu.h"
-#include "music/box/MusicBox.h"
 #include "browse/PageEvents.h"
+#include "music/box/MusicBox.h"
 
 #include <QAbstractItemView>
 #include <QItemSelectionModel>
