@@ -40,3 +40,8 @@ BrowserControl* FakeFactory::Create(QWidget* parent) {
     created << page;
     return page;
 }
+
+void FakeBrowser::RequestClose() {
+    ++closeRequests;
+    if (!answerLater) emit CloseAnswered(!keepOpen);
+}
