@@ -53,6 +53,8 @@ public:
     bool answerLater = false; // the page answers a close request only when the test says so
     bool dialogOpen = false;
     int closeRequests = 0;
+    // When set, find answers go here for the test to give later.
+    std::function<void(std::function<void(int)>)> deferFind;
     double zoom = 1.0;
 
 private:
