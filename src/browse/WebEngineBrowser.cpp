@@ -3,6 +3,7 @@
 #include "browse/AddressInput.h"
 #include "browse/Downloads.h"
 #include "browse/ExternalLinks.h"
+#include "browse/FreedMemory.h"
 #include "browse/FullScreenWindow.h"
 #include "browse/PageDialogs.h"
 #include "browse/PageScheme.h"
@@ -149,6 +150,7 @@ WebEngineBrowser::~WebEngineBrowser() {
     view_->setPage(nullptr);
     delete page_;
     delete view_;
+    FreedMemory::ReleaseSoon();
 }
 
 QWidget* WebEngineBrowser::View() {
