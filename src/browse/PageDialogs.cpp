@@ -63,6 +63,7 @@ bool PageDialogs::LeaveSite(const QUrl& origin) {
     QEventLoop loop;
     connect(&dialog, &QDialog::finished, &loop, &QEventLoop::quit);
     dialog.show();
+    dialog.activateWindow(); // Enter and Escape answer it at once
     loop.exec();
     open_.removeAll(&dialog);
     --depth_;
@@ -101,6 +102,7 @@ bool PageDialogs::run(Kind kind, const QUrl& origin, const QString& text, const 
     QEventLoop loop;
     connect(&dialog, &QDialog::finished, &loop, &QEventLoop::quit);
     dialog.show();
+    dialog.activateWindow();
     if (edit) edit->setFocus();
     loop.exec();
     open_.removeAll(&dialog);
