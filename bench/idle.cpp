@@ -41,6 +41,9 @@ public:
     QString LocationName() const override { return {}; }
     bool Busy() const override { return true; }
     bool Alive() const override { return true; }
+    bool Crashed() const override { return false; }
+    void RequestClose() override { emit CloseAnswered(true); }
+    bool DialogOpen() const override { return false; }
     void RunScript(const QString&, ScriptCallback) override {}
     void FindText(const QString&, bool, std::function<void(int)>) override {}
     void Print(QWidget*) override {}

@@ -15,6 +15,7 @@
 #include "bookmarks/FormIcons.h"
 #include "bookmarks/LightString.h"
 #include "bookmarks/PointerGestures.h"
+#include "browse/AddressInput.h"
 #include "browse/BrowserControl.h"
 #include "browse/Browsers.h"
 #include "browse/History.h"
@@ -99,6 +100,8 @@ void FormMain::createControls() {
 
     ui_.EditUrl = new QLineEdit(surface);
     ui_.EditUrl->setPlaceholderText(QStringLiteral("Type an address and press Enter"));
+    // One more than the engine takes, so that a longer paste is seen and refused, never cut short.
+    ui_.EditUrl->setMaxLength(AddressInput::kMaxLength + 1);
     ui_.PicStatusBar = new StatusBarPicture(surface);
     ui_.PicStatusBar->setAutoFillBackground(true);
     for (RegionWidget*& strip : ui_.RegionBulbs) {
@@ -121,7 +124,11 @@ void FormMain::createModules() {
     m_.Pages = std::make_unique<Browsers>(factory_, *ui_.TabMain, *ui_.Surface);
     m_.Events = std::make_unique<PageEvents>(*m_.Pages);
     m_.Surf = std::make_unique<SurfCommands>(*m_.Pages);
+    m_.Surf->ShowMessage = [this](const QString& title, const QString& text) { ShowMessage(title, text); };
     m_.Commands = std::make_unique<PageCommands>(*m_.Pages, *this, *ui_.Surface);
+    m_.Commands->ShowMessage = [this](const QString& title, const QString& text) {
+        ShowMessage(title, text);
+    };
     m_.HistoryList = std::make_unique<History>(*m_.Pages, ui_.Surface);
     m_.Links = std::make_unique<LinksMenu>(*m_.Pages, *ui_.Menus->MenuLinks, *ui_.Menus->ItemLinksNone);
     m_.Lights = std::make_unique<LightString>(*m_.Pages);
@@ -234,6 +241,19 @@ BrowserControl* FormMain::CurrentPage() const {
 }
 
 void FormMain::FileExit() {
+    if (exited_ || askingPages_) return;
+    askingPages_ = true;
+    m_.Pages->AskAllToClose([this](bool allAgreed) {
+        askingPages_ = false;
+        if (allAgreed)
+            ExitNow();
+        else
+            m_.Events->SetStatusBarText(QStringLiteral("A page asked to stay open, so Glisterwood 99 keeps "
+                                                       "running."));
+    });
+}
+
+void FormMain::ExitNow() {
     if (exited_) return;
     exited_ = true;
     ui_.TimerSnow->stop();
@@ -246,8 +266,13 @@ void FormMain::FileExit() {
 }
 
 void FormMain::closeEvent(QCloseEvent* event) {
+    if (exited_) {
+        event->accept();
+        return;
+    }
+    // The pages answer first; the window closes when they all agree.
+    event->ignore();
     FileExit();
-    event->accept();
 }
 
 void FormMain::mouseMoveEvent(QMouseEvent* event) {

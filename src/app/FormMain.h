@@ -88,8 +88,11 @@ public:
 
     // Prepares the window; false when the first browser page cannot be created.
     bool DoInit();
-    // The shut-down sequence; runs once, however the window closes.
+    // File > Exit and the window's close box: every page is asked first (its beforeunload); a page
+    // kept open cancels the exit. Then the shut-down sequence.
     void FileExit();
+    // The shut-down sequence without asking the pages (a signal from the system); runs once.
+    void ExitNow();
     // Opens the startup page in the current page: the last step of start-up.
     void OpenStartupPage();
     // Tiles the desktop with holiday picture n (1..14); the bulb strips take up the new picture.
@@ -164,4 +167,5 @@ private:
     MainControls ui_;
     MainModules m_;
     bool exited_ = false;
+    bool askingPages_ = false;
 };

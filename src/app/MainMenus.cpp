@@ -35,6 +35,10 @@ MainMenus::MainMenus(QMenuBar* bar, QWidget* owner)
     ItemFileTellAFriend = item(MenuFile, "&Tell a friend about Glisterwood...");
     MenuFile->addSeparator();
     ItemFileExit = item(MenuFile, "E&xit", QKeySequence(Qt::CTRL | Qt::Key_Q));
+    // A page's own dialog is a window of its own and does not block the window; closing the page
+    // or the program from the keyboard works while it has the focus.
+    ItemFileClose->setShortcutContext(Qt::ApplicationShortcut);
+    ItemFileExit->setShortcutContext(Qt::ApplicationShortcut);
 
     MenuEdit = bar->addMenu(QStringLiteral("&Edit"));
     ItemEditCut = item(MenuEdit, "Cu&t");

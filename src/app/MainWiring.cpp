@@ -159,7 +159,7 @@ void FormMain::connectModules() {
     connect(pages, &Browsers::pageLeaving, this, &FormMain::keepAddressBox);
     connect(pages, &Browsers::paneChanged, this, &FormMain::showPane);
     connect(pages, &Browsers::currentPageChanged, lights, &LightString::ShowPage);
-    connect(pages, &Browsers::currentPageChanged, this, [links] { links->PopulateLinksMenu(); });
+    connect(pages, &Browsers::currentPageChanged, this, [links] { links->ShowCurrentPage(); });
     connect(pages, &Browsers::pageClosed, lights, &LightString::PageClosed);
 
     connect(events, &PageEvents::navigationStarted, history,
@@ -316,6 +316,8 @@ void FormMain::pageFinished(int slot) {
     if (slot == m_.Pages->CurBrowser) {
         m_.Lights->PageIdle(slot);
         m_.Links->PopulateLinksMenu();
+    } else if (BrowserControl* page = m_.Pages->Control(slot)) {
+        m_.Links->Forget(page); // read again when it becomes current
     }
     App().Agent->Script(QStringLiteral("page_loaded"));
 }

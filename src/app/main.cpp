@@ -1,11 +1,14 @@
 #include "app/AppSetup.h"
 #include "app/FormMain.h"
+#include "app/SignalRelay.h"
+#include "app/SingleInstance.h"
 #include "app/Startup.h"
 #include "browse/BrowserControl.h"
 #include "browse/WebEngineBrowser.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QStandardPaths>
 #include <QTimer>
 #include <cstdio>
 
@@ -33,6 +36,13 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     NameApplication();
 
+    // One program per profile: a second start brings the first to the front and ends.
+    SingleInstance instance(
+        SingleInstance::NameFor(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+    if (instance.HandOver()) return 0;
+    // A signal from the system ends the program as File > Exit does, storage written.
+    SignalRelay systemSignals;
+
     WebEngineBrowserFactory factory;
     StartupHooks hooks;
     // Benchmarks ask for the moments the window shows and the start page has loaded.
@@ -46,6 +56,17 @@ int main(int argc, char** argv) {
     if (!form) return 1;
     factory.SetDialogParent(form);
     if (bench) BenchWatchFirstLoad(*form, clock);
+    instance.Listen();
+    QObject::connect(&instance, &SingleInstance::activated, form, [form] {
+        if (form->isMinimized()) form->showNormal();
+        form->raise();
+        form->activateWindow();
+        form->OpenInNewPage(QString()); // a new page on the start page
+    });
+    QObject::connect(&systemSignals, &SignalRelay::endRequested, form, [form, &app] {
+        form->ExitNow();
+        app.quit();
+    });
     const int code = app.exec();
     delete form;
     return code;

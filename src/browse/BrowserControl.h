@@ -33,6 +33,16 @@ public:
     virtual bool Busy() const = 0;
     // False once the page's renderer has died or the page closed itself; such a page is cleaned up.
     virtual bool Alive() const = 0;
+    // True when the page stopped because its renderer died (not because it closed itself).
+    virtual bool Crashed() const = 0;
+
+    // Asks the page whether it may close (its own beforeunload runs, and may ask the user);
+    // CloseAnswered tells the answer.
+    virtual void RequestClose() = 0;
+    // True while one of the page's own dialogs (alert, confirm, prompt, leave) waits for the user.
+    virtual bool DialogOpen() const = 0;
+    // The window is done with the page: it goes now, or as soon as its open dialog has returned.
+    virtual void Dispose() { deleteLater(); }
 
     // Runs a script in the page's main frame, isolated from the page's own scripts; the callback
     // receives the result later, or an invalid value when the page cannot answer.
@@ -60,6 +70,10 @@ signals:
     // leaving it null refuses the window.
     void NewWindow2(BrowserControl** target);
     void OnQuit();
+    // The answer to RequestClose: true when the page agreed to close.
+    void CloseAnswered(bool close);
+    // Something the user should read in the status bar ("Pop-up blocked", printing done).
+    void Notice(const QString& text);
 };
 
 // Makes browser controls; returns nullptr when no page can be created.

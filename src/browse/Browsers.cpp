@@ -5,8 +5,11 @@
 #include "browse/BrowserControl.h"
 
 #include <QIcon>
+#include <QPointer>
 #include <QSignalBlocker>
 #include <QTabBar>
+#include <QTimer>
+#include <memory>
 
 Browsers::Browsers(BrowserFactory& factory, QTabBar& tabs, QWidget& area)
     : factory_(factory)
@@ -31,7 +34,11 @@ void Browsers::ReleaseAll() {
     for (int slot = 1; slot <= BrowserSlots(); ++slot) {
         if (BrowserControl* control = pages_[slot].Control) {
             control->disconnect();
-            delete control;
+            // A page inside one of its own dialogs goes once the dialog has returned.
+            if (control->DialogOpen())
+                control->Dispose();
+            else
+                delete control;
             pages_[slot].Control = nullptr;
         }
     }
@@ -115,9 +122,10 @@ void Browsers::removePage(int slot) {
     --count_;
     BrowserControl* control = page.Control;
     page.Control = nullptr;
+    asking_.remove(control);
     control->View()->hide();
     control->disconnect(); // a dying page says nothing more
-    control->deleteLater();
+    control->Dispose();
 
     {
         const QSignalBlocker blocker(tabs_);
@@ -142,10 +150,82 @@ void Browsers::CloseBrowser(int slot) {
 
 void Browsers::CloseCurrentPage() {
     if (CurInterface != InterfaceBrowser || CurBrowser < 1) return;
-    CloseCurrentBrowser(CurBrowser);
-    const int position = Order.MostRecentTab();
-    SelectTab(position);
-    SwitchToTab(position);
+    const int slot = CurBrowser;
+    askToClose(slot, [this, slot](bool agreed) {
+        if (!agreed || !InUse(slot)) return;
+        const bool wasCurrent = slot == CurBrowser;
+        CloseCurrentBrowser(slot);
+        if (!wasCurrent) return; // the user went elsewhere meanwhile
+        const int position = Order.MostRecentTab();
+        SelectTab(position);
+        SwitchToTab(position);
+    });
+}
+
+void Browsers::askToClose(int slot, std::function<void(bool)> done) {
+    QPointer<BrowserControl> control(Control(slot));
+    if (!control) return;
+    if (!control->Alive()) {
+        done(true);
+        return;
+    }
+    // One question per page at a time; pressing Ctrl+W again while it is asked does nothing.
+    if (asking_.contains(control)) return;
+    // A page showing one of its own dialogs cannot answer; the user's close wins over the dialog.
+    if (control->DialogOpen()) {
+        done(true);
+        return;
+    }
+    asking_.insert(control);
+    // A page whose script hangs never answers; unless it is asking the user, it closes anyway.
+    QPointer<QTimer> patience = new QTimer(control);
+    patience->setInterval(kCloseAnswerMs);
+    auto answered = std::make_shared<bool>(false);
+    auto finish = [this, control, patience, answered, done](bool close) {
+        if (*answered) return;
+        *answered = true;
+        if (patience) patience->deleteLater();
+        asking_.remove(control);
+        // The slot may hold another page by now; only this page's answer counts.
+        if (control) done(close);
+    };
+    connect(patience, &QTimer::timeout, this, [control, finish] {
+        if (control && !control->DialogOpen()) finish(true); // else the user is still deciding
+    });
+    connect(control, &BrowserControl::CloseAnswered, this, finish, Qt::SingleShotConnection);
+    patience->start();
+    control->RequestClose();
+}
+
+void Browsers::AskAllToClose(std::function<void(bool)> done) {
+    QVector<int> open;
+    for (int slot = 1; slot <= BrowserSlots(); ++slot)
+        if (InUse(slot)) open.append(slot);
+    if (open.isEmpty()) {
+        done(true);
+        return;
+    }
+    struct Round {
+        int waiting;
+        bool over = false;
+        bool asking = true; // still inside this call
+        std::function<void(bool)> done;
+    };
+    auto round = std::make_shared<Round>(Round{int(open.size()), false, true, std::move(done)});
+    for (int slot : open) {
+        if (!InUse(slot)) continue;
+        askToClose(slot, [this, round](bool agreed) {
+            if (round->over) return;
+            if (agreed && --round->waiting > 0) return;
+            round->over = true;
+            // A late answer comes from inside the page's own signal; the pages may only go after it.
+            if (round->asking)
+                round->done(agreed);
+            else
+                QTimer::singleShot(0, this, [round, agreed] { round->done(agreed); });
+        });
+    }
+    round->asking = false;
 }
 
 void Browsers::OpenInNewBrowser(const QString& address) {
@@ -183,9 +263,12 @@ void Browsers::SwitchToNeighbourTab(int step) {
 
 void Browsers::CleanupBadWindows() {
     bool currentClosed = false;
+    QList<QPair<QString, QString>> crashed; // told once the window shows where it went
     for (int slot = BrowserSlots(); slot >= 1; --slot) {
         if (!pages_[slot].InUse || pages_[slot].Control->Alive()) continue;
         currentClosed = currentClosed || slot == CurBrowser;
+        if (pages_[slot].Control->Crashed())
+            crashed.append({pages_[slot].Control->LocationURL(), pages_[slot].Title});
         CloseBrowser(slot);
     }
     if (currentClosed) {
@@ -193,6 +276,8 @@ void Browsers::CleanupBadWindows() {
         SelectTab(position);
         SwitchToTab(position);
     }
+    for (const auto& [address, title] : crashed)
+        emit pageCrashed(address, title);
 }
 
 void Browsers::selectPane(int pane) {

@@ -5,8 +5,10 @@
 
 #include <QObject>
 #include <QRect>
+#include <QSet>
 #include <QString>
 #include <QVector>
+#include <functional>
 
 class BrowserControl;
 class BrowserFactory;
@@ -56,8 +58,12 @@ public:
     void SwitchToTab(int position);
     // Selects a tab by program; the tab bar's change reaches SwitchToTab.
     void SelectTab(int position);
-    // File > Close Browser Window and the tab menu's close command.
+    // File > Close Browser Window and the tab menu's close command. The page is asked first (its
+    // beforeunload may keep it open); it closes when it agrees.
     void CloseCurrentPage();
+    // Asks every open page whether it may close; done(true) once all agreed, done(false) as soon as
+    // one wants to stay open. Pages whose answer never comes are taken as agreeing after a while.
+    void AskAllToClose(std::function<void(bool allAgreed)> done);
     // Closes pages whose renderer died or that closed themselves; run at every snow tick.
     void CleanupBadWindows();
     // Shut-down: every page's control goes, silently.
@@ -76,12 +82,16 @@ signals:
     void pageLeaving(int slot);
     void currentPageChanged(int slot);
     void pageClosed(int slot, bool wasCurrent);
+    // A page whose renderer died was closed; its address is what it showed.
+    void pageCrashed(const QString& address, const QString& title);
     void paneChanged(int pane);
 
 private:
     // Removes a page's slot, control and tab; common to both ways of closing.
     void removePage(int slot);
     void selectPane(int pane);
+    // Asks one page whether it may close; done runs once with the answer.
+    void askToClose(int slot, std::function<void(bool)> done);
 
     BrowserFactory& factory_;
     QTabBar& tabs_;
@@ -90,5 +100,7 @@ private:
     int bulbSlotCount_ = 0;
     int count_ = 0;
     int currentTab_ = 0;
-    QVector<BrowserPage> pages_; // index 0 unused
+    QVector<BrowserPage> pages_;   // index 0 unused
+    QSet<BrowserControl*> asking_; // pages asked whether they may close
+    static constexpr int kCloseAnswerMs = 8000;
 };

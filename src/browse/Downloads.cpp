@@ -1,17 +1,41 @@
 #include "browse/Downloads.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QWebEngineDownloadRequest>
 #include <QWebEngineProfile>
+
+namespace {
+QString targetOf(const QWebEngineDownloadRequest* download) {
+    return QDir(download->downloadDirectory()).filePath(download->downloadFileName());
+}
+
+// What the engine wrote of a download that did not finish.
+void removePartial(const QString& file) {
+    QFile::remove(file);
+    QFile::remove(file + QStringLiteral(".crdownload"));
+}
+} // namespace
 
 Downloads::Downloads(QWebEngineProfile* profile, QWidget* dialogParent)
     : QObject(profile)
     , dialogParent_(dialogParent) {
+    AskForPath = [this](const QString& suggested) {
+        return QFileDialog::getSaveFileName(dialogParent_, QStringLiteral("Save File"), suggested);
+    };
+    Tell = [this](const QString& text, bool failed) {
+        if (failed)
+            QMessageBox::warning(dialogParent_, QStringLiteral("Download"), text);
+        else
+            QMessageBox::information(dialogParent_, QStringLiteral("Download"), text);
+    };
     connect(profile, &QWebEngineProfile::downloadRequested, this, &Downloads::onRequested);
 }
 
@@ -23,16 +47,34 @@ QString Downloads::SuggestedPath(const QString& folder, const QString& fileName)
 }
 
 void Downloads::onRequested(QWebEngineDownloadRequest* download) {
+    // The engine may raise the same download again (resuming it after a failure); it was asked
+    // about and told already.
+    if (asked_.contains(download->id())) {
+        download->cancel();
+        // The engine raises a download again when it was cut off and it tries to resume it.
+        if (QProgressDialog* progress = progress_.value(download->id()))
+            failed(download->id(), progress, QStringLiteral("the connection to the server was lost"));
+        return;
+    }
+    asked_.insert(download->id());
     // The engine cancels a download that is not accepted before this handler returns.
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
-    const QString path = QFileDialog::getSaveFileName(dialogParent_, QStringLiteral("Save File"),
-                                                      SuggestedPath(folder, download->downloadFileName()));
+    const QString path = AskForPath(SuggestedPath(folder, download->downloadFileName()));
     if (path.isEmpty()) {
         download->cancel();
         return;
     }
     const QFileInfo target(path);
+    const QFileInfo dir(target.absolutePath());
+    if (!dir.isDir() || !dir.isWritable()) {
+        download->cancel();
+        const QString text = QStringLiteral("The download of %1 failed: the folder %2 cannot be written.")
+                                 .arg(target.fileName(), QDir::toNativeSeparators(dir.absoluteFilePath()));
+        Tell(text, true);
+        emit finished(false, text);
+        return;
+    }
     download->setDownloadDirectory(target.absolutePath());
     download->setDownloadFileName(target.fileName());
     download->accept();
@@ -50,8 +92,18 @@ void Downloads::track(QWebEngineDownloadRequest* download) {
     progress->setMinimumDuration(0);
     progress->setValue(0);
     progress->show();
+    const quint32 id = download->id();
+    progress_.insert(id, progress);
+    targets_.insert(id, targetOf(download));
+    requests_.insert(id, download);
 
-    connect(progress, &QProgressDialog::canceled, download, &QWebEngineDownloadRequest::cancel);
+    QPointer<QWebEngineDownloadRequest> guarded(download);
+    connect(progress, &QProgressDialog::canceled, progress, [guarded, progress] {
+        if (guarded && !guarded->isFinished() &&
+            guarded->state() != QWebEngineDownloadRequest::DownloadInterrupted)
+            guarded->cancel();
+        progress->close(); // Cancel always closes the window, whatever state the download is in
+    });
     connect(download, &QWebEngineDownloadRequest::receivedBytesChanged, progress, [download, progress] {
         const qint64 total = download->totalBytes();
         if (total > 0) {
@@ -61,21 +113,53 @@ void Downloads::track(QWebEngineDownloadRequest* download) {
             progress->setMaximum(0); // size unknown: a busy bar
         }
     });
-    connect(download, &QWebEngineDownloadRequest::isFinishedChanged, progress, [this, download, progress] {
-        const QString file = QDir(download->downloadDirectory()).filePath(download->downloadFileName());
-        progress->close();
-        switch (download->state()) {
-        case QWebEngineDownloadRequest::DownloadCompleted:
-            QMessageBox::information(dialogParent_, QStringLiteral("Download"),
-                                     QStringLiteral("Saved %1").arg(QDir::toNativeSeparators(file)));
-            break;
-        case QWebEngineDownloadRequest::DownloadCancelled:
-            break; // the user asked for it
-        default:
-            QMessageBox::warning(dialogParent_, QStringLiteral("Download"),
-                                 QStringLiteral("The download of %1 failed: %2")
-                                     .arg(download->downloadFileName(), download->interruptReasonString()));
-            break;
-        }
+    connect(download, &QWebEngineDownloadRequest::stateChanged, progress,
+            [this, download, progress](QWebEngineDownloadRequest::DownloadState state) {
+                if (ended_.contains(download->id())) return;
+                const QString file = targetOf(download);
+                switch (state) {
+                case QWebEngineDownloadRequest::DownloadCompleted: {
+                    ended_.insert(download->id());
+                    progress->close();
+                    const QString text = QStringLiteral("Saved %1").arg(QDir::toNativeSeparators(file));
+                    emit finished(true, text);
+                    Tell(text, false);
+                    break;
+                }
+                case QWebEngineDownloadRequest::DownloadCancelled:
+                    ended_.insert(download->id());
+                    removePartial(file);
+                    progress->close();
+                    emit finished(false, QString());
+                    break; // the user asked for it
+                case QWebEngineDownloadRequest::DownloadInterrupted:
+                    failed(download->id(), progress, download->interruptReasonString());
+                    break;
+                default:
+                    break;
+                }
+            });
+}
+
+void Downloads::failed(quint32 id, QProgressDialog* progress, const QString& why) {
+    if (ended_.contains(id)) return;
+    ended_.insert(id);
+    const QString file = targets_.value(id);
+    const QString text = QStringLiteral("The download of %1 failed: %2.")
+                             .arg(QFileInfo(file).fileName(),
+                                  why.isEmpty() ? QStringLiteral("the server stopped sending it") : why);
+    // An interrupted download could be resumed by the engine; it is over, and its part goes.
+    if (QWebEngineDownloadRequest* download = requests_.value(id)) download->cancel();
+    removePartial(file);
+    // The engine may still be writing the part: remove it again once it has let go.
+    QTimer::singleShot(500, this, [file] { removePartial(file); });
+    progress->setLabelText(text);
+    progress->setCancelButtonText(QStringLiteral("Close"));
+    progress->setMaximum(100);
+    progress->setValue(0);
+    QPointer<QProgressDialog> window(progress);
+    QTimer::singleShot(kFailureShownMs, progress, [window] {
+        if (window) window->close();
     });
+    connect(progress, &QObject::destroyed, this, [this, text] { emit finished(false, text); });
 }

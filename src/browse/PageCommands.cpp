@@ -25,10 +25,14 @@ PageCommands::PageCommands(Browsers& pages, QWidget& window, QWidget& area)
     QObject::connect(findBar_, &FindBar::Find, findBar_, [this](const QString& text, bool backward) {
         BrowserControl* page = pages_.Current();
         if (!page) return;
-        page->FindText(text, backward, [bar = findBar_](int matches) { bar->ShowMatches(matches); });
+        const int generation = ++findGeneration_;
+        page->FindText(text, backward, [this, generation](int matches) {
+            if (generation == findGeneration_) findBar_->ShowMatches(matches);
+        });
     });
     QObject::connect(findBar_, &FindBar::Closed, findBar_, [this] {
         if (BrowserControl* page = pages_.Current()) {
+            ++findGeneration_;
             page->FindText(QString(), false, nullptr); // clears the highlight
             page->View()->setFocus();
         }
@@ -57,7 +61,7 @@ void PageCommands::OpenFromDialog(const FormOpen& dialog) {
         pages_.OpenInNewBrowser(address);
         break;
     case FormOpen::ExternalWindow:
-        WinShell::OpenExternal(address);
+        openExternal(address);
         break;
     }
 }
@@ -68,12 +72,20 @@ void PageCommands::ItemFileOpenExternal_Click(const QString& historyLine, const 
         address = historyLine;
     else if (pages_.CurInterface == InterfaceBrowser && pages_.CurBrowser >= 1)
         address = addressText;
-    if (!address.isEmpty()) WinShell::OpenExternal(address);
+    if (!address.isEmpty()) openExternal(address);
 }
 
 void PageCommands::ItemTabOpenExternal_Click(const QString& addressText) {
-    if (pages_.CurInterface == InterfaceBrowser && pages_.CurBrowser >= 1)
-        WinShell::OpenExternal(addressText);
+    if (pages_.CurInterface == InterfaceBrowser && pages_.CurBrowser >= 1) openExternal(addressText);
+}
+
+void PageCommands::openExternal(const QString& address) {
+    if (WinShell::OpenExternal(address) || !ShowMessage) return;
+    ShowMessage(
+        QStringLiteral("Open in External Window"),
+        WinShell::ExternalUrl(address).isEmpty()
+            ? QStringLiteral("Only web and mail addresses can be opened in an external window.")
+            : QStringLiteral("No web browser on this computer could open %1.").arg(address.trimmed()));
 }
 
 void PageCommands::ItemFileTellAFriend_Click() {

@@ -29,9 +29,15 @@ public:
     FindBar* Finder() const { return findBar_; }
     // Tests answer the Open dialog instead of a user.
     std::function<void(FormOpen&)> RunOpenDialog;
+    // How a failure is told; the window shows a message box.
+    std::function<void(const QString& title, const QString& text)> ShowMessage;
 
 private:
+    // Hands the address to the desktop, and says so when no program took it.
+    void openExternal(const QString& address);
+
     Browsers& pages_;
+    int findGeneration_ = 0; // answers of earlier searches are dropped
     QWidget& window_;
     FindBar* findBar_;
 };

@@ -12,6 +12,12 @@ PageEvents::PageEvents(Browsers& pages)
             [this](int slot) { pages_.Page(slot).StatusText = statusBarText_; });
     connect(&pages_, &Browsers::currentPageChanged, this, &PageEvents::currentPageChanged);
     connect(&pages_, &Browsers::paneChanged, this, &PageEvents::paneChanged);
+    connect(&pages_, &Browsers::pageCrashed, this, [this](const QString& address, const QString& title) {
+        const QString name = title.isEmpty() ? address : QStringLiteral("%1 (%2)").arg(title, address);
+        SetStatusBarText(QStringLiteral("The page %1 stopped working and was closed. You can open it again "
+                                        "from the History list.")
+                             .arg(name));
+    });
 }
 
 bool PageEvents::isCurrent(int slot) const {
@@ -36,6 +42,9 @@ void PageEvents::attach(int slot, BrowserControl* control) {
     connect(control, &BrowserControl::TitleChange, this,
             [this, slot](const QString& t) { TitleChange(slot, t); });
     connect(control, &BrowserControl::NewWindow2, this, &PageEvents::NewWindow2);
+    connect(control, &BrowserControl::Notice, this, [this, slot](const QString& text) {
+        if (isCurrent(slot)) SetStatusBarText(text);
+    });
     connect(control, &BrowserControl::OnQuit, this, [] { App().Agent->Speak(QStringLiteral("On Quit")); });
 }
 

@@ -1,8 +1,11 @@
 #include "browse/PageScheme.h"
 
+#include "browse/AddressInput.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QMimeDatabase>
+#include <QUrlQuery>
 #include <QWebEngineProfile>
 #include <QWebEngineUrlRequestJob>
 #include <QWebEngineUrlScheme>
@@ -32,6 +35,15 @@ QString PageSchemeHandler::ResourcePath(const QUrl& url) {
 
 void PageSchemeHandler::requestStarted(QWebEngineUrlRequestJob* job) {
     const QUrl url = job->requestUrl();
+    if (url.host() == QLatin1String("pages") && url.path() == QLatin1String(kNotAnAddressPath)) {
+        auto* page = new QBuffer(job);
+        page->setData(AddressInput::ProblemPage(
+                          QUrlQuery(url).queryItemValue(QStringLiteral("text"), QUrl::FullyDecoded))
+                          .toUtf8());
+        page->open(QIODevice::ReadOnly);
+        job->reply("text/html;charset=utf-8", page);
+        return;
+    }
     const QString resource = ResourcePath(url);
     if (resource.isEmpty()) {
         job->fail(QWebEngineUrlRequestJob::UrlNotFound);
@@ -46,4 +58,16 @@ void PageSchemeHandler::requestStarted(QWebEngineUrlRequestJob* job) {
         QMimeDatabase().mimeTypeForFile(resource, QMimeDatabase::MatchExtension).name().toLatin1();
     if (mime.startsWith("text/")) mime += ";charset=utf-8";
     job->reply(mime, file);
+}
+
+QUrl PageSchemeHandler::NotAnAddressPage(const QString& text) {
+    QUrl url(QStringLiteral("%1://pages%2").arg(QLatin1String(kScheme), QLatin1String(kNotAnAddressPath)));
+    QUrlQuery query;
+    query.addQueryItem(QStringLiteral("text"), QString(text.left(500))
+                                                   .replace(QLatin1Char('%'), QStringLiteral("%25"))
+                                                   .replace(QLatin1Char('&'), QStringLiteral("%26"))
+                                                   .replace(QLatin1Char('+'), QStringLiteral("%2B"))
+                                                   .replace(QLatin1Char('#'), QStringLiteral("%23")));
+    url.setQuery(query);
+    return url;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QUrl>
 #include <QWebEngineUrlSchemeHandler>
 
 class QWebEngineProfile;
@@ -13,6 +14,9 @@ public:
     void requestStarted(QWebEngineUrlRequestJob* job) override;
 
     static constexpr const char* kScheme = "glisterwood";
+    static constexpr const char* kNotAnAddressPath = "/not-an-address";
+    // The page that tells the user a typed text cannot be an address.
+    static QUrl NotAnAddressPage(const QString& text);
     // Must run before the application object is created.
     static void RegisterScheme();
     static void InstallOn(QWebEngineProfile* profile);

@@ -1,6 +1,7 @@
 #include "browse/SurfCommands.h"
 
 #include "app/AppGlobals.h"
+#include "browse/AddressInput.h"
 #include "browse/BrowserControl.h"
 #include "browse/Browsers.h"
 
@@ -13,6 +14,17 @@ bool SurfCommands::cornerShown(int corner) const {
 }
 
 void SurfCommands::EditUrl_Enter(const QString& text) {
+    const AddressInput input = AddressInput::Classify(text);
+    if (input.kind == AddressInput::Blank) return;
+    if (input.kind == AddressInput::TooLong) {
+        if (ShowMessage)
+            ShowMessage(QStringLiteral("Address"),
+                        QStringLiteral("This address is %L1 characters long; an address can have at most %L2 "
+                                       "characters.\n\nIt was not loaded.")
+                            .arg(text.size())
+                            .arg(AddressInput::kMaxLength));
+        return;
+    }
     if (BrowserControl* page = pages_.Current())
         page->Navigate(text);
     else

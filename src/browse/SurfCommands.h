@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 class Browsers;
 
@@ -10,7 +11,10 @@ public:
     explicit SurfCommands(Browsers& pages);
 
     // Enter in the address box: the current page goes there, or a new page when none is open.
+    // Blank text does nothing; an address longer than the engine takes is refused with a message.
     void EditUrl_Enter(const QString& text);
+    // How a refusal is told; the window shows a message box.
+    std::function<void(const QString& title, const QString& text)> ShowMessage;
     // Back and forward act only while their image shows.
     void ImgGoBack_Click();
     void ImgGoForward_Click();

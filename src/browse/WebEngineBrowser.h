@@ -12,6 +12,7 @@ class QWebEngineProfile;
 class QWebEngineView;
 class WebEngineBrowser;
 class FullScreenWindow;
+class PageDialogs;
 
 // The engine's page, handing navigation and window requests to its control.
 class EnginePage : public QWebEnginePage {
@@ -22,8 +23,12 @@ public:
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
     QWebEnginePage* createWindow(WebWindowType type) override;
-    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString&, int,
-                                  const QString&) override {}
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString& message, int,
+                                  const QString&) override;
+    void javaScriptAlert(const QUrl& origin, const QString& text) override;
+    bool javaScriptConfirm(const QUrl& origin, const QString& text) override;
+    bool javaScriptPrompt(const QUrl& origin, const QString& text, const QString& initial,
+                          QString* result) override;
 
 private:
     WebEngineBrowser* owner_;
@@ -46,6 +51,10 @@ public:
     QString LocationName() const override;
     bool Busy() const override { return loading_; }
     bool Alive() const override { return alive_; }
+    bool Crashed() const override { return crashed_; }
+    void RequestClose() override;
+    bool DialogOpen() const override;
+    void Dispose() override;
     void RunScript(const QString& script, ScriptCallback callback) override;
     void FindText(const QString& text, bool backward, std::function<void(int)> done) override;
     void Print(QWidget* dialogParent) override;
@@ -61,8 +70,14 @@ signals:
 
 public:
     // Called by the page.
-    void OnNavigationRequest(const QUrl& url, bool isMainFrame);
+    bool OnNavigationRequest(const QUrl& url, bool isMainFrame);
     QWebEnginePage* OnCreateWindow();
+    void OnPopupBlocked();
+    PageDialogs& Dialogs() { return *dialogs_; }
+    // A page dialog returned: a page closed meanwhile goes now.
+    void OnDialogReturned();
+    // The user chose to stay on a page that was asked to close.
+    void OnLeaveRefused();
 
     // The address the engine would load for what a user typed.
     static QUrl UrlFromUserInput(const QString& text);
@@ -71,11 +86,20 @@ private:
     void onLoadFinished(bool ok);
     void onBackForwardChanged();
     void onFullScreenRequested(class QWebEngineFullScreenRequest request);
+    // A link for another program: the user is asked first.
+    void askForExternal(const QUrl& url);
 
     QWebEngineView* view_ = nullptr;
     EnginePage* page_ = nullptr;
     bool loading_ = false;
     bool alive_ = true;
+    bool crashed_ = false;
+    bool closeRequested_ = false;
+    bool disposeAfterDialog_ = false;
+    bool openedAsPopup_ = false; // made for a page's window request
+    bool showedAnything_ = false;
+    bool askingExternal_ = false;
+    PageDialogs* dialogs_ = nullptr;
     bool dying_ = false;
     int navigationsInLoad_ = 0; // started since the last finished load
     QString lastStatusText_;
@@ -94,6 +118,10 @@ public:
     ~WebEngineBrowserFactory() override;
     BrowserControl* Create(QWidget* parent) override;
     void SetDialogParent(QWidget* parent);
+    // The downloads of these pages; null before the first page.
+    class Downloads* Saving() const {
+        return downloads_;
+    }
 
     // Whether the engine's helper process is installed; without it no page can be shown.
     static bool EngineInstalled();

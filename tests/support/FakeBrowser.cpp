@@ -15,7 +15,10 @@ void FakeBrowser::RunScript(const QString& script, ScriptCallback callback) {
 
 void FakeBrowser::FindText(const QString& text, bool, std::function<void(int)> done) {
     commands << QStringLiteral("find:") + text;
-    if (done) done(text.isEmpty() ? 0 : 1);
+    if (deferFind && done)
+        deferFind(std::move(done));
+    else if (done)
+        done(text.isEmpty() ? 0 : 1);
 }
 
 void FakeBrowser::Begin(const QString& address, const QString& frame) {
@@ -39,4 +42,9 @@ BrowserControl* FakeFactory::Create(QWidget* parent) {
     auto* page = new FakeBrowser(parent);
     created << page;
     return page;
+}
+
+void FakeBrowser::RequestClose() {
+    ++closeRequests;
+    if (!answerLater) emit CloseAnswered(!keepOpen);
 }

@@ -22,6 +22,10 @@ public:
     QString LocationName() const override { return name; }
     bool Busy() const override { return busy; }
     bool Alive() const override { return alive; }
+    bool Crashed() const override { return crashed; }
+    // Answers at once unless answerLater is set; then the test emits CloseAnswered itself.
+    void RequestClose() override;
+    bool DialogOpen() const override { return dialogOpen; }
     void RunScript(const QString& script, ScriptCallback callback) override;
     void FindText(const QString& text, bool, std::function<void(int)> done) override;
     void Print(QWidget*) override { commands << QStringLiteral("print"); }
@@ -44,6 +48,13 @@ public:
     QString name;
     bool busy = false;
     bool alive = true;
+    bool crashed = false;
+    bool keepOpen = false;    // the page's beforeunload keeps it open
+    bool answerLater = false; // the page answers a close request only when the test says so
+    bool dialogOpen = false;
+    int closeRequests = 0;
+    // When set, find answers go here for the test to give later.
+    std::function<void(std::function<void(int)>)> deferFind;
     double zoom = 1.0;
 
 private:
