@@ -58,17 +58,23 @@ bool PageDialogs::LeaveSite(const QUrl& origin) {
     connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
 
+    waitForAnswer(dialog, nullptr);
+    emit dialogReturned();
+    return dialog.result() == QDialog::Accepted;
+}
+
+void PageDialogs::waitForAnswer(QDialog& dialog, QWidget* focus) {
+    // Not modal: the window's own commands (close the tab, exit) stay in reach while it waits.
     ++depth_;
     open_.append(&dialog);
     QEventLoop loop;
     connect(&dialog, &QDialog::finished, &loop, &QEventLoop::quit);
     dialog.show();
     dialog.activateWindow(); // Enter and Escape answer it at once
+    if (focus) focus->setFocus();
     loop.exec();
     open_.removeAll(&dialog);
     --depth_;
-    emit dialogReturned();
-    return dialog.result() == QDialog::Accepted;
 }
 
 bool PageDialogs::run(Kind kind, const QUrl& origin, const QString& text, const QString& initial,
@@ -96,17 +102,7 @@ bool PageDialogs::run(Kind kind, const QUrl& origin, const QString& text, const 
     connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
 
-    // Not modal: the window's own commands (close the tab, exit) stay in reach while it waits.
-    ++depth_;
-    open_.append(&dialog);
-    QEventLoop loop;
-    connect(&dialog, &QDialog::finished, &loop, &QEventLoop::quit);
-    dialog.show();
-    dialog.activateWindow();
-    if (edit) edit->setFocus();
-    loop.exec();
-    open_.removeAll(&dialog);
-    --depth_;
+    waitForAnswer(dialog, edit);
     if (silence->isChecked()) silenced_ = true;
     const bool ok = dialog.result() == QDialog::Accepted;
     if (ok && result && edit) *result = edit->text();

@@ -42,6 +42,8 @@ private:
     enum Kind { KindAlert, KindConfirm, KindPrompt };
     // Shows one dialog and waits for it without blocking the window; true for OK.
     bool run(Kind kind, const QUrl& origin, const QString& text, const QString& initial, QString* result);
+    // Shows the dialog and waits for its answer without blocking the window.
+    void waitForAnswer(QDialog& dialog, QWidget* focus);
 
     QWidget* parent_;
     int depth_ = 0;
