@@ -42,3 +42,11 @@ QString ProgramFolder() {
 bool FileExists(const QString& path) {
     return QFileInfo(path).lastModified().isValid();
 }
+
+QString FindFileIgnoringCase(const QString& folder, const QString& name) {
+    // Every entry, not a name filter: a name may hold the filter's wildcard characters.
+    const QStringList entries = QDir(folder).entryList(QDir::Files);
+    for (const QString& entry : entries)
+        if (entry.compare(name, Qt::CaseInsensitive) == 0) return AddBackslash(folder) + entry;
+    return AddBackslash(folder) + name;
+}

@@ -11,3 +11,6 @@ QString AddBackslash(const QString& path);
 QString ProgramFolder();
 // True when the file's date can be read.
 bool FileExists(const QString& path);
+// The file of that name in the folder, its name matched without regard to case as the original
+// platform's file system did; the folder and the name as given when there is none.
+QString FindFileIgnoringCase(const QString& folder, const QString& name);

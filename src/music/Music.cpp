@@ -5,17 +5,8 @@
 #include "music/Midi.h"
 #include "music/MusicSettings.h"
 
-#include <QDir>
-
 bool PlayThemeAtStart() {
     return RegUtil::GetRegNumber(RegUtil::kProductKey, RegUtil::kPlayTheme) != 0;
-}
-
-QString FindFileIgnoringCase(const QString& folder, const QString& name) {
-    const QStringList found = QDir(folder).entryList({name}, QDir::Files, QDir::Name);
-    for (const QString& file : found)
-        if (file.compare(name, Qt::CaseInsensitive) == 0) return AddBackslash(folder) + file;
-    return AddBackslash(folder) + name;
 }
 
 QString ThemeSongPath() {

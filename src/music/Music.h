@@ -9,6 +9,3 @@ void InitMusic();
 bool PlayThemeAtStart();
 // The theme song in the program's folder, whatever the case of its name ("THEME.MID", "Theme.mid").
 QString ThemeSongPath();
-// The file of that name in the folder, its name matched without regard to case; the folder and the
-// name as given when there is none.
-QString FindFileIgnoringCase(const QString& folder, const QString& name);

@@ -1,5 +1,6 @@
 #include "music/fluid/FluidDevice.h"
 
+#include "app/Folders.h"
 #include "music/fluid/AudioOutput.h"
 #include "music/fluid/FluidSong.h"
 #include "music/fluid/MciErrors.h"
@@ -28,12 +29,9 @@ FluidDevice::~FluidDevice() = default;
 QString FluidDevice::ResolveSongFile(const QString& path) {
     const QFileInfo info(path);
     if (info.isFile()) return path;
-    const QDir folder = info.dir();
-    if (!folder.exists()) return {};
-    const QStringList entries = folder.entryList(QDir::Files);
-    for (const QString& entry : entries)
-        if (entry.compare(info.fileName(), Qt::CaseInsensitive) == 0) return folder.filePath(entry);
-    return {};
+    if (!info.dir().exists()) return {};
+    const QString found = FindFileIgnoringCase(info.path(), info.fileName());
+    return QFileInfo(found).isFile() ? found : QString();
 }
 
 FluidSong* FluidDevice::openSong(const QString& alias) {
