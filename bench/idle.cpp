@@ -6,10 +6,11 @@
 #include "app/AppSetup.h"
 #include "app/Startup.h"
 #include "app/WindowProbe.h"
-#include "bookmarks/LightString.h"
 #include "browse/BrowserControl.h"
 #include "common/BenchCommon.h"
 #include "decor/DesktopSurface.h"
+#include "decor/Snowfall.h"
+#include "lights/LightString.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -87,7 +88,7 @@ int runFlasherWorker(int argc, char** argv, int ticks) {
     form.show();
     MainControls& ui = FormMainProbe::Controls(form);
     MainModules& modules = FormMainProbe::Modules(form);
-    ui.TimerSnow->stop(); // only the bulbs paint
+    modules.Snow->Stop(); // only the bulbs paint
     for (int i = 0; i < 100; ++i)
         factory.page->Begin(QStringLiteral("http://pending%1.example/").arg(i));
     modules.Lights->Flasher()->stop(); // the ticks are called by hand

@@ -91,11 +91,14 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    App().StartupPageEditable = App().SearchPageEditable = true;
+    Preferences editable = App().Prefs.Values();
+    editable.StartupPageEditable = editable.SearchPageEditable = true;
+    App().Prefs.Replace(editable);
     Music::LoadMusicSettings();
     QuietCharacter character;
     OptionsHost host;
     host.Character = &character;
+    host.Prefs = &App().Prefs;
     host.DrawBackground = [](int) {};
     QWidget owner;
     OptionsEditor editor(host, &owner);

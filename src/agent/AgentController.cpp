@@ -8,7 +8,7 @@
 #include "agent/engine/SpeakerVoice.h"
 #include "agent/scripts/ScriptCounters.h"
 #include "agent/scripts/ScriptEngine.h"
-#include "app/RegUtil.h"
+#include "base/RegUtil.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>

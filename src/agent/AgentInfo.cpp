@@ -1,8 +1,8 @@
 #include "agent/AgentInfo.h"
 
 #include "agent/engine/AgentCharacter.h"
-#include "app/Folders.h"
-#include "app/ProductProfile.h"
+#include "base/Folders.h"
+#include "base/ProductProfile.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -7,7 +7,7 @@
 #include "app/Widgets.h"
 #include "bookmarks/BookmarkView.h"
 #include "bookmarks/Cards.h"
-#include "bookmarks/PointerGestures.h"
+#include "bookmarks/DesktopCards.h"
 #include "browse/LinksMenu.h"
 #include "browse/PageEvents.h"
 #include "music/box/MusicBox.h"
@@ -32,7 +32,7 @@ void FormMain::connectAgent() {
         return ui_.ListBookmarks->CurrentView()->viewport()->mapToGlobal(p);
     };
     at.ContextCard = [this]() -> std::optional<QPoint> {
-        const int index = m_.Gestures->ContextItem;
+        const int index = m_.CardRules->MenuCard();
         if (!m_.Desktop->InUse(index)) return std::nullopt;
         const CardRecord& card = m_.Desktop->Card(index);
         return QPoint(card.Left, card.Top);
@@ -55,7 +55,7 @@ void FormMain::connectAgent() {
         if (App().Agent) App().Agent->Command(key);
     });
     connect(mailbox, &CommandMailbox::propertiesRequested, this,
-            [this] { EditOptions(3); }); // the Agent page
+            [this] { EditOptions(FormOptions::PageAgent); });
     connect(&agent, &AgentController::readThePageRequested, this, [this] { m_.Links->ReadThePage(); });
 
     // The same commands by voice, while the listening key is held.

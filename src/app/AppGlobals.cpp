@@ -1,7 +1,7 @@
 #include "app/AppGlobals.h"
 
 #include "agent/AgentController.h"
-#include "app/ProductProfile.h"
+#include "base/ProductProfile.h"
 
 AppGlobals::AppGlobals() = default;
 AppGlobals::~AppGlobals() = default;

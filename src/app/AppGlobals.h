@@ -1,31 +1,21 @@
 #pragma once
 
-#include <QString>
+#include "base/Preferences.h"
+
 #include <memory>
 
 class AgentController;
 class ProductProfile;
 
-// The process-wide application state: one record, read by most modules.
+// What start-up creates for the whole run and hands to the window: the character controller, the
+// product profile and the preferences. Only the composition root (this folder) reaches it.
 struct AppGlobals {
     AppGlobals();
     ~AppGlobals();
 
-    int BackgroundIndex = 1; // 1..14
-
-    QString SitesFile;
-    QString BookmarkFile;
     std::unique_ptr<AgentController> Agent;
     std::unique_ptr<ProductProfile> Profile;
-
-    QString StartupPage;
-    QString SearchPage;
-    QString WelcomePage;
-    bool StartupPageEditable = false;
-    bool SearchPageEditable = false;
-
-    // Why the data folder could not be used, or "" when it is fine; told to the user once.
-    QString DataFolderProblem;
+    PreferencesStore Prefs;
 };
 
 // The one instance for the whole process.

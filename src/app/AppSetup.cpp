@@ -1,6 +1,6 @@
 #include "app/AppSetup.h"
 
-#include "app/ProductProfile.h"
+#include "base/ProductProfile.h"
 #include "browse/PageScheme.h"
 
 #include <QApplication>

@@ -1,5 +1,7 @@
 #include "app/MainLayout.h"
 
+#include "decor/Snowfall.h"
+
 MainLayout ComputeMainLayout(const LayoutInput& in) {
     MainLayout out;
     const int W = in.innerWidth;
@@ -57,4 +59,8 @@ MainLayout ComputeMainLayout(const LayoutInput& in) {
     out.reload = QPoint(out.regionBulbs[3].left(), out.regionBulbs[2].top());
     out.radio = QPoint(out.desktop.left() + 2, out.desktop.top() + 2);
     return out;
+}
+
+SnowArea SnowAreaOf(const MainLayout& layout) {
+    return {layout.snowLeftWidth, layout.snowRightStart, layout.snowSpan, layout.desktop.height()};
 }

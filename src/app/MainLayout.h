@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bookmarks/Bulbs.h"
+#include "lights/Bulbs.h"
 
 #include <QPoint>
 #include <QRect>
@@ -38,3 +38,7 @@ inline constexpr int kBulbSize = 16;
 inline constexpr int kTabStripHeight = 21;
 
 MainLayout ComputeMainLayout(const LayoutInput& in);
+
+struct SnowArea;
+// The snow's columns beside the strips.
+SnowArea SnowAreaOf(const MainLayout& layout);

@@ -1,7 +1,6 @@
-// How the window's menus, controls and modules are connected: every event goes to the module that
-// owns its concern, and the modules' reports come back here to reach the controls.
-#include "agent/AgentController.h"
-#include "app/AppGlobals.h"
+// How the window's menus and controls reach the modules, and how the modules' reports reach the
+// controls. The modules' connections to each other are in Composition.cpp.
+#include "app/CharacterRequests.h"
 #include "app/FormMain.h"
 #include "app/MainMenus.h"
 #include "app/MenuState.h"
@@ -9,20 +8,16 @@
 #include "bookmarks/BookmarkExchange.h"
 #include "bookmarks/BookmarkView.h"
 #include "bookmarks/Bookmarks.h"
-#include "bookmarks/BulbGestures.h"
-#include "bookmarks/Cards.h"
-#include "bookmarks/LightString.h"
-#include "bookmarks/PointerGestures.h"
+#include "bookmarks/DesktopCards.h"
 #include "browse/BrowserControl.h"
 #include "browse/Browsers.h"
 #include "browse/FindBar.h"
 #include "browse/History.h"
-#include "browse/LinksMenu.h"
 #include "browse/PageCommands.h"
 #include "browse/PageEvents.h"
 #include "browse/SurfCommands.h"
 #include "browse/WinShell.h"
-#include "decor/Snowfall.h"
+#include "decor/PointerGestures.h"
 #include "dialogs/FormAboutSplash.h"
 #include "music/box/MusicBox.h"
 
@@ -31,13 +26,13 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QTabBar>
-#include <QTimer>
 
 void FormMain::connectMenus() {
     MainMenus& m = *ui_.Menus;
     Browsers& pages = *m_.Pages;
     PageCommands& commands = *m_.Commands;
     SurfCommands& surf = *m_.Surf;
+    CharacterRequests& character = *m_.Character;
     auto on = [this](QAction* action, auto handler) { connect(action, &QAction::triggered, this, handler); };
 
     on(m.ItemFileNew, [&pages] { pages.OpenInNewBrowser(QString()); });
@@ -59,60 +54,17 @@ void FormMain::connectMenus() {
     on(m.ItemSurfStartupPage, [&surf] { surf.ItemSurfStartupPage_Click(); });
     on(m.ItemSurfSearchPage, [&surf] { surf.ItemSurfSearchPage_Click(); });
     on(m.ItemSurfWelcomePage, [&surf] { surf.ItemSurfWelcomePage_Click(); });
+    on(m.ItemSurfAddToBookmarks, [this] { addPageToBookmarks(); });
     on(m.ItemHelpWeb, [&commands] { commands.ItemHelpWeb_Click(); });
-    on(m.ItemHelpAbout, [this] {
+    on(m.ItemHelpAbout, [this, &character] {
         StartThemeSongTimer();
-        ShowAboutBox(this);
+        ShowAboutBox(this, [&character] { character.Script(QStringLiteral("help_about")); });
     });
     on(m.ItemTabOpenExternal, [this, &commands] { commands.ItemTabOpenExternal_Click(ui_.EditUrl->text()); });
     on(m.ItemTabClose, [&pages] { pages.CloseCurrentPage(); });
-    on(m.ItemTabShowBookmarks, [&pages] { pages.SelectTab(1); });
-    on(m.ItemTabShowHistory, [&pages] { pages.SelectTab(2); });
-    on(m.ItemTabWhatsThis, [] { App().Agent->Script(QStringLiteral("whatsthis_tab"), true); });
-    on(m.ItemSurfAddToBookmarks, [this] { addPageToBookmarks(); });
-    on(m.ItemCardAddToBookmarks, [this] {
-        const int card = m_.Gestures->ContextItem;
-        if (!m_.Desktop->InUse(card)) return;
-        const CardRecord& record = m_.Desktop->Card(card);
-        m_.BookmarkList->AddBookmark(record.Name, record.Address, record.Icon);
-    });
-    auto selectedBookmark = [this] {
-        const int row = m_.BookmarkList->SelectedRow();
-        return row < 0 ? QString() : m_.BookmarkList->Record(row).Address;
-    };
-    on(m.ItemBookmarksOpenNew, [this, selectedBookmark] {
-        if (const QString address = selectedBookmark(); !address.isEmpty())
-            m_.Pages->OpenInNewBrowser(address);
-    });
-    on(m.ItemBookmarksOpenExternal, [selectedBookmark] {
-        if (const QString address = selectedBookmark(); !address.isEmpty()) WinShell::OpenExternal(address);
-    });
-    on(m.ItemBookmarksDelete, [this] { m_.BookmarkList->DeleteSelected(); });
-    on(m.ItemBookmarksRename, [this] { m_.BookmarkList->RenameSelected(); });
-    on(m.ItemBookmarksProperties,
-       [this] { m_.BookmarkList->EditBookmarkProperties(m_.BookmarkList->SelectedRow()); });
-    for (int mode = 0; mode < 4; ++mode)
-        on(m.ItemBmView[mode], [this, mode] { setBookmarkView(mode); });
-    on(m.ItemBmViewAutoArrange, [this] {
-        BookmarkView& view = *ui_.ListBookmarks;
-        view.SetAutoArrange(!view.AutoArrange());
-        ui_.Menus->ItemBmViewAutoArrange->setChecked(view.AutoArrange());
-    });
-    on(m.ItemBookmarksImport, [this] { RunImportBookmarksDialog(this, *m_.BookmarkList); });
-    on(m.ItemBookmarksExport, [this] { RunExportBookmarksDialog(this, *m_.BookmarkList); });
-    on(m.ItemBookmarksWhatsThis, [] { App().Agent->Script(QStringLiteral("whatsthis_bookmarks"), true); });
-    on(m.ItemCardOpen, [this] { cardOpened(m_.Gestures->ContextItem); });
-    on(m.ItemCardOpenNew, [this] {
-        if (m_.Desktop->InUse(m_.Gestures->ContextItem))
-            m_.Pages->OpenInNewBrowser(m_.Desktop->Card(m_.Gestures->ContextItem).Address);
-    });
-    on(m.ItemCardDelete, [this] { m_.Desktop->DeleteCard(m_.Gestures->ContextItem); });
-    on(m.ItemCardProperties, [this] { m_.Desktop->EditCardProperties(m_.Gestures->ContextItem); });
-    on(m.ItemCardWhatsThis, [this] {
-        const int index = m_.Gestures->ContextItem;
-        const QString name = m_.Desktop->InUse(index) ? m_.Desktop->Card(index).Name : QString();
-        App().Agent->Script(QStringLiteral("whatsthis_card"), true, {name});
-    });
+    on(m.ItemTabShowBookmarks, [&pages] { pages.SelectTab(TabBookmarks); });
+    on(m.ItemTabShowHistory, [&pages] { pages.SelectTab(TabHistory); });
+    on(m.ItemTabWhatsThis, [&character] { character.Script(QStringLiteral("whatsthis_tab"), true); });
     on(m.KeyFocusAddress, [this] {
         if (ui_.EditUrl->isEnabled()) {
             ui_.EditUrl->setFocus();
@@ -133,6 +85,67 @@ void FormMain::connectMenus() {
     });
 }
 
+void FormMain::connectBookmarkMenus() {
+    MainMenus& m = *ui_.Menus;
+    Bookmarks& bookmarks = *m_.BookmarkList;
+    auto on = [this](QAction* action, auto handler) { connect(action, &QAction::triggered, this, handler); };
+    auto selectedAddress = [&bookmarks] {
+        const int row = bookmarks.SelectedRow();
+        return row < 0 ? QString() : bookmarks.Record(row).Address;
+    };
+    on(m.ItemBookmarksOpenNew, [this, selectedAddress] {
+        if (const QString address = selectedAddress(); !address.isEmpty())
+            m_.Pages->OpenInNewBrowser(address);
+    });
+    on(m.ItemBookmarksOpenExternal, [selectedAddress] {
+        if (const QString address = selectedAddress(); !address.isEmpty()) WinShell::OpenExternal(address);
+    });
+    on(m.ItemBookmarksDelete, [&bookmarks] { bookmarks.DeleteSelected(); });
+    on(m.ItemBookmarksRename, [&bookmarks] { bookmarks.RenameSelected(); });
+    on(m.ItemBookmarksProperties,
+       [&bookmarks] { bookmarks.EditBookmarkProperties(bookmarks.SelectedRow()); });
+    for (int mode = 0; mode < 4; ++mode)
+        on(m.ItemBmView[mode], [&bookmarks, mode] { bookmarks.SetViewMode(mode); });
+    on(m.ItemBmViewAutoArrange, [&bookmarks] { bookmarks.ToggleAutoArrange(); });
+    connect(&bookmarks, &Bookmarks::viewModeChanged, this,
+            [this](int mode, bool autoArrange, bool canArrange) {
+                ui_.Menus->ItemBmView[mode]->setChecked(true); // the group unchecks the others
+                ui_.Menus->ItemBmViewAutoArrange->setChecked(autoArrange);
+                ui_.Menus->ItemBmViewAutoArrange->setEnabled(canArrange);
+            });
+    on(m.ItemBookmarksImport, [this] { RunImportBookmarksDialog(this, *m_.BookmarkList); });
+    on(m.ItemBookmarksExport, [this] { RunExportBookmarksDialog(this, *m_.BookmarkList); });
+    on(m.ItemBookmarksWhatsThis,
+       [this] { m_.Character->Script(QStringLiteral("whatsthis_bookmarks"), true); });
+    connect(&bookmarks, &Bookmarks::menuKeyPressed, this, &FormMain::showBookmarkMenu);
+    connect(m_.Gestures.get(), &PointerGestures::menuRequested, this, [this](int kind, int, QPoint at) {
+        if (kind == PointerGestures::KindBookmarkList) showBookmarkMenu(at);
+    });
+}
+
+void FormMain::connectCardMenu() {
+    MainMenus& m = *ui_.Menus;
+    DesktopCards& cards = *m_.CardRules;
+    auto on = [this](QAction* action, auto handler) { connect(action, &QAction::triggered, this, handler); };
+    on(m.ItemCardOpen, [&cards] { cards.OpenMenuCard(); });
+    on(m.ItemCardOpenNew, [&cards] { cards.OpenMenuCardInNewPage(); });
+    on(m.ItemCardAddToBookmarks, [&cards] { cards.AddMenuCardToBookmarks(); });
+    on(m.ItemCardDelete, [&cards] { cards.DeleteMenuCard(); });
+    on(m.ItemCardProperties, [&cards] { cards.EditMenuCard(); });
+    on(m.ItemCardWhatsThis, [this, &cards] {
+        m_.Character->Script(QStringLiteral("whatsthis_card"), true, {cards.MenuCardName()});
+    });
+    connect(m_.Gestures.get(), &PointerGestures::menuRequested, this,
+            [this, &cards](int kind, int index, QPoint at) {
+                if (kind != PointerGestures::KindCard) return;
+                MainMenus& menus = *ui_.Menus;
+                cards.SetMenuCard(index);
+                menus.MenuCard->setDefaultAction(menus.ItemCardOpen->isVisible() ? menus.ItemCardOpen
+                                                                                 : menus.ItemCardOpenNew);
+                menus.MenuCard->popup(at);
+            });
+}
+
 void FormMain::connectControls() {
     SurfCommands& surf = *m_.Surf;
     connect(ui_.EditUrl, &QLineEdit::returnPressed, this,
@@ -143,33 +156,20 @@ void FormMain::connectControls() {
     connect(ui_.ImgReload, &ImageButton::clicked, this, [&surf] { surf.ImgReload_Click(); });
     connect(ui_.TabMain, &QTabBar::customContextMenuRequested, this,
             [this](const QPoint& at) { ui_.Menus->MenuTab->popup(ui_.TabMain->mapToGlobal(at)); });
-    connect(ui_.TimerSnow, &QTimer::timeout, this, [this] {
-        m_.Pages->CleanupBadWindows(); // dead pages go first, the snow falls after
-        m_.Snow->Tick();
-    });
 }
 
-void FormMain::connectModules() {
+void FormMain::connectReports() {
     Browsers* pages = m_.Pages.get();
     PageEvents* events = m_.Events.get();
-    LightString* lights = m_.Lights.get();
-    LinksMenu* links = m_.Links.get();
-    History* history = m_.HistoryList.get();
 
-    connect(pages, &Browsers::pageLeaving, this, &FormMain::keepAddressBox);
+    // The address box as the user left it goes with the page and comes back with it.
+    connect(pages, &Browsers::pageLeaving, this, [this](int slot) {
+        const QLineEdit* edit = ui_.EditUrl;
+        m_.Events->KeepAddressBox(slot, edit->text(),
+                                  edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition(),
+                                  int(edit->selectedText().size()));
+    });
     connect(pages, &Browsers::paneChanged, this, &FormMain::showPane);
-    connect(pages, &Browsers::currentPageChanged, lights, &LightString::ShowPage);
-    connect(pages, &Browsers::currentPageChanged, this, [links] { links->ShowCurrentPage(); });
-    connect(pages, &Browsers::pageClosed, lights, &LightString::PageClosed);
-
-    connect(events, &PageEvents::navigationStarted, history,
-            [history](int, const QString& address) { history->AddToHistory(address); });
-    connect(events, &PageEvents::navigationStarted, lights, &LightString::AddBulb);
-    connect(events, &PageEvents::navigationCommitted, lights, &LightString::MarkBulbLoaded);
-    connect(events, &PageEvents::pageBusy, lights, &LightString::PageBusy);
-    connect(events, &PageEvents::pageIdle, this, &FormMain::pageFinished);
-    connect(lights, &LightString::currentPageSettled, events, &PageEvents::SettlePage);
-
     connect(events, &PageEvents::addressTextChanged, ui_.EditUrl, &QLineEdit::setText);
     connect(events, &PageEvents::addressShown, this, &FormMain::showAddressBox);
     connect(events, &PageEvents::statusTextChanged, ui_.PicStatusBar, &StatusBarPicture::Print);
@@ -178,35 +178,9 @@ void FormMain::connectModules() {
         ImageButton* images[] = {nullptr, ui_.ImgGoBack, ui_.ImgGoForward, ui_.ImgStop, ui_.ImgReload};
         images[corner]->setVisible(shown);
     });
-
-    BulbGestures* bulbs = m_.BulbDrag.get();
-    Cards* desktop = m_.Desktop.get();
-    PointerGestures* gestures = m_.Gestures.get();
-    connect(bulbs, &BulbGestures::statusText, events, &PageEvents::SetStatusBarText);
-    connect(bulbs, &BulbGestures::badDrop, this,
-            [] { App().Agent->Script(QStringLiteral("bulb_dropped_bad"), true); });
-    connect(bulbs, &BulbGestures::bulbDropped, this, [this](QPoint at, const BulbRecord& bulb) {
-        bulbDropped(at, bulb.Address, BulbGestures::BulbDisplayText(bulb));
-    });
-    connect(desktop, &Cards::opened, this, &FormMain::cardOpened);
-    connect(m_.BookmarkList.get(), &Bookmarks::problem, this, &FormMain::tellProblem);
-    connect(m_.BookmarkList.get(), &Bookmarks::openRequested, this, [this](const QString& address) {
-        if (!address.isEmpty()) m_.Pages->OpenInNewBrowser(address);
-    });
-    connect(m_.BookmarkList.get(), &Bookmarks::menuKeyPressed, this, &FormMain::showBookmarkMenu);
-    connect(desktop, &Cards::problem, this, &FormMain::tellProblem);
-    connect(gestures, &PointerGestures::hovered, this, [this](int kind, int index) {
-        if (kind == PointerGestures::KindCard && m_.Desktop->InUse(index))
-            m_.Events->SetStatusBarText(QStringLiteral("Goto: ") + m_.Desktop->Card(index).Name);
-    });
-    connect(gestures, &PointerGestures::moved, this, [this] { updateBadDropRects(); });
-    connect(gestures, &PointerGestures::menuRequested, this, [this](int kind, int index, QPoint at) {
-        if (kind == PointerGestures::KindCard) showCardMenu(index, at);
-        if (kind == PointerGestures::KindBookmarkList) showBookmarkMenu(at);
-    });
-
-    connect(history, &History::selectionChanged, this, [this] {
-        ui_.Menus->Apply(MenuStateFor(m_.Pages->CurInterface, m_.HistoryList->LineSelected()));
+    connect(m_.Gestures.get(), &PointerGestures::moved, this, [this] { updateBadDropRects(); });
+    connect(m_.HistoryList.get(), &History::selectionChanged, this, [this] {
+        ui_.Menus->Apply(MenuStateFor(m_.Pages->CurInterface(), m_.HistoryList->LineSelected()));
     });
 }
 
@@ -223,44 +197,6 @@ void FormMain::updateBadDropRects() {
     m_.Drops.UpdateBadDropRects(places);
 }
 
-void FormMain::bulbDropped(QPoint at, const QString& address, const QString& name) {
-    App().Agent->Script(QStringLiteral("bulb_dropped"), true);
-    const int icon = AskForIcon(1);
-    if (icon < 1) {
-        App().Agent->Script(QStringLiteral("bulb_dropped_cancel"), true);
-        return;
-    }
-    if (!m_.Desktop->NewCard(icon, address, name, at)) return;
-    App().Agent->Script(QStringLiteral("bulb_dropped_success"), true);
-    m_.Desktop->SaveCards();
-}
-
-void FormMain::textDropped(QPoint at, const QString& dropped) {
-    // A line break in dropped text would never make a usable address or a one-line name.
-    const QString text = dropped.simplified();
-    const int icon = AskForIcon(1);
-    if (icon < 1 || !m_.Desktop->NewCard(icon, text, text, at)) return;
-    App().Agent->Script(QStringLiteral("card_new"), true);
-    m_.Desktop->SaveCards();
-}
-
-void FormMain::cardOpened(int index) {
-    if (!m_.Desktop->InUse(index)) return;
-    const QString address = m_.Desktop->Card(index).Address;
-    // In the browser pane the card opens in the page on show, elsewhere in a new page.
-    if (m_.Pages->CurInterface == InterfaceBrowser && m_.Pages->Current())
-        m_.Pages->Current()->Navigate(address);
-    else
-        m_.Pages->OpenInNewBrowser(address);
-}
-
-void FormMain::showCardMenu(int index, QPoint globalAt) {
-    MainMenus& m = *ui_.Menus;
-    m_.Gestures->ContextItem = index;
-    m.MenuCard->setDefaultAction(m.ItemCardOpen->isVisible() ? m.ItemCardOpen : m.ItemCardOpenNew);
-    m.MenuCard->popup(globalAt);
-}
-
 void FormMain::showBookmarkMenu(QPoint globalAt) {
     MainMenus& m = *ui_.Menus;
     const bool selected = m_.BookmarkList->SelectedRow() >= 0;
@@ -272,27 +208,15 @@ void FormMain::showBookmarkMenu(QPoint globalAt) {
     m.MenuBookmarks->popup(globalAt);
 }
 
-void FormMain::setBookmarkView(int mode) {
-    ui_.ListBookmarks->SetMode(mode);
-    ui_.Menus->ItemBmView[mode]->setChecked(true); // the group unchecks the others
-    ui_.Menus->ItemBmViewAutoArrange->setEnabled(mode == BookmarkView::LargeIcons ||
-                                                 mode == BookmarkView::SmallIcons);
-}
-
 void FormMain::addPageToBookmarks() {
-    if (m_.Pages->CurInterface == InterfaceHistory) {
+    if (m_.Pages->CurInterface() == InterfaceHistory) {
         if (const QString line = m_.HistoryList->SelectedAddress(); !line.isEmpty())
             m_.BookmarkList->AddBookmark(line, line, 1);
-    } else if (m_.Pages->CurInterface == InterfaceBrowser && m_.Pages->Current()) {
-        const BrowserPage& page = m_.Pages->Page(m_.Pages->CurBrowser);
-        m_.BookmarkList->AddBookmark(page.Title, page.AddressText, 1);
+    } else if (m_.Pages->CurInterface() == InterfaceBrowser && m_.Pages->Current()) {
+        const int slot = m_.Pages->CurBrowser();
+        const PageShown* shown = m_.Events->Shown(slot);
+        m_.BookmarkList->AddBookmark(m_.Pages->Page(slot).Title, shown ? shown->AddressText : QString(), 1);
     }
-}
-
-void FormMain::tellProblem(const QString& script, const QString& message) {
-    AgentController& agent = *App().Agent;
-    agent.Script(script, false, {message});
-    if (!agent.CharLoaded() && !message.isEmpty()) m_.Events->SetStatusBarText(message);
 }
 
 void FormMain::stopCurrentPage() {
@@ -300,7 +224,7 @@ void FormMain::stopCurrentPage() {
     ui_.ImgStop->hide(); // the page's stop flag stays as it is
 }
 
-void FormMain::showPane(int pane) {
+void FormMain::showPane(Interface pane) {
     QListWidget* history = m_.HistoryList->List();
     history->setVisible(pane == InterfaceHistory);
     ui_.ListBookmarks->setVisible(pane == InterfaceBookmarks);
@@ -308,26 +232,6 @@ void FormMain::showPane(int pane) {
     if (pane == InterfaceBookmarks) ui_.ListBookmarks->raise();
     ui_.Menus->Apply(MenuStateFor(pane, m_.HistoryList->LineSelected()));
     ui_.EditUrl->setEnabled(pane == InterfaceBrowser);
-    App().Agent->VoiceCommandVisible(QStringLiteral("read"), pane == InterfaceBrowser);
-}
-
-void FormMain::pageFinished(int slot) {
-    m_.Events->UpdateCorner(slot, CornerStop, false);
-    if (slot == m_.Pages->CurBrowser) {
-        m_.Lights->PageIdle(slot);
-        m_.Links->PopulateLinksMenu();
-    } else if (BrowserControl* page = m_.Pages->Control(slot)) {
-        m_.Links->Forget(page); // read again when it becomes current
-    }
-    App().Agent->Script(QStringLiteral("page_loaded"));
-}
-
-void FormMain::keepAddressBox(int slot) {
-    BrowserPage& page = m_.Pages->Page(slot);
-    const QLineEdit* edit = ui_.EditUrl;
-    page.AddressText = edit->text();
-    page.SelStart = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
-    page.SelLength = int(edit->selectedText().size());
 }
 
 void FormMain::showAddressBox(const QString& text, int selStart, int selLength) {

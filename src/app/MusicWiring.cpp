@@ -1,12 +1,11 @@
 // The music box and its menu on the window, connected to the jukebox and the song downloads.
-#include "agent/AgentController.h"
-#include "app/AppGlobals.h"
+#include "app/CharacterRequests.h"
 #include "app/FormMain.h"
 #include "app/MainMenus.h"
-#include "app/ProductProfile.h"
-#include "bookmarks/PointerGestures.h"
+#include "base/ProductProfile.h"
 #include "browse/Browsers.h"
 #include "browse/PageEvents.h"
+#include "decor/PointerGestures.h"
 #include "music/Jukebox.h"
 #include "music/Midi.h"
 #include "music/SongDownload.h"
@@ -16,17 +15,12 @@
 #include <QAction>
 #include <QMenu>
 
-namespace {
-void runScript(const QString& name, bool immediately, const QVariantList& args) {
-    if (App().Agent) App().Agent->Script(name, immediately, args);
-}
-} // namespace
-
 void FormMain::connectMusic() {
     using Music::MusicCommand;
     MainMenus& m = *ui_.Menus;
     Music::Jukebox* music = m_.Jukebox.get();
     Music::SongDownload* downloads = m_.SongDownloads.get();
+    CharacterRequests* character = m_.Character.get();
     Music::MusicBox* box = ui_.ImgRadio;
     auto on = [this](QAction* action, auto handler) { connect(action, &QAction::triggered, this, handler); };
 
@@ -40,7 +34,7 @@ void FormMain::connectMusic() {
             m_.Pages->OpenInNewBrowser(address);
     });
     on(m.ItemMusicVolume, [] { Music::OpenVolumeControl(); });
-    on(m.ItemMusicWhatsThis, [] { runScript(QStringLiteral("whatsthis_music"), true, {}); });
+    on(m.ItemMusicWhatsThis, [character] { character->Script(QStringLiteral("whatsthis_music"), true); });
     // The options dialog connects to this signal to open on its Music page.
     on(m.ItemMusicProperties, [this] { emit musicPropertiesRequested(); });
 
@@ -49,13 +43,6 @@ void FormMain::connectMusic() {
     // The download starts once the drop is over, so the dragging program is not kept waiting.
     connect(box, &Music::MusicBox::textDropped, downloads, &Music::SongDownload::DownloadSong,
             Qt::QueuedConnection);
-    connect(downloads, &Music::SongDownload::songReady, music, &Music::Jukebox::OpenMusicBox);
-    connect(downloads, &Music::SongDownload::scriptRequested, this, &runScript);
-    connect(downloads, &Music::SongDownload::statusText, m_.Events.get(), &PageEvents::SetStatusBarText);
-    connect(downloads, &Music::SongDownload::interruptRequested, this, [] {
-        if (App().Agent) App().Agent->Interrupt();
-    });
-
     connect(music, &Music::Jukebox::boxSwitched, box, &Music::MusicBox::ShowSwitchedOn);
     connect(music, &Music::Jukebox::menuChanged, this, [this](const Music::MusicMenuState& menu) {
         MainMenus& items = *ui_.Menus;
@@ -66,17 +53,7 @@ void FormMain::connectMusic() {
         items.ItemMusicNextSong->setVisible(menu.nextTune);
         ui_.ImgRadio->setToolTip(menu.toolTip);
     });
-    connect(music, &Music::Jukebox::statusText, m_.Events.get(), &PageEvents::SetStatusBarText);
-    connect(music, &Music::Jukebox::scriptRequested, this, &runScript);
-    connect(music, &Music::Jukebox::speakRequested, this, [](const QString& text) {
-        if (App().Agent) App().Agent->Speak(text);
-    });
-
-    PointerGestures* gestures = m_.Gestures.get();
-    connect(gestures, &PointerGestures::hovered, this, [this](int kind, int) {
-        if (kind == PointerGestures::KindMusicBox) m_.Events->SetStatusBarText(m_.Jukebox->MusicHint());
-    });
-    connect(gestures, &PointerGestures::menuRequested, this, [this](int kind, int, QPoint at) {
+    connect(m_.Gestures.get(), &PointerGestures::menuRequested, this, [this](int kind, int, QPoint at) {
         if (kind == PointerGestures::KindMusicBox) showMusicMenu(at);
     });
 }

@@ -61,6 +61,7 @@ void FormMain::connectOptions() {
     host.DrawBackground = [this](int n) { DrawBackground(n); };
     host.StatusText = [this](const QString& text) { m_.Events->SetStatusBarText(text); };
     host.Character = &character;
+    host.Prefs = &App().Prefs;
     m_.Options = std::make_unique<OptionsEditor>(std::move(host), this);
 
     const MainMenus& m = *ui_.Menus;
@@ -68,6 +69,6 @@ void FormMain::connectOptions() {
     connect(this, &FormMain::musicPropertiesRequested, this, [this] { EditOptions(FormOptions::PageMusic); });
 }
 
-void FormMain::EditOptions(int page) {
+void FormMain::EditOptions(FormOptions::Page page) {
     m_.Options->EditOptions(page);
 }

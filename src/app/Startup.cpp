@@ -2,11 +2,9 @@
 
 #include "agent/AgentController.h"
 #include "app/AppGlobals.h"
-#include "app/Folders.h"
 #include "app/FormMain.h"
-#include "app/ProductProfile.h"
-#include "app/Random.h"
-#include "app/RegUtil.h"
+#include "base/ProductProfile.h"
+#include "base/Random.h"
 #include "dialogs/FormAboutSplash.h"
 #include "music/Music.h"
 
@@ -16,22 +14,9 @@
 
 void InitGlobals() {
     AppGlobals& g = App();
-    const QString dataDir = GetWindowsDir();
-    g.SitesFile = dataDir + QStringLiteral("sites.gws");
-    g.BookmarkFile = dataDir + QStringLiteral("BookMark.gwb");
     g.Agent = std::make_unique<AgentController>();
     g.Profile = std::make_unique<ProductProfile>();
-
-    g.StartupPage = g.Profile->Product_StartupPage();
-    g.StartupPageEditable = g.Profile->Product_StartupPage_Editable();
-    g.SearchPage = g.Profile->Product_SearchPage();
-    g.SearchPageEditable = g.Profile->Product_SearchPage_Editable();
-    g.WelcomePage = g.Profile->Product_WelcomePage();
-
-    const QString startup = RegUtil::GetRegString(RegUtil::kProductKey, RegUtil::kStartupPage).trimmed();
-    if (!startup.isEmpty() && g.StartupPageEditable) g.StartupPage = startup;
-    const QString search = RegUtil::GetRegString(RegUtil::kProductKey, RegUtil::kSearchPage).trimmed();
-    if (!search.isEmpty() && g.SearchPageEditable) g.SearchPage = search;
+    g.Prefs.Load();
 }
 
 QString StartupFailureText() {
@@ -74,12 +59,11 @@ FormMain* Main(BrowserFactory& factory, const StartupHooks& hooks) {
     if (hooks.windowShown) hooks.windowShown(*form);
     form->OpenStartupPage();
 
-    if (!App().DataFolderProblem.isEmpty()) {
+    if (const QString problem = App().Prefs.Values().DataFolderProblem; !problem.isEmpty()) {
         // Told once, without stopping the user from browsing.
         auto* box = new QMessageBox(
             QMessageBox::Warning, ProductProfile().Product_Name(),
-            App().DataFolderProblem +
-                QStringLiteral("\n\nBookmarks and desktop cards cannot be saved in this run."),
+            problem + QStringLiteral("\n\nBookmarks and desktop cards cannot be saved in this run."),
             QMessageBox::Ok, form);
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->open();

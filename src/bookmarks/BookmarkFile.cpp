@@ -1,6 +1,6 @@
 #include "bookmarks/BookmarkFile.h"
 
-#include "app/TextEncoding.h"
+#include "base/TextEncoding.h"
 
 #include <QFile>
 #include <QSaveFile>

@@ -4,7 +4,7 @@
 #include "bookmarks/CardIcons.h"
 #include "bookmarks/FormProperties.h"
 #include "bookmarks/NetscapeBookmarks.h"
-#include "bookmarks/PointerGestures.h"
+#include "decor/PointerGestures.h"
 
 #include <QContextMenuEvent>
 #include <QDir>
@@ -83,6 +83,18 @@ void Bookmarks::keepSorted() {
     loading_ = wasLoading;
 }
 
+void Bookmarks::SetViewMode(int mode) {
+    view_->SetMode(mode);
+    const int shown = view_->Mode();
+    emit viewModeChanged(shown, view_->AutoArrange(),
+                         shown == BookmarkView::LargeIcons || shown == BookmarkView::SmallIcons);
+}
+
+void Bookmarks::ToggleAutoArrange() {
+    view_->SetAutoArrange(!view_->AutoArrange());
+    SetViewMode(view_->Mode());
+}
+
 void Bookmarks::LoadBookmarks() {
     const BookmarkLoad load = LoadBookmarkFile(file_);
     for (const BookmarkRecord& record : load.Records)
@@ -156,9 +168,9 @@ void Bookmarks::EditBookmarkProperties(int row) {
     if (!name) return;
     const BookmarkRecord record = Record(row);
     FormProperties dialog(view_->window());
-    dialog.Init(8, record.Name, record.Address, record.Icon);
+    dialog.Init(PointerGestures::KindBookmarkList, record.Name, record.Address, record.Icon);
     RunPropertiesDialog(dialog);
-    if (dialog.Result != 1) return;
+    if (dialog.Result != ResultOK) return;
     loading_ = true; // one save for the whole edit
     const QString address = dialog.EditUrl->text().trimmed();
     name->setText(dialog.EditTitle->text().trimmed());

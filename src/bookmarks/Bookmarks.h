@@ -23,6 +23,10 @@ public:
     ~Bookmarks() override;
 
     BookmarkView* List() const { return view_; }
+    // The list's view (large icons, small icons, list, details) and its auto-arrangement, which only
+    // the icon views know.
+    void SetViewMode(int mode);
+    void ToggleAutoArrange();
     void LoadBookmarks();
     bool SaveBookmarks();
     void AddBookmark(const QString& name, const QString& address, int icon);
@@ -51,6 +55,8 @@ signals:
     void openRequested(const QString& address);
     // The message is for the user when no character tells them; empty when they need none.
     void problem(const QString& script, const QString& message);
+    // The view changed: which one, whether it arranges itself, and whether it can.
+    void viewModeChanged(int mode, bool autoArrange, bool canAutoArrange);
     // The keyboard's menu key on the list (the mouse's menu comes through the pointer rules).
     void menuKeyPressed(QPoint globalAt);
 

@@ -1,6 +1,6 @@
 #include "bookmarks/CardFile.h"
 
-#include "app/TextEncoding.h"
+#include "base/TextEncoding.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 
 #include "bookmarks/CardIcons.h"
 #include "bookmarks/FormProperties.h"
-#include "bookmarks/PointerGestures.h"
+#include "decor/PointerGestures.h"
 
 #include <QDir>
 #include <QLabel>
@@ -128,9 +128,9 @@ void Cards::EditCardProperties(int index) {
     if (!InUse(index)) return;
     CardRecord& card = cards_[index];
     FormProperties dialog(area_.window());
-    dialog.Init(3, card.Name, card.Address, card.Icon);
+    dialog.Init(PointerGestures::KindCard, card.Name, card.Address, card.Icon);
     RunPropertiesDialog(dialog);
-    if (dialog.Result != 1) return;
+    if (dialog.Result != ResultOK) return;
     card.Name = dialog.EditTitle->text().trimmed();
     card.Address = dialog.EditUrl->text().trimmed();
     card.Icon = dialog.IconIndex;

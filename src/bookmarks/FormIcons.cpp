@@ -1,7 +1,7 @@
 #include "bookmarks/FormIcons.h"
 
+#include "base/OkCancel.h"
 #include "bookmarks/CardIcons.h"
-#include "dialogs/OkCancel.h"
 
 #include <QCloseEvent>
 #include <QDialogButtonBox>
@@ -27,7 +27,7 @@ FormIcons::FormIcons(QWidget* parent)
     ButCancel = buttons.cancel;
     connect(ButOK, &QPushButton::clicked, this, &FormIcons::ButOK_Click);
     connect(ButCancel, &QPushButton::clicked, this, [this] {
-        Result = 2;
+        Result = ResultCancel;
         reject();
     });
     connect(ListIcons, &QListWidget::itemDoubleClicked, this, &FormIcons::ButOK_Click);
@@ -59,7 +59,7 @@ void FormIcons::ButOK_Click() {
     const QListWidgetItem* item = ListIcons->currentItem();
     if (!item || !item->isSelected()) return; // nothing picked yet: the chooser stays open
     IconIndex = ListIcons->row(item) + 1;
-    Result = 1;
+    Result = ResultOK;
     accept();
 }
 
@@ -73,7 +73,7 @@ int ChooseIcon(int initial, QWidget* parent) {
     FormIcons dialog(parent);
     dialog.Init(initial);
     dialog.exec();
-    const int answer = dialog.Result != 2 ? dialog.IconIndex : 0;
+    const int answer = dialog.Result != ResultCancel ? dialog.IconIndex : 0;
     dialog.Uninit();
     return answer;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/OkCancel.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -16,7 +18,7 @@ public:
     void Init(int defaultIcon);
     void Uninit();
 
-    int Result = 2; // 1 OK, 2 Cancel
+    DialogResult Result = ResultCancel;
     int IconIndex = 0;
 
     QLabel* LabPrompt;

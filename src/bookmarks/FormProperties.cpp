@@ -1,8 +1,10 @@
 #include "bookmarks/FormProperties.h"
 
+#include "decor/PointerGestures.h"
+
+#include "base/OkCancel.h"
 #include "bookmarks/CardIcons.h"
 #include "bookmarks/FormIcons.h"
-#include "dialogs/OkCancel.h"
 
 #include <QCloseEvent>
 #include <QDialogButtonBox>
@@ -42,11 +44,11 @@ FormProperties::FormProperties(QWidget* parent)
     ButOK = buttons.ok;
     ButCancel = buttons.cancel;
     connect(ButOK, &QPushButton::clicked, this, [this] {
-        Result = 1;
+        Result = ResultOK;
         accept();
     });
     connect(ButCancel, &QPushButton::clicked, this, [this] {
-        Result = 2;
+        Result = ResultCancel;
         reject();
     });
     auto* layout = new QVBoxLayout(this);
@@ -56,9 +58,9 @@ FormProperties::FormProperties(QWidget* parent)
 
 void FormProperties::Init(int kind, const QString& title, const QString& url, int icon) {
     IconIndex = icon;
-    if (kind == 3)
+    if (kind == PointerGestures::KindCard)
         setWindowTitle(QStringLiteral("RivadOvov Properties"));
-    else if (kind == 8)
+    else if (kind == PointerGestures::KindBookmarkList)
         setWindowTitle(QStringLiteral("Bookmark Properties"));
     EditTitle->setText(title);
     EditUrl->setText(url);
@@ -71,7 +73,7 @@ void FormProperties::showIcon() {
 
 void FormProperties::ButChangeIcon_Click() {
     const int n = ChooseIcon(IconIndex);
-    activateWindow(); // the keyboard comes back here after the chooser
+    activateWindow();                        // the keyboard comes back here after the chooser
     if (n < 1 || n > kCardIconCount) return; // cancelled: nothing changes
     IconIndex = n;
     showIcon();
@@ -79,7 +81,7 @@ void FormProperties::ButChangeIcon_Click() {
 
 void FormProperties::closeEvent(QCloseEvent* event) {
     // The close box keeps the edits, as OK does.
-    Result = 1;
+    Result = ResultOK;
     event->accept();
     accept();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/OkCancel.h"
+
 #include <QDialog>
 #include <functional>
 
@@ -16,7 +18,7 @@ public:
     // kind 8 a bookmark, 3 a desktop card.
     void Init(int kind, const QString& title, const QString& url, int icon);
 
-    int Result = 2; // 1 OK, 2 Cancel
+    DialogResult Result = ResultCancel;
     int IconIndex = 0;
 
     QLineEdit *EditTitle, *EditUrl;

@@ -1,7 +1,6 @@
 #include "browse/Browsers.h"
 
-#include "app/AppGlobals.h"
-#include "app/ProductProfile.h"
+#include "base/ProductProfile.h"
 #include "browse/BrowserControl.h"
 
 #include <QIcon>
@@ -15,7 +14,11 @@ Browsers::Browsers(BrowserFactory& factory, QTabBar& tabs, QWidget& area)
     : factory_(factory)
     , tabs_(tabs)
     , area_(area)
-    , pages_(1) {
+    , pages_(1)
+    , deadPageCheck_(new QTimer(this)) {
+    deadPageCheck_->setInterval(500);
+    connect(deadPageCheck_, &QTimer::timeout, this, &Browsers::CleanupBadWindows);
+    StartPage = [] { return ProductProfile().Product_StartupPage(); };
     connect(&tabs_, &QTabBar::currentChanged, this, [this](int index) {
         if (index >= 0) SwitchToTab(index + 1);
     });
@@ -25,12 +28,16 @@ Browsers::~Browsers() {
     ReleaseAll();
 }
 
-void Browsers::Place(const QRect& pane, int bulbSlotCount) {
+void Browsers::Place(const QRect& pane) {
     pane_ = pane;
-    bulbSlotCount_ = bulbSlotCount;
+}
+
+void Browsers::StartDeadPageCheck() {
+    deadPageCheck_->start();
 }
 
 void Browsers::ReleaseAll() {
+    deadPageCheck_->stop();
     for (int slot = 1; slot <= BrowserSlots(); ++slot) {
         if (BrowserControl* control = pages_[slot].Control) {
             control->disconnect();
@@ -71,7 +78,13 @@ void Browsers::SetTabCaption(int slot, const QString& caption, const QString& to
     tabs_.setTabToolTip(position - 1, toolTip);
 }
 
-int Browsers::NewBrowser(int image) {
+void Browsers::SetTitle(int slot, const QString& title, const QString& caption) {
+    if (!InUse(slot)) return;
+    pages_[slot].Title = title;
+    SetTabCaption(slot, caption, title);
+}
+
+int Browsers::NewBrowser(TabImage image) {
     int slot = 0;
     for (int s = 1; s <= BrowserSlots() && !slot; ++s)
         if (!pages_[s].InUse) slot = s;
@@ -83,7 +96,7 @@ int Browsers::NewBrowser(int image) {
     control->View()->hide();
     if (newSlot) pages_.resize(slot + 1);
     BrowserPage& page = pages_[slot];
-    page.Reset(bulbSlotCount_);
+    page = BrowserPage();
     page.InUse = true;
     page.Control = control;
     ++count_;
@@ -91,7 +104,8 @@ int Browsers::NewBrowser(int image) {
 
     const QSignalBlocker blocker(tabs_);
     const int index = tabs_.addTab(newSlot ? ProductProfile().Product_Name() : QString());
-    tabs_.setTabIcon(index, QIcon(image == 3 ? QStringLiteral(":/art/tab-browser.png") : QString()));
+    tabs_.setTabIcon(index,
+                     QIcon(image == TabImageBrowser ? QStringLiteral(":/art/tab-browser.png") : QString()));
     tabs_.setTabData(index, slot);
     return slot;
 }
@@ -99,15 +113,15 @@ int Browsers::NewBrowser(int image) {
 void Browsers::ActivateBrowser(int slot) {
     if (!InUse(slot)) return;
     QWidget* view = pages_[slot].Control->View();
-    if (slot == CurBrowser && !view->isHidden()) return;
+    if (slot == curBrowser_ && !view->isHidden()) return;
 
-    const int previous = CurBrowser;
-    if (InUse(previous) && previous != slot && CurInterface == InterfaceBrowser) emit pageLeaving(previous);
+    const int previous = curBrowser_;
+    if (InUse(previous) && previous != slot && curInterface_ == InterfaceBrowser) emit pageLeaving(previous);
 
     view->setGeometry(pane_);
     view->show();
     view->raise();
-    CurBrowser = slot;
+    curBrowser_ = slot;
     emit currentPageChanged(slot);
     // Selecting the tab by program reaches SwitchToTab too, which marks the tab as used.
     SelectTab(TabPositionOf(slot));
@@ -134,8 +148,8 @@ void Browsers::removePage(int slot) {
     Order.RemoveTabFromOrder(position);
     currentTab_ = 0;
 
-    const bool wasCurrent = slot == CurBrowser;
-    if (wasCurrent) CurBrowser = 0;
+    const bool wasCurrent = slot == curBrowser_;
+    if (wasCurrent) curBrowser_ = 0;
     emit pageClosed(slot, wasCurrent);
 }
 
@@ -149,11 +163,11 @@ void Browsers::CloseBrowser(int slot) {
 }
 
 void Browsers::CloseCurrentPage() {
-    if (CurInterface != InterfaceBrowser || CurBrowser < 1) return;
-    const int slot = CurBrowser;
+    if (curInterface_ != InterfaceBrowser || curBrowser_ < 1) return;
+    const int slot = curBrowser_;
     askToClose(slot, [this, slot](bool agreed) {
         if (!agreed || !InUse(slot)) return;
-        const bool wasCurrent = slot == CurBrowser;
+        const bool wasCurrent = slot == curBrowser_;
         CloseCurrentBrowser(slot);
         if (!wasCurrent) return; // the user went elsewhere meanwhile
         const int position = Order.MostRecentTab();
@@ -229,10 +243,10 @@ void Browsers::AskAllToClose(std::function<void(bool)> done) {
 }
 
 void Browsers::OpenInNewBrowser(const QString& address) {
-    const int slot = NewBrowser(3);
+    const int slot = NewBrowser(TabImageBrowser);
     if (!slot) return;
     ActivateBrowser(slot);
-    const QString target = address.trimmed().isEmpty() ? App().StartupPage : address;
+    const QString target = address.trimmed().isEmpty() ? StartPage() : address;
     pages_[slot].Control->Navigate(target);
 }
 
@@ -240,9 +254,9 @@ void Browsers::SwitchToTab(int position) {
     if (position == currentTab_ || position < 1) return;
     currentTab_ = position;
     Order.TouchTab(position);
-    if (position == 1) {
+    if (position == TabBookmarks) {
         SelectInterface_Bookmarks();
-    } else if (position == 2) {
+    } else if (position == TabHistory) {
         SelectInterface_History();
     } else {
         SelectInterface_Browser();
@@ -266,7 +280,7 @@ void Browsers::CleanupBadWindows() {
     QList<QPair<QString, QString>> crashed; // told once the window shows where it went
     for (int slot = BrowserSlots(); slot >= 1; --slot) {
         if (!pages_[slot].InUse || pages_[slot].Control->Alive()) continue;
-        currentClosed = currentClosed || slot == CurBrowser;
+        currentClosed = currentClosed || slot == curBrowser_;
         if (pages_[slot].Control->Crashed())
             crashed.append({pages_[slot].Control->LocationURL(), pages_[slot].Title});
         CloseBrowser(slot);
@@ -280,8 +294,8 @@ void Browsers::CleanupBadWindows() {
         emit pageCrashed(address, title);
 }
 
-void Browsers::selectPane(int pane) {
-    CurInterface = pane;
+void Browsers::selectPane(Interface pane) {
+    curInterface_ = pane;
     if (pane != InterfaceBrowser)
         if (BrowserControl* page = Current()) page->View()->hide();
     emit paneChanged(pane);

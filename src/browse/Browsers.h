@@ -13,6 +13,7 @@
 class BrowserControl;
 class BrowserFactory;
 class QTabBar;
+class QTimer;
 class QWidget;
 
 // The browser pages as tabs beside the bookmark and history lists: page slots, their tabs and
@@ -28,29 +29,35 @@ public:
     Browsers(BrowserFactory& factory, QTabBar& tabs, QWidget& area);
     ~Browsers() override;
 
-    // Where pages are shown and how many bulb slots a page's string has; fixed by the layout.
-    void Place(const QRect& pane, int bulbSlotCount);
+    // Where pages are shown; fixed by the layout.
+    void Place(const QRect& pane);
     QRect Pane() const { return pane_; }
 
-    int CurBrowser = 0;   // slot of the current page, 0 when none
-    int CurInterface = 0; // 1 bookmark list, 2 history list, 3 a browser page
+    // The slot of the current page, 0 when none.
+    int CurBrowser() const { return curBrowser_; }
+    // The pane the browser area shows.
+    Interface CurInterface() const { return curInterface_; }
     TabOrder Order;
+    // The page a new page opens on when it is given no address.
+    std::function<QString()> StartPage;
 
     int BrowserCount() const { return count_; }                 // pages open now
     int BrowserSlots() const { return int(pages_.size()) - 1; } // highest slot ever allocated
     int CurrentTab() const { return currentTab_; }              // 0 right after a page closed
     bool InUse(int slot) const;
-    BrowserPage& Page(int slot) { return pages_[slot]; }
+    const BrowserPage& Page(int slot) const { return pages_[slot]; }
     BrowserControl* Control(int slot) const;
     // The current page's control, or null.
-    BrowserControl* Current() const { return Control(CurBrowser); }
+    BrowserControl* Current() const { return Control(curBrowser_); }
     // The slot a tab shows, 0 for the list tabs.
     int SlotOfTab(int position) const;
     // The position of a page's tab, 0 when the slot has none.
     int TabPositionOf(int slot) const;
     void SetTabCaption(int slot, const QString& caption, const QString& toolTip);
+    // The page's title as its tab shows it (the caption) and as its record keeps it.
+    void SetTitle(int slot, const QString& title, const QString& caption);
 
-    int NewBrowser(int image);
+    int NewBrowser(TabImage image);
     void ActivateBrowser(int slot);
     bool CloseCurrentBrowser(int slot);
     void CloseBrowser(int slot);
@@ -64,8 +71,11 @@ public:
     // Asks every open page whether it may close; done(true) once all agreed, done(false) as soon as
     // one wants to stay open. Pages whose answer never comes are taken as agreeing after a while.
     void AskAllToClose(std::function<void(bool allAgreed)> done);
-    // Closes pages whose renderer died or that closed themselves; run at every snow tick.
+    // Closes pages whose renderer died or that closed themselves.
     void CleanupBadWindows();
+    // From now on dead pages are looked for every half second; stopped at shut-down.
+    void StartDeadPageCheck();
+    QTimer* DeadPageCheck() const { return deadPageCheck_; }
     // Shut-down: every page's control goes, silently.
     void ReleaseAll();
 
@@ -84,12 +94,12 @@ signals:
     void pageClosed(int slot, bool wasCurrent);
     // A page whose renderer died was closed; its address is what it showed.
     void pageCrashed(const QString& address, const QString& title);
-    void paneChanged(int pane);
+    void paneChanged(Interface pane);
 
 private:
     // Removes a page's slot, control and tab; common to both ways of closing.
     void removePage(int slot);
-    void selectPane(int pane);
+    void selectPane(Interface pane);
     // Asks one page whether it may close; done runs once with the answer.
     void askToClose(int slot, std::function<void(bool)> done);
 
@@ -97,10 +107,12 @@ private:
     QTabBar& tabs_;
     QWidget& area_;
     QRect pane_;
-    int bulbSlotCount_ = 0;
+    int curBrowser_ = 0;
+    Interface curInterface_ = InterfaceNone;
     int count_ = 0;
     int currentTab_ = 0;
     QVector<BrowserPage> pages_;   // index 0 unused
     QSet<BrowserControl*> asking_; // pages asked whether they may close
+    QTimer* deadPageCheck_;
     static constexpr int kCloseAnswerMs = 8000;
 };

@@ -1,6 +1,6 @@
 #include "browse/FormOpen.h"
 
-#include "dialogs/OkCancel.h"
+#include "base/OkCancel.h"
 
 #include <QCloseEvent>
 #include <QDialogButtonBox>
@@ -32,11 +32,11 @@ FormOpen::FormOpen(QWidget* parent)
     ButOK = buttons.ok;
     ButCancel = buttons.cancel;
     connect(ButOK, &QPushButton::clicked, this, [this] {
-        Result = 1;
+        Result = ResultOK;
         accept();
     });
     connect(ButCancel, &QPushButton::clicked, this, [this] {
-        Result = 2;
+        Result = ResultCancel;
         reject();
     });
 
@@ -61,7 +61,7 @@ QString FormOpen::Address() const {
 
 void FormOpen::closeEvent(QCloseEvent* event) {
     // The close box acts as OK.
-    Result = 1;
+    Result = ResultOK;
     event->accept();
     accept();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/OkCancel.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -17,7 +19,7 @@ public:
     enum Destination { CurrentWindow, NewWindow, ExternalWindow };
     Destination Chosen() const;
     QString Address() const;
-    int Result = 2; // 1 OK, 2 Cancel
+    DialogResult Result = ResultCancel;
 
     QLabel* Label1;
     QLineEdit* EditUrl;

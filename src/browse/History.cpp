@@ -33,7 +33,7 @@ void History::ListHistory_DblClick() {
 }
 
 void History::ItemFileOpenNew_Click() {
-    if (pages_.CurInterface == InterfaceHistory) {
+    if (pages_.CurInterface() == InterfaceHistory) {
         if (LineSelected()) pages_.OpenInNewBrowser(SelectedAddress());
     } else {
         pages_.OpenInNewBrowser(QString());

@@ -1,7 +1,5 @@
 #include "browse/LinksMenu.h"
 
-#include "agent/AgentController.h"
-#include "app/AppGlobals.h"
 #include "browse/BrowserControl.h"
 #include "browse/Browsers.h"
 
@@ -141,8 +139,8 @@ void LinksMenu::ItemLinksItem_Click(int index) {
 }
 
 void LinksMenu::ReadThePage() {
-    if (pages_.CurInterface != InterfaceBrowser || pages_.CurBrowser < 1) return;
-    App().Agent->Interrupt();
+    if (pages_.CurInterface() != InterfaceBrowser || pages_.CurBrowser() < 1) return;
+    emit interruptRequested();
     BrowserControl* page = pages_.Current();
     QPointer<BrowserControl> asked(page);
     page->RunScript(kReadScript, [this, asked](const QVariant& answer) {
@@ -151,10 +149,10 @@ void LinksMenu::ReadThePage() {
         const QString selText = doc.value(QStringLiteral("selText")).toString();
         if (doc.value(QStringLiteral("selType")).toString().toLower() == QLatin1String("range") &&
             !selText.isEmpty()) {
-            App().Agent->Speak(QStringLiteral("Selected text: ") + selText);
+            emit speakRequested(QStringLiteral("Selected text: ") + selText);
             return;
         }
-        App().Agent->Speak(QStringLiteral("Page title: ") + doc.value(QStringLiteral("title")).toString());
-        App().Agent->Speak(QStringLiteral("Page text: ") + doc.value(QStringLiteral("body")).toString());
+        emit speakRequested(QStringLiteral("Page title: ") + doc.value(QStringLiteral("title")).toString());
+        emit speakRequested(QStringLiteral("Page text: ") + doc.value(QStringLiteral("body")).toString());
     });
 }

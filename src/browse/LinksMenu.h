@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QObject>
 #include <QString>
 #include <QVariant>
 #include <QVector>
@@ -15,7 +16,8 @@ class QMenu;
 // The page's links are read when it finishes loading and kept with the page; the menu's items are
 // made only when the menu opens, and reused from one page to the next, so that switching tabs costs
 // the same whatever the pages hold. A menu taller than the screen scrolls.
-class LinksMenu {
+class LinksMenu : public QObject {
+    Q_OBJECT
 public:
     // Link items go into the menu after its permanent "No links on this page" item.
     LinksMenu(Browsers& pages, QMenu& menu, QAction& noLinks);
@@ -40,6 +42,11 @@ public:
     };
     // The menu's links from the page's answer: texts trimmed, links without text left out.
     static QVector<Link> LinksFromAnswer(const QVariant& answer);
+
+signals:
+    // Reading the page: the character stops what it says, then says the page.
+    void interruptRequested();
+    void speakRequested(const QString& text);
 
 private:
     // Fills the menu from the current page's links when they changed since the last time.

@@ -1,7 +1,6 @@
 #include "browse/PageCommands.h"
 
-#include "app/AppGlobals.h"
-#include "app/ProductProfile.h"
+#include "base/ProductProfile.h"
 #include "browse/BrowserControl.h"
 #include "browse/Browsers.h"
 #include "browse/FindBar.h"
@@ -40,7 +39,7 @@ PageCommands::PageCommands(Browsers& pages, QWidget& window, QWidget& area)
 }
 
 void PageCommands::ItemFileOpen_Click() {
-    if (pages_.CurInterface != InterfaceBrowser) return;
+    if (pages_.CurInterface() != InterfaceBrowser) return;
     FormOpen dialog(&window_);
     dialog.EditUrl->setCursorPosition(int(dialog.EditUrl->text().size()));
     RunOpenDialog(dialog);
@@ -49,7 +48,7 @@ void PageCommands::ItemFileOpen_Click() {
 
 void PageCommands::OpenFromDialog(const FormOpen& dialog) {
     const QString address = dialog.Address();
-    if (dialog.Result != 1 || address.isEmpty()) return;
+    if (dialog.Result != ResultOK || address.isEmpty()) return;
     switch (dialog.Chosen()) {
     case FormOpen::CurrentWindow:
         if (BrowserControl* page = pages_.Current())
@@ -68,15 +67,15 @@ void PageCommands::OpenFromDialog(const FormOpen& dialog) {
 
 void PageCommands::ItemFileOpenExternal_Click(const QString& historyLine, const QString& addressText) {
     QString address;
-    if (pages_.CurInterface == InterfaceHistory)
+    if (pages_.CurInterface() == InterfaceHistory)
         address = historyLine;
-    else if (pages_.CurInterface == InterfaceBrowser && pages_.CurBrowser >= 1)
+    else if (pages_.CurInterface() == InterfaceBrowser && pages_.CurBrowser() >= 1)
         address = addressText;
     if (!address.isEmpty()) openExternal(address);
 }
 
 void PageCommands::ItemTabOpenExternal_Click(const QString& addressText) {
-    if (pages_.CurInterface == InterfaceBrowser && pages_.CurBrowser >= 1) openExternal(addressText);
+    if (pages_.CurInterface() == InterfaceBrowser && pages_.CurBrowser() >= 1) openExternal(addressText);
 }
 
 void PageCommands::openExternal(const QString& address) {
@@ -89,28 +88,28 @@ void PageCommands::openExternal(const QString& address) {
 }
 
 void PageCommands::ItemFileTellAFriend_Click() {
-    pages_.OpenInNewBrowser(App().Profile->Product_TellAFriendPage());
+    pages_.OpenInNewBrowser(ProductProfile().Product_TellAFriendPage());
 }
 
 void PageCommands::ItemHelpWeb_Click() {
-    pages_.OpenInNewBrowser(App().Profile->Product_HelpPage());
+    pages_.OpenInNewBrowser(ProductProfile().Product_HelpPage());
 }
 
 void PageCommands::ItemEditFind_Click() {
-    if (pages_.CurInterface != InterfaceBrowser || !pages_.Current()) return;
+    if (pages_.CurInterface() != InterfaceBrowser || !pages_.Current()) return;
     const QRect pane = pages_.Pane();
     findBar_->Open();
     findBar_->move(pane.right() - findBar_->width() - 4, pane.top() + 4);
 }
 
 void PageCommands::ItemFilePrint_Click() {
-    if (pages_.CurInterface != InterfaceBrowser) return;
+    if (pages_.CurInterface() != InterfaceBrowser) return;
     if (BrowserControl* page = pages_.Current()) page->Print(&window_);
 }
 
 void PageCommands::Zoom(int step) {
     BrowserControl* page = pages_.Current();
-    if (!page || pages_.CurInterface != InterfaceBrowser) return;
+    if (!page || pages_.CurInterface() != InterfaceBrowser) return;
     if (step == 0) {
         page->SetZoom(1.0);
         return;

@@ -1,15 +1,15 @@
 #include "browse/PageEvents.h"
 
-#include "agent/AgentController.h"
-#include "app/AppGlobals.h"
 #include "browse/BrowserControl.h"
 #include "browse/Browsers.h"
 
 PageEvents::PageEvents(Browsers& pages)
     : pages_(pages) {
     connect(&pages_, &Browsers::pageCreated, this, &PageEvents::attach);
-    connect(&pages_, &Browsers::pageLeaving, this,
-            [this](int slot) { pages_.Page(slot).StatusText = statusBarText_; });
+    connect(&pages_, &Browsers::pageClosed, this, [this](int slot) { shown_.remove(slot); });
+    connect(&pages_, &Browsers::pageLeaving, this, [this](int slot) {
+        if (PageShown* page = shown(slot)) page->StatusText = statusBarText_;
+    });
     connect(&pages_, &Browsers::currentPageChanged, this, &PageEvents::currentPageChanged);
     connect(&pages_, &Browsers::paneChanged, this, &PageEvents::paneChanged);
     connect(&pages_, &Browsers::pageCrashed, this, [this](const QString& address, const QString& title) {
@@ -21,10 +21,28 @@ PageEvents::PageEvents(Browsers& pages)
 }
 
 bool PageEvents::isCurrent(int slot) const {
-    return slot >= 1 && slot == pages_.CurBrowser;
+    return slot >= 1 && slot == pages_.CurBrowser();
+}
+
+const PageShown* PageEvents::Shown(int slot) const {
+    const auto found = shown_.constFind(slot);
+    return found == shown_.constEnd() || !pages_.InUse(slot) ? nullptr : &*found;
+}
+
+PageShown* PageEvents::shown(int slot) {
+    return const_cast<PageShown*>(std::as_const(*this).Shown(slot));
+}
+
+void PageEvents::KeepAddressBox(int slot, const QString& text, int selStart, int selLength) {
+    if (PageShown* page = shown(slot)) {
+        page->AddressText = text;
+        page->SelStart = selStart;
+        page->SelLength = selLength;
+    }
 }
 
 void PageEvents::attach(int slot, BrowserControl* control) {
+    shown_.insert(slot, PageShown());
     connect(control, &BrowserControl::BeforeNavigate2, this,
             [this, slot](const QString& a, int f, const QString& t, const QByteArray& p, const QString& h) {
                 BeforeNavigate2(slot, a, f, t, p, h);
@@ -45,7 +63,8 @@ void PageEvents::attach(int slot, BrowserControl* control) {
     connect(control, &BrowserControl::Notice, this, [this, slot](const QString& text) {
         if (isCurrent(slot)) SetStatusBarText(text);
     });
-    connect(control, &BrowserControl::OnQuit, this, [] { App().Agent->Speak(QStringLiteral("On Quit")); });
+    connect(control, &BrowserControl::OnQuit, this,
+            [this] { emit speakRequested(QStringLiteral("On Quit")); });
 }
 
 void PageEvents::SetStatusBarText(const QString& text) {
@@ -54,33 +73,42 @@ void PageEvents::SetStatusBarText(const QString& text) {
 }
 
 void PageEvents::UpdateCorner(int slot, int corner, bool shown) {
-    if (!pages_.InUse(slot) || corner < CornerBack || corner > CornerReload) return;
-    pages_.Page(slot).NavButtons[corner] = shown;
-    if (pages_.CurInterface == InterfaceBrowser && isCurrent(slot)) emit cornerChanged(corner, shown);
+    PageShown* page = this->shown(slot);
+    if (!page || corner < CornerBack || corner > CornerReload) return;
+    page->NavButtons[corner] = shown;
+    if (pages_.CurInterface() == InterfaceBrowser && isCurrent(slot)) emit cornerChanged(corner, shown);
 }
 
-void PageEvents::ShowCorners(const BrowserPage& page) {
+bool PageEvents::CornerShown(int corner) const {
+    const PageShown* page = Shown(pages_.CurBrowser());
+    return pages_.CurInterface() == InterfaceBrowser && page && corner >= CornerBack &&
+           corner <= CornerReload && page->NavButtons[corner];
+}
+
+void PageEvents::ShowCorners(const PageShown& page) {
     for (int corner = CornerBack; corner <= CornerReload; ++corner)
         emit cornerChanged(corner, page.NavButtons[corner]);
 }
 
 void PageEvents::SettlePage(int slot) {
-    if (!pages_.InUse(slot)) return;
-    pages_.Page(slot).Busy.Settle();
+    PageShown* page = shown(slot);
+    if (!page) return;
+    page->Busy.Settle();
     emit pageIdle(slot);
 }
 
 void PageEvents::currentPageChanged(int slot) {
-    const BrowserPage& page = pages_.Page(slot);
-    emit windowCaptionChanged(WindowCaptionFor(page.Title));
-    emit addressShown(page.AddressText, page.SelStart, page.SelLength);
-    SetStatusBarText(page.StatusText);
-    ShowCorners(page);
+    const PageShown* page = Shown(slot);
+    if (!page) return;
+    emit windowCaptionChanged(WindowCaptionFor(pages_.Page(slot).Title));
+    emit addressShown(page->AddressText, page->SelStart, page->SelLength);
+    SetStatusBarText(page->StatusText);
+    ShowCorners(*page);
 }
 
-void PageEvents::paneChanged(int pane) {
-    if (pane == InterfaceBrowser && pages_.InUse(pages_.CurBrowser)) {
-        ShowCorners(pages_.Page(pages_.CurBrowser));
+void PageEvents::paneChanged(Interface pane) {
+    if (const PageShown* page = Shown(pages_.CurBrowser()); pane == InterfaceBrowser && page) {
+        ShowCorners(*page);
     } else if (pane != InterfaceBrowser) {
         for (int corner = CornerBack; corner <= CornerReload; ++corner)
             emit cornerChanged(corner, false);
@@ -90,8 +118,9 @@ void PageEvents::paneChanged(int pane) {
 
 void PageEvents::BeforeNavigate2(int slot, const QString& address, int flags, const QString& targetFrame,
                                  const QByteArray& postData, const QString& headers) {
-    if (!pages_.InUse(slot)) return;
-    if (pages_.Page(slot).Busy.Begin()) {
+    PageShown* page = shown(slot);
+    if (!page) return;
+    if (page->Busy.Begin()) {
         UpdateCorner(slot, CornerReload, false);
         UpdateCorner(slot, CornerStop, true);
         emit pageBusy(slot);
@@ -102,18 +131,19 @@ void PageEvents::BeforeNavigate2(int slot, const QString& address, int flags, co
 }
 
 void PageEvents::NavigateComplete2(int slot, const QString& address) {
-    if (!pages_.InUse(slot)) return;
+    PageShown* page = shown(slot);
+    if (!page) return;
     UpdateCorner(slot, CornerReload, true);
-    BrowserPage& page = pages_.Page(slot);
     // Every page keeps its final address, so a page that finished loading in the background shows
     // the right one when it becomes current.
-    page.AddressText = page.Control->LocationURL();
-    if (isCurrent(slot) && pages_.CurInterface == InterfaceBrowser) emit addressTextChanged(page.AddressText);
+    page->AddressText = pages_.Control(slot)->LocationURL();
+    if (isCurrent(slot) && pages_.CurInterface() == InterfaceBrowser)
+        emit addressTextChanged(page->AddressText);
     emit navigationCommitted(slot, address);
 }
 
 void PageEvents::EndPageBusy(int slot) {
-    if (pages_.InUse(slot) && pages_.Page(slot).Busy.End()) emit pageIdle(slot);
+    if (PageShown* page = shown(slot); page && page->Busy.End()) emit pageIdle(slot);
 }
 
 void PageEvents::CommandStateChange(int slot, int command, bool enabled) {
@@ -128,8 +158,8 @@ void PageEvents::DocumentComplete(int slot) {
     BrowserControl* control = pages_.Current();
     const QString url = control->LocationURL();
     const bool secure = url.left(6).toLower() == QLatin1String("https:");
-    App().Agent->Think((secure ? QStringLiteral("Loaded secure page: ") : QStringLiteral("Loaded: ")) +
-                       control->LocationName() + QLatin1Char('.'));
+    emit thinkRequested((secure ? QStringLiteral("Loaded secure page: ") : QStringLiteral("Loaded: ")) +
+                        control->LocationName() + QLatin1Char('.'));
 }
 
 void PageEvents::StatusTextChange(int slot, const QString& text) {
@@ -142,19 +172,17 @@ QString PageEvents::TabCaption(const QString& title, int pagesOpen) {
 }
 
 void PageEvents::TitleChange(int slot, const QString& text) {
-    if (!pages_.InUse(slot)) return;
-    BrowserPage& page = pages_.Page(slot);
-    if (page.LastBulb >= 1 && page.LastBulb < page.BulbSlots.size())
-        page.BulbSlots[page.LastBulb].Title = text;
-    page.Title = text;
-    page.WindowCaption = WindowCaptionFor(text);
+    PageShown* page = shown(slot);
+    if (!page) return;
+    emit titleChanged(slot, text);
+    page->WindowCaption = WindowCaptionFor(text);
     QString caption = TabCaption(text, pages_.BrowserCount());
-    pages_.SetTabCaption(slot, caption.replace(QLatin1Char('&'), QStringLiteral("&&")), text);
-    if (isCurrent(slot)) emit windowCaptionChanged(page.WindowCaption);
+    pages_.SetTitle(slot, text, caption.replace(QLatin1Char('&'), QStringLiteral("&&")));
+    if (isCurrent(slot)) emit windowCaptionChanged(page->WindowCaption);
 }
 
 void PageEvents::NewWindow2(BrowserControl** target) {
-    const int slot = pages_.NewBrowser(3);
+    const int slot = pages_.NewBrowser(TabImageBrowser);
     if (slot) {
         pages_.ActivateBrowser(slot); // places the page in the browser area too
         *target = pages_.Control(slot);

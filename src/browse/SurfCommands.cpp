@@ -1,16 +1,18 @@
 #include "browse/SurfCommands.h"
 
-#include "app/AppGlobals.h"
+#include "base/Preferences.h"
 #include "browse/AddressInput.h"
 #include "browse/BrowserControl.h"
 #include "browse/Browsers.h"
+#include "browse/PageEvents.h"
 
-SurfCommands::SurfCommands(Browsers& pages)
-    : pages_(pages) {}
+SurfCommands::SurfCommands(Browsers& pages, const PageEvents& events, const PreferencesStore& prefs)
+    : pages_(pages)
+    , events_(events)
+    , prefs_(prefs) {}
 
 bool SurfCommands::cornerShown(int corner) const {
-    return pages_.CurInterface == InterfaceBrowser && pages_.Current() &&
-           pages_.Page(pages_.CurBrowser).NavButtons[corner];
+    return pages_.Current() && events_.CornerShown(corner);
 }
 
 void SurfCommands::EditUrl_Enter(const QString& text) {
@@ -48,15 +50,15 @@ void SurfCommands::ImgStop_Click() {
 }
 
 void SurfCommands::ItemSurfStartupPage_Click() {
-    if (BrowserControl* page = pages_.Current()) page->Navigate(App().StartupPage);
+    if (BrowserControl* page = pages_.Current()) page->Navigate(prefs_.Values().StartupPage);
 }
 
 void SurfCommands::ItemSurfSearchPage_Click() {
-    if (pages_.CurInterface == InterfaceBrowser && pages_.Current())
-        pages_.Current()->Navigate(App().SearchPage);
+    if (pages_.CurInterface() == InterfaceBrowser && pages_.Current())
+        pages_.Current()->Navigate(prefs_.Values().SearchPage);
 }
 
 void SurfCommands::ItemSurfWelcomePage_Click() {
-    if (pages_.CurInterface == InterfaceBrowser && pages_.Current())
-        pages_.Current()->Navigate(App().WelcomePage);
+    if (pages_.CurInterface() == InterfaceBrowser && pages_.Current())
+        pages_.Current()->Navigate(prefs_.Values().WelcomePage);
 }

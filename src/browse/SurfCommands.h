@@ -4,11 +4,13 @@
 #include <functional>
 
 class Browsers;
+class PageEvents;
+class PreferencesStore;
 
 // Driving the current page from the address box, the corner images and the Surf menu.
 class SurfCommands {
 public:
-    explicit SurfCommands(Browsers& pages);
+    SurfCommands(Browsers& pages, const PageEvents& events, const PreferencesStore& prefs);
 
     // Enter in the address box: the current page goes there, or a new page when none is open.
     // Blank text does nothing; an address longer than the engine takes is refused with a message.
@@ -29,4 +31,6 @@ public:
 private:
     bool cornerShown(int corner) const;
     Browsers& pages_;
+    const PageEvents& events_;
+    const PreferencesStore& prefs_;
 };

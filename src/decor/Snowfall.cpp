@@ -1,11 +1,11 @@
 #include "decor/Snowfall.h"
 
-#include "app/MainLayout.h"
-#include "app/Random.h"
+#include "base/Random.h"
 #include "decor/Art.h"
 #include "decor/DesktopSurface.h"
 
 #include <QPainter>
+#include <QTimer>
 #include <cmath>
 
 namespace {
@@ -16,15 +16,24 @@ double nearest(double v) {
 
 } // namespace
 
-SnowArea SnowAreaOf(const MainLayout& layout) {
-    return {layout.snowLeftWidth, layout.snowRightStart, layout.snowSpan, layout.desktop.height()};
-}
-
 Snowfall::Snowfall(const QImage& flake, Repaint repaint)
     : flake_(flake)
     // A missing picture still gives flakes their room, so the rule runs the same.
     , size_(flake.isNull() ? QSize(32, 32) : flake.deviceIndependentSize().toSize())
     , repaint_(std::move(repaint)) {}
+
+void Snowfall::Start() {
+    if (!timer_) {
+        timer_ = std::make_unique<QTimer>();
+        timer_->setInterval(500);
+        QObject::connect(timer_.get(), &QTimer::timeout, [this] { Tick(); });
+    }
+    timer_->start();
+}
+
+void Snowfall::Stop() {
+    if (timer_) timer_->stop();
+}
 
 Snowfall::~Snowfall() {
     if (surface_) surface_->SetOverlay({});

@@ -7,10 +7,11 @@
 #include <QSize>
 #include <QVector>
 #include <functional>
+#include <memory>
 
 class DesktopSurface;
 class QPainter;
-struct MainLayout;
+class QTimer;
 
 // The free columns either side of the bulb strips where the snow falls, in window pixels.
 struct SnowArea {
@@ -19,8 +20,6 @@ struct SnowArea {
     int span = 0;       // both columns' widths together
     int height = 0;     // the desktop's height: the depth a flake falls before it starts again
 };
-
-SnowArea SnowAreaOf(const MainLayout& layout);
 
 // Snowflakes drifting down the free columns, one step every tick. Positions are fractional, in window
 // coordinates; flakes are numbered from 1. Every move asks for a repaint of the flake's old and new
@@ -36,6 +35,10 @@ public:
 
     // Paints on the surface's overlay and repaints through it.
     void ShowOn(DesktopSurface& surface);
+    // The snow falls by itself, a step every half second, from Start to Stop.
+    void Start();
+    void Stop();
+    QTimer* Timer() const { return timer_.get(); }
     void SetArea(const SnowArea& area) { area_ = area; }
     const SnowArea& Area() const { return area_; }
 
@@ -73,6 +76,7 @@ private:
     SnowArea area_;
     QVector<QPointF> flakes_;
     QPointer<DesktopSurface> surface_;
+    std::unique_ptr<QTimer> timer_;
 };
 
 QImage LoadSnowflake(qreal devicePixelRatio);

@@ -1,8 +1,6 @@
 #include "dialogs/FormAboutSplash.h"
 
-#include "agent/AgentController.h"
-#include "app/AppGlobals.h"
-#include "app/ProductProfile.h"
+#include "base/ProductProfile.h"
 #include "music/Midi.h"
 #include "music/Music.h"
 
@@ -85,11 +83,11 @@ void FormAboutSplash::reject() {
     if (about_) done(QDialog::Accepted);
 }
 
-void ShowAboutBox(QWidget* parent) {
+void ShowAboutBox(QWidget* parent, const std::function<void()>& shown) {
     // The theme song plays whatever the "Play theme" setting says; a busy sequencer stays silent.
     Midi::PlayOneSong(ThemeSongPath());
     FormAboutSplash about(parent);
     about.Init(true);
-    if (App().Agent) App().Agent->Script(QStringLiteral("help_about"), false);
+    if (shown) shown();
     about.exec();
 }

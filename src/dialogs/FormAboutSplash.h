@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QDialog>
 
 class QLabel;
@@ -33,4 +35,5 @@ private:
 };
 
 // Help > About: the theme song, the about box shown modally, then gone.
-void ShowAboutBox(QWidget* parent);
+// shown runs once the box is up, before it waits for the user (the character's comment).
+void ShowAboutBox(QWidget* parent, const std::function<void()>& shown = {});

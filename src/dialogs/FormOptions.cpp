@@ -1,7 +1,7 @@
 #include "dialogs/FormOptions.h"
 
-#include "app/ProductProfile.h"
-#include "dialogs/OkCancel.h"
+#include "base/OkCancel.h"
+#include "base/ProductProfile.h"
 #include "dialogs/OptionsAgentPage.h"
 #include "dialogs/OptionsGeneralPage.h"
 #include "dialogs/OptionsMusicPage.h"
@@ -65,12 +65,12 @@ bool FormOptions::AddUniqueToList(QListWidget& list, const QString& text) {
 }
 
 void FormOptions::ButOK_Click() {
-    Result = 1;
+    Result = ResultOK;
     accept();
 }
 
 void FormOptions::ButCancel_Click() {
-    Result = 2;
+    Result = ResultCancel;
     QDialog::reject();
 }
 

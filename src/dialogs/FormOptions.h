@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/OkCancel.h"
+
 #include <QDialog>
 
 struct OptionsHost;
@@ -29,7 +31,7 @@ public:
     void ButOK_Click();
     void ButCancel_Click();
 
-    int Result = 2; // 1 OK, 2 Cancel
+    DialogResult Result = ResultCancel;
     QTabWidget* TabMain;
     OptionsGeneralPage* General;
     OptionsMusicPage* Music;

@@ -3,7 +3,7 @@
 #include "agent/AgentController.h"
 #include "agent/AgentInfo.h"
 #include "agent/scripts/ScriptCounters.h"
-#include "app/RegUtil.h"
+#include "base/RegUtil.h"
 #include "dialogs/OptionsCharacter.h"
 #include "dialogs/OptionsHost.h"
 

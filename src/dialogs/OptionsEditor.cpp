@@ -1,8 +1,8 @@
 #include "dialogs/OptionsEditor.h"
 
-#include "app/AppGlobals.h"
-#include "app/ProductProfile.h"
-#include "app/RegUtil.h"
+#include "base/Preferences.h"
+#include "base/ProductProfile.h"
+#include "base/RegUtil.h"
 #include "browse/WinShell.h"
 #include "dialogs/FormOptions.h"
 #include "dialogs/OptionsAgentPage.h"
@@ -12,21 +12,6 @@
 #include "music/MusicSettings.h"
 
 #include <QMessageBox>
-
-namespace {
-
-// A typed page becomes the page in use and is stored; the product's own page is never stored, and
-// typing it again returns to it.
-void applyPage(const QString& typed, const QString& productPage, const char* valueName, QString& inUse) {
-    if (typed.isEmpty()) return;
-    if (typed != productPage)
-        RegUtil::SetRegString(RegUtil::kProductKey, valueName, typed);
-    else if (!RegUtil::GetRegString(RegUtil::kProductKey, valueName).isEmpty())
-        RegUtil::SetRegString(RegUtil::kProductKey, valueName, QString()); // empty reads as the product's
-    inUse = typed;
-}
-
-} // namespace
 
 OptionsEditor::OptionsEditor(OptionsHost host, QWidget* owner)
     : host_(std::move(host))
@@ -72,7 +57,7 @@ void OptionsEditor::EditOptions(int page) {
 }
 
 void OptionsEditor::dialogFinished(FormOptions& dialog) {
-    if (dialog.Result == 1)
+    if (dialog.Result == ResultOK)
         applyOK(dialog);
     else
         undoCancel(dialog);
@@ -84,27 +69,19 @@ void OptionsEditor::dialogFinished(FormOptions& dialog) {
 }
 
 void OptionsEditor::undoCancel(FormOptions& dialog) {
-    if (dialog.General->fgGenBackgroundIndex != App().BackgroundIndex && host_.DrawBackground)
-        host_.DrawBackground(App().BackgroundIndex);
+    const int background = host_.Prefs->Values().BackgroundIndex;
+    if (dialog.General->fgGenBackgroundIndex != background && host_.DrawBackground)
+        host_.DrawBackground(background);
     host_.Character->RecallSizeFactor();
 }
 
 void OptionsEditor::applyOK(FormOptions& dialog) {
-    AppGlobals& g = App();
-    const ProductProfile product;
-    if (g.StartupPageEditable)
-        applyPage(dialog.General->ChosenStartupPage(), product.Product_StartupPage(), RegUtil::kStartupPage,
-                  g.StartupPage);
-    if (g.SearchPageEditable)
-        applyPage(dialog.General->ChosenSearchPage(), product.Product_SearchPage(), RegUtil::kSearchPage,
-                  g.SearchPage);
-
     // Only a previewed background is on show, so only that one is kept.
-    const int background = dialog.General->fgGenBackgroundIndex;
-    if (background != g.BackgroundIndex) {
-        g.BackgroundIndex = background;
-        RegUtil::SetRegString(RegUtil::kProductKey, RegUtil::kBackground, QString::number(background));
-    }
+    Preferences chosen = host_.Prefs->Values();
+    chosen.StartupPage = dialog.General->ChosenStartupPage();
+    chosen.SearchPage = dialog.General->ChosenSearchPage();
+    chosen.BackgroundIndex = dialog.General->fgGenBackgroundIndex;
+    host_.Prefs->Save(chosen);
 
     Music::Settings& music = Music::MusicSettings();
     music.MusicFrequency = dialog.Music->MusicOptFreq_Value;

@@ -1,6 +1,6 @@
 #include "dialogs/OptionsGeneralPage.h"
 
-#include "app/AppGlobals.h"
+#include "base/Preferences.h"
 #include "decor/Background.h"
 #include "dialogs/OptionsCharacter.h"
 #include "dialogs/OptionsHost.h"
@@ -77,7 +77,7 @@ OptionsGeneralPage::OptionsGeneralPage(OptionsHost& host, QWidget* parent)
 }
 
 void OptionsGeneralPage::Fill() {
-    const AppGlobals& g = App();
+    const Preferences& g = host_.Prefs->Values();
     fgGenBackgroundIndex = g.BackgroundIndex;
     showPage(GenEditStartup, GenLabStartup, g.StartupPageEditable, g.StartupPage);
     showPage(GenEditSearch, GenLabSearch, g.SearchPageEditable, g.SearchPage);
@@ -92,11 +92,11 @@ void OptionsGeneralPage::Fill() {
 }
 
 QString OptionsGeneralPage::ChosenStartupPage() const {
-    return App().StartupPageEditable ? GenEditStartup->text().trimmed() : QString();
+    return host_.Prefs->Values().StartupPageEditable ? GenEditStartup->text().trimmed() : QString();
 }
 
 QString OptionsGeneralPage::ChosenSearchPage() const {
-    return App().SearchPageEditable ? GenEditSearch->text().trimmed() : QString();
+    return host_.Prefs->Values().SearchPageEditable ? GenEditSearch->text().trimmed() : QString();
 }
 
 void OptionsGeneralPage::GenListBackgrounds_Click() {

@@ -4,6 +4,7 @@
 #include <functional>
 
 class OptionsCharacter;
+class PreferencesStore;
 class QWidget;
 
 // What the options dialog needs of the program around it. The desktop's services may stay empty:
@@ -15,6 +16,8 @@ struct OptionsHost {
     std::function<void(const QString& text)> StatusText;
     // The character the Agent page drives; never null.
     OptionsCharacter* Character = nullptr;
+    // The pages and background the General page shows and stores; never null.
+    PreferencesStore* Prefs = nullptr;
 
     std::function<QString(QWidget* owner, const QString& title)> BrowseForFolder;
     // False when the folder could not be shown.

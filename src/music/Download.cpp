@@ -1,6 +1,6 @@
 #include "music/Download.h"
 
-#include "app/ProductProfile.h"
+#include "base/ProductProfile.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>

@@ -1,7 +1,7 @@
 #include "music/Midi.h"
 
-#include "app/Random.h"
-#include "app/RegUtil.h"
+#include "base/Random.h"
+#include "base/RegUtil.h"
 #include "music/ProgramDevice.h"
 
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "music/MusicSettings.h"
 
-#include "app/Folders.h"
-#include "app/RegUtil.h"
+#include "base/Folders.h"
+#include "base/RegUtil.h"
 #include "music/Midi.h"
 
 namespace Music {

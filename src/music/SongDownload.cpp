@@ -1,6 +1,6 @@
 #include "music/SongDownload.h"
 
-#include "app/Folders.h"
+#include "base/Folders.h"
 #include "music/SongLibrary.h"
 
 #include <QFileDialog>

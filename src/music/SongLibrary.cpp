@@ -1,7 +1,7 @@
 #include "music/SongLibrary.h"
 
-#include "app/Folders.h"
-#include "app/Random.h"
+#include "base/Folders.h"
+#include "base/Random.h"
 
 #include <QDir>
 #include <cmath>

@@ -2,7 +2,7 @@
 #include "TestEnvironment.h"
 #include "agent/scripts/ScriptCounters.h"
 #include "agent/scripts/ScriptEngine.h"
-#include "app/RegUtil.h"
+#include "base/RegUtil.h"
 
 #include <QRandomGenerator>
 #include <QSet>

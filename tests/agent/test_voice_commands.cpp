@@ -5,7 +5,7 @@
 #include "agent/voice/ListeningTip.h"
 #include "agent/voice/VoiceCommands.h"
 #include "agent/voice/VoiceRecogniser.h"
-#include "app/RegUtil.h"
+#include "base/RegUtil.h"
 
 #include <QApplication>
 #include <QKeySequenceEdit>

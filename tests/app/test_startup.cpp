@@ -3,11 +3,11 @@
 #include "TestEnvironment.h"
 #include "agent/AgentController.h"
 #include "app/AppGlobals.h"
-#include "app/ProductProfile.h"
-#include "app/RegUtil.h"
 #include "app/Startup.h"
 #include "app/Widgets.h"
 #include "app/WindowProbe.h"
+#include "base/ProductProfile.h"
+#include "base/RegUtil.h"
 #include "browse/Browsers.h"
 #include "dialogs/FormAboutSplash.h"
 
@@ -56,13 +56,15 @@ private slots:
         }
         InitGlobals();
         const ProductProfile profile;
-        QCOMPARE(App().StartupPage, useProduct ? profile.Product_StartupPage() : stored.trimmed());
-        QCOMPARE(App().SearchPage, useProduct ? profile.Product_SearchPage() : stored.trimmed());
-        QCOMPARE(App().WelcomePage, profile.Product_StartupPage());
-        QVERIFY(App().BookmarkFile.endsWith(
+        QCOMPARE(App().Prefs.Values().StartupPage,
+                 useProduct ? profile.Product_StartupPage() : stored.trimmed());
+        QCOMPARE(App().Prefs.Values().SearchPage,
+                 useProduct ? profile.Product_SearchPage() : stored.trimmed());
+        QCOMPARE(App().Prefs.Values().WelcomePage, profile.Product_StartupPage());
+        QVERIFY(App().Prefs.Values().BookmarkFile.endsWith(
             QStringLiteral("/.local/share/Varnholt Software/Glisterwood 99/BookMark.gwb")));
-        QVERIFY(App().SitesFile.endsWith(QStringLiteral("/Glisterwood 99/sites.gws")));
-        QVERIFY(App().DataFolderProblem.isEmpty());
+        QVERIFY(App().Prefs.Values().SitesFile.endsWith(QStringLiteral("/Glisterwood 99/sites.gws")));
+        QVERIFY(App().Prefs.Values().DataFolderProblem.isEmpty());
     }
 
     void successfulStartOpensTheStartPage() {
@@ -71,9 +73,9 @@ private slots:
         QVERIFY(form);
         QVERIFY(form->isVisible());
         QCOMPARE(factory.created.size(), 1);
-        QCOMPARE(factory.created[0]->navigations, QStringList{App().StartupPage});
-        QCOMPARE(FormMainProbe::Modules(*form).Pages->CurBrowser, 1);
-        QCOMPARE(FormMainProbe::Modules(*form).Pages->CurInterface, 3);
+        QCOMPARE(factory.created[0]->navigations, QStringList{App().Prefs.Values().StartupPage});
+        QCOMPARE(FormMainProbe::Modules(*form).Pages->CurBrowser(), 1);
+        QCOMPARE(FormMainProbe::Modules(*form).Pages->CurInterface(), InterfaceBrowser);
         QVERIFY(!anyVisibleWindowTitled(QStringLiteral("About Glisterwood 99"))); // the splash has gone
         form->FileExit();
         delete form;
@@ -113,10 +115,11 @@ private slots:
         FormMain* form = Main(factory);
         QVERIFY(form);
         const int background = RegNumber(value);
-        QCOMPARE(App().BackgroundIndex,
+        QCOMPARE(App().Prefs.Values().BackgroundIndex,
                  background >= 1 && background <= 14 && value.size() <= kMaxValueLength ? background : 1);
         const QString page = value.size() <= kMaxValueLength ? value.trimmed() : QString();
-        QCOMPARE(App().StartupPage, page.isEmpty() ? ProductProfile().Product_StartupPage() : page);
+        QCOMPARE(App().Prefs.Values().StartupPage,
+                 page.isEmpty() ? ProductProfile().Product_StartupPage() : page);
         form->FileExit();
         delete form;
     }
@@ -131,7 +134,7 @@ private slots:
         FakeFactory factory;
         FormMain* form = Main(factory);
         QVERIFY(form);
-        QVERIFY(App().DataFolderProblem.contains(QStringLiteral("cannot be created")));
+        QVERIFY(App().Prefs.Values().DataFolderProblem.contains(QStringLiteral("cannot be created")));
         QVERIFY(FormMainProbe::Controls(*form).PicStatusBar->Text().contains(
             QStringLiteral("cannot be created")));
         QVERIFY(anyVisibleWindowTitled(QStringLiteral("Glisterwood 99")));

@@ -6,13 +6,13 @@
 #include "app/Widgets.h"
 #include "app/WindowProbe.h"
 #include "bookmarks/BookmarkView.h"
-#include "bookmarks/LightString.h"
 #include "browse/Browsers.h"
 #include "browse/History.h"
 #include "browse/PageEvents.h"
 #include "browse/SurfCommands.h"
 #include "dialogs/FormOptions.h"
 #include "dialogs/OptionsEditor.h"
+#include "lights/LightString.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -116,7 +116,7 @@ private slots:
         QVERIFY(!m.ItemTabOpenExternal->isVisible() && !m.ItemTabClose->isVisible());
         QVERIFY(!m.ItemTabShowBookmarks->isVisible() && m.ItemTabShowHistory->isVisible());
         m.ItemTabShowHistory->trigger();
-        QCOMPARE(w.mod->Pages->CurInterface, 2);
+        QCOMPARE(w.mod->Pages->CurInterface(), InterfaceHistory);
         QVERIFY(m.ItemTabShowBookmarks->isVisible() && !m.ItemTabShowHistory->isVisible());
     }
 
@@ -169,9 +169,10 @@ private slots:
     void aNavigationRunsFromBusyToIdle() {
         FakeWindow w;
         FakeBrowser* p = page(w, 1);
-        BrowserPage& record = w.mod->Pages->Page(1);
+        const PageString& record = *w.mod->Lights->StringOf(1);
+        const PageShown& shown = *w.mod->Events->Shown(1);
         p->Begin(QStringLiteral("http://a.example/"));
-        QCOMPARE(record.Busy.Count(), 1);
+        QCOMPARE(shown.Busy.Count(), 1);
         QVERIFY(!w.ui->ImgStop->isHidden() && w.ui->ImgReload->isHidden());
         QVERIFY(w.mod->Lights->Flasher()->isActive());
         QCOMPARE(w.ui->EditUrl->text(), QStringLiteral("http://a.example/"));
@@ -181,7 +182,7 @@ private slots:
 
         // A frame adds a bulb and a history line but leaves the address box alone.
         p->Begin(QStringLiteral("http://a.example/frame.html"), QStringLiteral("_frame"));
-        QCOMPARE(record.Busy.Count(), 2);
+        QCOMPARE(shown.Busy.Count(), 2);
         QCOMPARE(record.LastBulb, 2);
         QCOMPARE(w.ui->EditUrl->text(), QStringLiteral("http://a.example/"));
         QCOMPARE(history(w), (QStringList{QStringLiteral("http://a.example/frame.html"),
@@ -193,23 +194,23 @@ private slots:
         QVERIFY(record.Pending.Contains(QStringLiteral("http://a.example/frame.html")));
         p->busy = false;
         p->Finish();
-        QCOMPARE(record.Busy.Count(), 1);
+        QCOMPARE(shown.Busy.Count(), 1);
         QVERIFY(!w.ui->ImgStop->isHidden());
         p->Finish();
-        QCOMPARE(record.Busy.Count(), 0);
+        QCOMPARE(shown.Busy.Count(), 0);
         QVERIFY(w.ui->ImgStop->isHidden());
         QVERIFY(!w.mod->Lights->Flasher()->isActive());
         QVERIFY(w.agent->said.contains(QStringLiteral("script:page_loaded")));
         QVERIFY(!p->scripts.isEmpty()); // the Links menu asked the page for its links
         p->Finish();                    // a stray end never takes the count below zero
-        QCOMPARE(record.Busy.Count(), 0);
+        QCOMPARE(shown.Busy.Count(), 0);
     }
 
     void cornersOfABackgroundPageWaitForIt() {
         FakeWindow w;
         w.mod->Pages->OpenInNewBrowser(QStringLiteral("http://two.example/"));
         emit page(w, 1)->CommandStateChange(BrowserControl::CommandBack, true);
-        QVERIFY(w.mod->Pages->Page(1).NavButtons[CornerBack]);
+        QVERIFY(w.mod->Events->Shown(1)->NavButtons[CornerBack]);
         QVERIFY(w.ui->ImgGoBack->isHidden());
         page(w, 1)->Begin(QStringLiteral("http://one.example/next"));
         QVERIFY(w.ui->ImgStop->isHidden());
@@ -244,7 +245,7 @@ private slots:
         w.ui->Menus->KeyEscape->trigger();                         // Escape
         QCOMPARE(p->commands, QStringList{QStringLiteral("stop")});
         QVERIFY(w.ui->ImgStop->isHidden());
-        QVERIFY(w.mod->Pages->Page(1).NavButtons[CornerStop]); // the flag itself stays
+        QVERIFY(w.mod->Events->Shown(1)->NavButtons[CornerStop]); // the flag itself stays
         p->busy = false;
         w.ui->Menus->ItemSurfReload->trigger();
         QCOMPARE(p->commands.last(), QStringLiteral("refresh"));
@@ -255,10 +256,10 @@ private slots:
         w.mod->Surf->ItemSurfWelcomePage_Click();
         QCOMPARE(p->navigations.size(), before);
         w.mod->Surf->ItemSurfStartupPage_Click();
-        QCOMPARE(p->navigations.last(), App().StartupPage);
+        QCOMPARE(p->navigations.last(), App().Prefs.Values().StartupPage);
         w.ui->TabMain->setCurrentIndex(2);
         w.ui->Menus->ItemSurfSearchPage->trigger();
-        QCOMPARE(p->navigations.last(), App().SearchPage);
+        QCOMPARE(p->navigations.last(), App().Prefs.Values().SearchPage);
     }
 
     void deadPagesCloseAtTheNextSnowTick() {
@@ -267,15 +268,15 @@ private slots:
         w.ui->TabMain->setCurrentIndex(2);
         w.mod->Pages->OpenInNewBrowser(QStringLiteral("http://doomed.example/"));
         page(w, 2)->alive = false;
-        QVERIFY(w.ui->TimerSnow->isActive());
+        QVERIFY(w.mod->Pages->DeadPageCheck()->isActive());
         QTRY_VERIFY(!w.mod->Pages->InUse(2));
-        QCOMPARE(w.mod->Pages->CurBrowser, 1); // the previously used tab
+        QCOMPARE(w.mod->Pages->CurBrowser(), 1); // the previously used tab
         QCOMPARE(w.ui->TabMain->count(), 3);
         // A dead page in the background goes too, and the current one stays.
         w.mod->Pages->OpenInNewBrowser(QStringLiteral("http://live.example/"));
         page(w, 1)->alive = false;
         QTRY_VERIFY(!w.mod->Pages->InUse(1));
-        QCOMPARE(w.mod->Pages->CurBrowser, 2);
+        QCOMPARE(w.mod->Pages->CurBrowser(), 2);
     }
 
     void historyOpensLinesInNewPages() {
@@ -291,13 +292,14 @@ private slots:
         QTest::keyClick(w.mod->HistoryList->List(), Qt::Key_Return);
         QCOMPARE(w.factory->created.size(), 2);
         QCOMPARE(w.factory->created[1]->navigations, QStringList{QStringLiteral("http://old.example/")});
-        QCOMPARE(w.mod->Pages->CurInterface, 3);
+        QCOMPARE(w.mod->Pages->CurInterface(), InterfaceBrowser);
     }
 
     void aPendingAddressGetsASteadyBulb() {
         FakeWindow w;
         FakeBrowser* p = page(w, 1);
-        BrowserPage& record = w.mod->Pages->Page(1);
+        const PageString& record = *w.mod->Lights->StringOf(1);
+        const PageShown& shown = *w.mod->Events->Shown(1);
         p->Begin(QStringLiteral("http://same.example/"));
         p->Begin(QStringLiteral("http://same.example/"));
         QCOMPARE(record.Pending.Count(), 1);
@@ -314,7 +316,7 @@ private slots:
         w.mod->Lights->TimerBulbFlasher_Timer();
         QCOMPARE(record.BulbSlots[1].State, 2);
         QCOMPARE(record.Pending.Count(), 0);
-        QCOMPARE(record.Busy.Count(), 0);
+        QCOMPARE(shown.Busy.Count(), 0);
         QVERIFY(!w.mod->Lights->Flasher()->isActive());
         QVERIFY(w.ui->ImgStop->isHidden());
     }
@@ -330,7 +332,7 @@ private slots:
         QVERIFY(w.agent->said.contains(QStringLiteral("script:page_loaded")));
         QVERIFY(w.mod->Lights->Flasher()->isActive()); // page two still loads
         QVERIFY(!w.ui->ImgStop->isHidden());
-        QVERIFY(!w.mod->Pages->Page(1).NavButtons[CornerStop]);
+        QVERIFY(!w.mod->Events->Shown(1)->NavButtons[CornerStop]);
         page(w, 2)->busy = false;
         page(w, 2)->Finish();
         QVERIFY(!w.mod->Lights->Flasher()->isActive());

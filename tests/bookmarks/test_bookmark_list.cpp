@@ -8,9 +8,9 @@
 #include "bookmarks/Bookmarks.h"
 #include "bookmarks/FormProperties.h"
 #include "bookmarks/NetscapeBookmarks.h"
-#include "bookmarks/PointerGestures.h"
 #include "browse/Browsers.h"
 #include "browse/History.h"
+#include "decor/PointerGestures.h"
 
 #include <QAction>
 #include <QFile>
@@ -30,7 +30,7 @@ class TestBookmarkList : public QObject {
     Q_OBJECT
 
     static QByteArray file() {
-        QFile f(App().BookmarkFile);
+        QFile f(App().Prefs.Values().BookmarkFile);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
     static QStringList names(Bookmarks& list) {
@@ -78,7 +78,7 @@ private slots:
                                  2);
             // A rename to nothing is kept.
             list.Rename(1, QString());
-            QCOMPARE(LoadBookmarkFile(App().BookmarkFile).Records.at(1).Name, QString());
+            QCOMPARE(LoadBookmarkFile(App().Prefs.Values().BookmarkFile).Records.at(1).Name, QString());
             list.Rename(1, QStringLiteral("alpha"));
             // The first click on a column sorts by it, the second reverses; the file follows.
             QHeaderView* header = list.List()->DetailsView()->header();
@@ -88,7 +88,8 @@ private slots:
             emit header->sectionClicked(0);
             QCOMPARE(names(list),
                      (QStringList{QStringLiteral("Gamma"), QStringLiteral("Beta"), QStringLiteral("alpha")}));
-            QCOMPARE(LoadBookmarkFile(App().BookmarkFile).Records.first().Name, QStringLiteral("Gamma"));
+            QCOMPARE(LoadBookmarkFile(App().Prefs.Values().BookmarkFile).Records.first().Name,
+                     QStringLiteral("Gamma"));
             // Properties: trimmed, and the URL column shows the new address at once.
             list.RunPropertiesDialog = [](FormProperties& dialog) {
                 dialog.EditUrl->setText(QStringLiteral("  http://new.example/ "));
@@ -131,7 +132,8 @@ private slots:
         QCOMPARE(names(list).first(), QStringLiteral("Angel"));
         list.Rename(0, QStringLiteral("Angel, renamed"));
         QCOMPARE(names(list).first(), QStringLiteral("Angel, renamed"));
-        QCOMPARE(LoadBookmarkFile(App().BookmarkFile).Records.first().Name, QStringLiteral("Angel, renamed"));
+        QCOMPARE(LoadBookmarkFile(App().Prefs.Values().BookmarkFile).Records.first().Name,
+                 QStringLiteral("Angel, renamed"));
     }
 
     void fourViewsShareOneSelection() {
@@ -221,7 +223,7 @@ private slots:
         QCOMPARE(list.Count(), 8);
         QCOMPARE(list.Record(0).Name, QStringLiteral("Mine")); // kept, with its own icon
         QCOMPARE(list.Record(0).Icon, 7);
-        QCOMPARE(LoadBookmarkFile(App().BookmarkFile).Records.size(), 8);
+        QCOMPARE(LoadBookmarkFile(App().Prefs.Values().BookmarkFile).Records.size(), 8);
         // Twice the same file adds nothing.
         QVERIFY(list.ImportFrom(exported).startsWith(QStringLiteral("0 bookmarks were imported.")));
         QCOMPARE(list.Count(), 8);

@@ -4,12 +4,13 @@
 #include "app/AppGlobals.h"
 #include "app/Widgets.h"
 #include "app/WindowProbe.h"
-#include "bookmarks/BulbGestures.h"
 #include "bookmarks/CardFile.h"
 #include "bookmarks/Cards.h"
 #include "browse/Browsers.h"
 #include "browse/PageEvents.h"
 #include "decor/DesktopSurface.h"
+#include "lights/BulbGestures.h"
+#include "lights/LightString.h"
 
 #include <QDir>
 #include <QFile>
@@ -89,10 +90,10 @@ private slots:
         QCOMPARE(card.Address, QStringLiteral("http://carols.example/"));
         QCOMPARE(QPoint(card.Left, card.Top), inWindow(w, topStrip(w), QPoint(-8, 40)) - QPoint(16, 16));
         QVERIFY(w.agent->said.contains(QStringLiteral("script:bulb_dropped_success")));
-        QCOMPARE(LoadCardFile(App().SitesFile).Cards.size(), 1);
+        QCOMPARE(LoadCardFile(App().Prefs.Values().SitesFile).Cards.size(), 1);
         // The click that ended the drag opened nothing; the bulb stays in the string.
         QCOMPARE(page(w)->navigations.size(), 0);
-        QVERIFY(w.mod->Pages->Page(1).BulbSlots[1].InUse);
+        QVERIFY(w.mod->Lights->StringOf(1)->BulbSlots[1].InUse);
         QVERIFY(w.mod->BulbDrag->DragBulb()->isHidden());
         // A cancelled chooser makes no card.
         w.form->AskForIcon = [](int) { return 0; };
@@ -115,12 +116,12 @@ private slots:
                          i);
             desktop.SaveCards();
             desktop.DeleteCard(2);
-            QCOMPARE(LoadCardFile(App().SitesFile).Cards.size(), 2);
+            QCOMPARE(LoadCardFile(App().Prefs.Values().SitesFile).Cards.size(), 2);
             QCOMPARE(desktop.NewCard(9, QStringLiteral("http://9.example/"), QStringLiteral("Nine"),
                                      QPoint(300, 300)),
                      2);
             desktop.SaveCards();
-            QCOMPARE(LoadCardFile(App().SitesFile).Cards.size(), 3);
+            QCOMPARE(LoadCardFile(App().Prefs.Values().SitesFile).Cards.size(), 3);
             desktop.DeleteCard(1);
             form.FileExit();
         }
@@ -147,17 +148,17 @@ private slots:
         // Dragged by 30 pixels down: stored and saved.
         dragAlong(image, QPoint(10, 10), image->mapToParent(QPoint(10, 40)));
         QCOMPARE(desktop.Card(1).Top, 314);
-        QCOMPARE(LoadCardFile(App().SitesFile).Cards.first().Top, 314);
+        QCOMPARE(LoadCardFile(App().Prefs.Values().SitesFile).Cards.first().Top, 314);
         QCOMPARE(page(w)->navigations.size(), 0); // the click after the drag is swallowed
         // Onto the address box: back where it was, the file untouched.
         const QByteArray before = [] {
-            QFile f(App().SitesFile);
+            QFile f(App().Prefs.Values().SitesFile);
             return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
         }();
         const QPoint box = w.ui->EditUrl->geometry().center();
         dragAlong(image, QPoint(10, 10), box);
         QCOMPARE(image->pos(), QPoint(24, 314));
-        QFile after(App().SitesFile);
+        QFile after(App().Prefs.Values().SitesFile);
         QVERIFY(after.open(QIODevice::ReadOnly));
         QCOMPARE(after.readAll(), before);
         // A plain click opens the card in the page on show.
@@ -169,7 +170,7 @@ private slots:
         TestEnvironment env;
         env.InitGlobalsWithRecorder();
         QVERIFY(SaveCardFile(
-            App().SitesFile,
+            App().Prefs.Values().SitesFile,
             {{true, 1, QStringLiteral("http://far.example/"), QStringLiteral("Far"), 5000, -300},
              {true, 2, QStringLiteral("http://near.example/"), QStringLiteral("Near"), 60, 200}}));
         FakeFactory factory;
@@ -198,8 +199,8 @@ private slots:
         }
         TestEnvironment env;
         RecordingAgent& agent = env.InitGlobalsWithRecorder();
-        QVERIFY(
-            QDir().mkpath(App().SitesFile)); // a folder where the file should be: neither reads nor writes
+        QVERIFY(QDir().mkpath(
+            App().Prefs.Values().SitesFile)); // a folder where the file should be: neither reads nor writes
         FakeFactory factory;
         FormMain form(factory);
         QVERIFY(form.DoInit());

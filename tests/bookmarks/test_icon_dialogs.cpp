@@ -19,13 +19,13 @@ private slots:
         chooser.show();
         chooser.ButOK->click(); // nothing picked: the chooser stays open
         QVERIFY(chooser.isVisible());
-        QCOMPARE(chooser.Result, 2);
+        QCOMPARE(chooser.Result, ResultCancel);
         chooser.close(); // the close box, still with nothing picked
         QVERIFY(chooser.isVisible());
         chooser.ListIcons->setCurrentRow(41);
         chooser.close(); // now it acts as OK
         QVERIFY(!chooser.isVisible());
-        QCOMPARE(chooser.Result, 1);
+        QCOMPARE(chooser.Result, ResultOK);
         QCOMPARE(chooser.IconIndex, 42);
 
         FormIcons preset;
@@ -34,14 +34,14 @@ private slots:
         preset.show();
         QTest::keyClick(preset.ListIcons, Qt::Key_Right);
         QTest::keyClick(preset.ListIcons, Qt::Key_Return);
-        QCOMPARE(preset.Result, 1);
+        QCOMPARE(preset.Result, ResultOK);
         QCOMPARE(preset.IconIndex, 8);
 
         FormIcons cancelled;
         cancelled.Init(3);
         cancelled.show();
         QTest::keyClick(cancelled.ListIcons, Qt::Key_Escape);
-        QCOMPARE(cancelled.Result, 2);
+        QCOMPARE(cancelled.Result, ResultCancel);
     }
 
     void propertiesKeepTheirEditsOnTheCloseBox() {
@@ -72,7 +72,7 @@ private slots:
         card.show();
         card.EditTitle->setText(QStringLiteral("Renamed"));
         card.close();
-        QCOMPARE(card.Result, 1);
+        QCOMPARE(card.Result, ResultOK);
     }
 };
 

@@ -34,12 +34,12 @@ private slots:
         f.start();
         pages.OpenInNewBrowser(QStringLiteral("http://p2.example/"));
         pages.OpenInNewBrowser(QStringLiteral("http://p3.example/"));
-        QCOMPARE(pages.CurBrowser, 3);
+        QCOMPARE(pages.CurBrowser(), 3);
         QVERIFY(pages.CloseCurrentBrowser(2));
         QCOMPARE(pages.BrowserCount(), 2);
         QCOMPARE(pages.TabPositionOf(3), 4);
         pages.OpenInNewBrowser(QStringLiteral("http://p4.example/"));
-        QCOMPARE(pages.CurBrowser, 2);
+        QCOMPARE(pages.CurBrowser(), 2);
         QCOMPARE(pages.BrowserSlots(), 3);
         QCOMPARE(pages.TabPositionOf(2), 5);
         QCOMPARE(f.tabs->currentIndex(), 4);
@@ -47,7 +47,6 @@ private slots:
         QCOMPARE(f.tabs->tabText(2), QStringLiteral("Glisterwood 99"));
         QCOMPARE(f.page(2)->navigations, QStringList{QStringLiteral("http://p4.example/")});
         QCOMPARE(f.page(2)->View()->geometry(), FakePages::kPane);
-        QCOMPARE(pages.Page(2).BulbSlots.size(), FakePages::kBulbSlots + 1);
         // Closing a slot that is not in use, or out of range, changes nothing.
         QVERIFY(pages.CloseCurrentBrowser(9));
         QVERIFY(pages.CloseCurrentBrowser(0));
@@ -59,24 +58,24 @@ private slots:
         Browsers& pages = *f.pages;
         f.start();
         pages.SelectTab(2); // history
-        QCOMPARE(pages.CurInterface, 2);
+        QCOMPARE(pages.CurInterface(), InterfaceHistory);
         pages.OpenInNewBrowser(QString());
-        QCOMPARE(pages.CurInterface, 3);
-        QCOMPARE(pages.CurBrowser, 2);
-        QCOMPARE(f.page(2)->navigations, QStringList{App().StartupPage});
+        QCOMPARE(pages.CurInterface(), InterfaceBrowser);
+        QCOMPARE(pages.CurBrowser(), 2);
+        QCOMPARE(f.page(2)->navigations, QStringList{App().Prefs.Values().StartupPage});
         QSignalSpy closed(&pages, &Browsers::pageClosed);
         pages.CloseCurrentPage();
         QCOMPARE(closed.size(), 1);
         QCOMPARE(closed[0], (QVariantList{2, true}));
-        QCOMPARE(pages.CurInterface, 2);
-        QCOMPARE(pages.CurBrowser, 0);
+        QCOMPARE(pages.CurInterface(), InterfaceHistory);
+        QCOMPARE(pages.CurBrowser(), 0);
         QCOMPARE(f.tabs->currentIndex(), 1);
 
         // With only the list tabs left, closing the last page ends on the bookmark list at worst.
         pages.SelectTab(3);
-        QCOMPARE(pages.CurBrowser, 1);
+        QCOMPARE(pages.CurBrowser(), 1);
         pages.CloseCurrentPage();
-        QCOMPARE(pages.CurInterface, 2);
+        QCOMPARE(pages.CurInterface(), InterfaceHistory);
         QCOMPARE(pages.BrowserCount(), 0);
         pages.CloseCurrentPage(); // nothing to close in a list pane
         QCOMPARE(f.tabs->count(), 2);
@@ -88,12 +87,12 @@ private slots:
         f.start();
         pages.OpenInNewBrowser(QStringLiteral("http://right.example/"));
         pages.SelectTab(3); // back to the first page: the page on its right was used just before
-        QCOMPARE(pages.CurBrowser, 1);
+        QCOMPARE(pages.CurBrowser(), 1);
         QSignalSpy shown(&pages, &Browsers::currentPageChanged);
         pages.CloseCurrentPage();
         // The right-hand page now sits at position 3, the position just closed, and it shows.
         QCOMPARE(pages.TabPositionOf(2), 3);
-        QCOMPARE(pages.CurBrowser, 2);
+        QCOMPARE(pages.CurBrowser(), 2);
         QCOMPARE(f.tabs->currentIndex(), 2);
         QVERIFY(!f.page(2)->View()->isHidden());
         QCOMPARE(shown.size(), 1);
@@ -128,11 +127,11 @@ private slots:
         pages.OpenInNewBrowser(QString());
         QCOMPARE(f.tabs->currentIndex(), 3);
         pages.SwitchToNeighbourTab(1);
-        QCOMPARE(pages.CurInterface, 1); // wraps round to the bookmark list
+        QCOMPARE(pages.CurInterface(), InterfaceBookmarks); // wraps round to the bookmark list
         pages.SwitchToNeighbourTab(-1);
-        QCOMPARE(pages.CurBrowser, 2);
+        QCOMPARE(pages.CurBrowser(), 2);
         pages.SwitchToNeighbourTab(-1);
-        QCOMPARE(pages.CurBrowser, 1);
+        QCOMPARE(pages.CurBrowser(), 1);
     }
 
     void deadPagesAreClosed() {
@@ -145,14 +144,14 @@ private slots:
         f.page(2)->alive = false;
         pages.CleanupBadWindows();
         QVERIFY(!pages.InUse(2));
-        QCOMPARE(pages.CurBrowser, 1); // the previously used tab
+        QCOMPARE(pages.CurBrowser(), 1); // the previously used tab
         QCOMPARE(f.tabs->count(), 3);
         // A dead page in the background goes too, and the current one stays.
         pages.OpenInNewBrowser(QStringLiteral("http://live.example/"));
         f.page(1)->alive = false;
         pages.CleanupBadWindows();
         QVERIFY(!pages.InUse(1));
-        QCOMPARE(pages.CurBrowser, 2);
+        QCOMPARE(pages.CurBrowser(), 2);
     }
 
     void aPageThatCannotBeCreatedChangesNothing() {
@@ -161,12 +160,12 @@ private slots:
         f.start();
         f.factory.fail = true;
         QSignalSpy created(&pages, &Browsers::pageCreated);
-        QCOMPARE(pages.NewBrowser(3), 0);
+        QCOMPARE(pages.NewBrowser(TabImageBrowser), 0);
         pages.OpenInNewBrowser(QStringLiteral("http://nowhere.example/"));
         QCOMPARE(created.size(), 0);
         QCOMPARE(pages.BrowserCount(), 1);
         QCOMPARE(f.tabs->count(), 3);
-        QCOMPARE(pages.CurBrowser, 1);
+        QCOMPARE(pages.CurBrowser(), 1);
     }
 };
 

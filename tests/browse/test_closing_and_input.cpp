@@ -45,7 +45,7 @@ private slots:
         QVERIFY(w.mod->Pages->InUse(2));
         emit two->CloseAnswered(true);
         QVERIFY(!w.mod->Pages->InUse(2));
-        QCOMPARE(w.mod->Pages->CurBrowser, 1);
+        QCOMPARE(w.mod->Pages->CurBrowser(), 1);
         QCOMPARE(w.ui->TabMain->count(), 3);
 
         // A page inside its own dialog is closed without being asked.

@@ -8,7 +8,9 @@
 #include "browse/Browsers.h"
 #include "browse/History.h"
 #include "browse/LinksMenu.h"
+#include "browse/PageEvents.h"
 #include "browse/WebEngineBrowser.h"
+#include "lights/LightString.h"
 
 #include <QAction>
 #include <QApplication>
@@ -47,7 +49,7 @@ class TestEngine : public QObject {
     // The page shows the address and has finished loading it.
     bool loaded(int slot, const QString& url) const {
         return mod().Pages->InUse(slot) && mod().Pages->Control(slot)->LocationURL() == url &&
-               !mod().Pages->Control(slot)->Busy() && mod().Pages->Page(slot).Busy.Count() == 0;
+               !mod().Pages->Control(slot)->Busy() && mod().Events->Shown(slot)->Busy.Count() == 0;
     }
 
 private slots:
@@ -80,7 +82,7 @@ private slots:
         QCOMPARE(mod().HistoryList->List()->count(), 4);
         QCOMPARE(mod().HistoryList->List()->item(3)->text(), top); // the page itself came first
         QCOMPARE(ui().EditUrl->text(), top);                       // frames left the address box alone
-        QCOMPARE(mod().Pages->Page(1).LastBulb, 4);
+        QCOMPARE(mod().Lights->StringOf(1)->LastBulb, 4);
     }
 
     void linksMenuSkipsImageLinksAndTrimsText() {
@@ -111,7 +113,7 @@ private slots:
         QVERIFY(pid > 0);
         ::kill(pid_t(pid), SIGKILL);
         QTRY_VERIFY_WITH_TIMEOUT(!mod().Pages->InUse(2), kLoadTimeoutMs);
-        QCOMPARE(mod().Pages->CurBrowser, 1);
+        QCOMPARE(mod().Pages->CurBrowser(), 1);
         QCOMPARE(ui().TabMain->count(), 3);
     }
 
@@ -143,7 +145,7 @@ private slots:
     void ownPagesAndTypedAddressesLoad() {
         QCOMPARE(WebEngineBrowser::UrlFromUserInput(QStringLiteral("example.org")).toString(),
                  QStringLiteral("http://example.org"));
-        current()->Navigate(App().StartupPage);
+        current()->Navigate(App().Prefs.Values().StartupPage);
         QTRY_COMPARE_WITH_TIMEOUT(form->windowTitle(),
                                   QStringLiteral("Welcome to Glisterwood 99 - Glisterwood 99"),
                                   kLoadTimeoutMs);

@@ -177,7 +177,7 @@ private slots:
         mod().Pages->OpenInNewBrowser(http->Url(QStringLiteral("/nag.html")));
         QTRY_VERIFY_WITH_TIMEOUT(answered == 1 && !mod().Pages->InUse(2), kTimeoutMs);
         QTRY_VERIFY_WITH_TIMEOUT(!shownPageDialog(), kTimeoutMs);
-        QCOMPARE(mod().Pages->CurBrowser, 1);
+        QCOMPARE(mod().Pages->CurBrowser(), 1);
         QCOMPARE(ui().TabMain->count(), 3);
 
         // The same page again, and the program's exit.
@@ -216,7 +216,7 @@ private slots:
         QCOMPARE(opened.first(), QUrl(QStringLiteral("steam://run/1")));
         // The window opened for the link had nothing to show and goes at the next tick.
         QTRY_VERIFY_WITH_TIMEOUT((mod().Pages->CleanupBadWindows(), ui().TabMain->count() == 3), kTimeoutMs);
-        QCOMPARE(mod().Pages->CurBrowser, 1);
+        QCOMPARE(mod().Pages->CurBrowser(), 1);
     }
 
     void aHundredThousandLinksAreAllInAScrollingMenu() {

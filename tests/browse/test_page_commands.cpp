@@ -3,8 +3,8 @@
 #include "TestEnvironment.h"
 #include "app/AppGlobals.h"
 #include "app/MainMenus.h"
-#include "app/ProductProfile.h"
 #include "app/WindowProbe.h"
+#include "base/ProductProfile.h"
 #include "browse/Browsers.h"
 #include "browse/Downloads.h"
 #include "browse/FindBar.h"
@@ -167,7 +167,7 @@ private slots:
         FormOpen dialog;
         dialog.EditUrl->setText(typed);
         dialog.ButOK->click();
-        w.mod->Pages->CurInterface = 3;
+        w.mod->Pages->SelectInterface_Browser();
         w.mod->Commands->OpenFromDialog(dialog);
         QCOMPARE(w.factory->created.size(), 3);
 

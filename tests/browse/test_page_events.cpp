@@ -12,6 +12,11 @@ class TestPageEvents : public QObject {
     struct Router : FakePages {
         Router()
             : events(*pages) {
+            // What the character is asked, as the program wires it.
+            connect(&events, &PageEvents::thinkRequested, &events,
+                    [this](const QString& t) { agent.Think(t); });
+            connect(&events, &PageEvents::speakRequested, &events,
+                    [this](const QString& t) { agent.Speak(t); });
             start();
         }
         PageEvents events;
@@ -48,7 +53,7 @@ private slots:
         // Only the page itself, not its frame, goes into the address box.
         QCOMPARE(address.size(), 1);
         QCOMPARE(address[0][0].toString(), QStringLiteral("http://a.example/"));
-        const BrowserPage& record = r.pages->Page(1);
+        const PageShown& record = *r.events.Shown(1);
         QVERIFY(record.NavButtons[CornerStop] && !record.NavButtons[CornerReload]);
 
         p->Commit(QStringLiteral("http://a.example/"));
@@ -73,7 +78,7 @@ private slots:
         r.page(1)->Commit(QStringLiteral("http://one.example/final"));
         QVERIFY(corners.isEmpty());
         QVERIFY(address.isEmpty()); // page two's box is untouched
-        QVERIFY(r.pages->Page(1).NavButtons[CornerBack]);
+        QVERIFY(r.events.Shown(1)->NavButtons[CornerBack]);
         // Showing page one applies its four flags and its final address.
         QSignalSpy shown(&r.events, &PageEvents::addressShown);
         r.pages->SelectTab(3);
@@ -140,7 +145,7 @@ private slots:
         emit r.page(1)->NewWindow2(&target);
         QVERIFY(target);
         QCOMPARE(target, r.pages->Current());
-        QCOMPARE(r.pages->CurBrowser, 2);
+        QCOMPARE(r.pages->CurBrowser(), 2);
         QCOMPARE(r.tabs->count(), 4);
         QCOMPARE(target->View()->geometry(), FakePages::kPane);
 

@@ -7,7 +7,7 @@
 #include "agent/engine/CharacterProperties.h"
 #include "agent/engine/SilentVoice.h"
 #include "agent/scripts/ScriptEngine.h"
-#include "app/RegUtil.h"
+#include "base/RegUtil.h"
 
 #include <QAction>
 #include <QCheckBox>

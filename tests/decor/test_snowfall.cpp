@@ -1,4 +1,4 @@
-#include "app/Random.h"
+#include "base/Random.h"
 #include "decor/DesktopSurface.h"
 #include "decor/Snowfall.h"
 

@@ -8,9 +8,9 @@
 #include "agent/scripts/ScriptCounters.h"
 #include "app/AppGlobals.h"
 #include "app/MainMenus.h"
-#include "app/ProductProfile.h"
-#include "app/RegUtil.h"
 #include "app/WindowProbe.h"
+#include "base/ProductProfile.h"
+#include "base/RegUtil.h"
 #include "browse/PageEvents.h"
 #include "dialogs/FormOptions.h"
 #include "dialogs/OptionsAgentPage.h"
@@ -55,19 +55,21 @@ class TestOptions : public QObject {
             WriteTestCharacter(characters, QStringLiteral("merlin"), [](QString& m) {
                 m.replace(QStringLiteral("\"Tester\""), QStringLiteral("\"Merlin\""));
             });
-            AppGlobals& g = App();
+            Preferences g = App().Prefs.Values();
             const ProductProfile product;
             agent.folders = {characters.path()};
             g.BackgroundIndex = 1;
             g.StartupPage = product.Product_StartupPage();
             g.SearchPage = product.Product_SearchPage();
             g.StartupPageEditable = g.SearchPageEditable = true;
+            App().Prefs.Replace(g);
             Music::LoadMusicSettings();
 
             OptionsHost host;
             host.DrawBackground = [this](int n) { painted << n; };
             host.StatusText = [this](const QString& text) { status << text; };
             host.Character = &agent;
+            host.Prefs = &App().Prefs;
             host.BrowseForFolder = [this](QWidget*, const QString&) {
                 return folderAnswers.isEmpty() ? QString() : folderAnswers.takeFirst();
             };
@@ -117,7 +119,7 @@ private slots:
         if (ending == QLatin1String("escape")) QTest::keyClick(&d, Qt::Key_Escape);
         if (ending == QLatin1String("close")) QVERIFY(d.close());
         QVERIFY(!w.editor->OptionsOpen());
-        QTEST(App().BackgroundIndex, "kept");
+        QTEST(App().Prefs.Values().BackgroundIndex, "kept");
         QTEST(w.painted, "painted");
         QFETCH(int, kept);
         QCOMPARE(w.stored(RegUtil::kBackground), kept == 1 ? QString() : QString::number(kept));
@@ -166,9 +168,9 @@ private slots:
         d->General->GenEditSearch->setText(QStringLiteral("    ")); // only blanks: no change
         w.ok(*d);
         QCOMPARE(w.stored(RegUtil::kStartupPage), QStringLiteral("http://home.example/"));
-        QCOMPARE(App().StartupPage, QStringLiteral("http://home.example/"));
+        QCOMPARE(App().Prefs.Values().StartupPage, QStringLiteral("http://home.example/"));
         QCOMPARE(w.stored(RegUtil::kSearchPage), QString());
-        QCOMPARE(App().SearchPage, product.Product_SearchPage());
+        QCOMPARE(App().Prefs.Values().SearchPage, product.Product_SearchPage());
 
         // The product's own pages are never stored; typing one takes the user back to it.
         d = &w.open(FormOptions::PageGeneral);
@@ -176,11 +178,13 @@ private slots:
         d->General->GenEditStartup->setText(product.Product_StartupPage());
         w.ok(*d);
         QCOMPARE(w.stored(RegUtil::kStartupPage), QString());
-        QCOMPARE(App().StartupPage, product.Product_StartupPage());
+        QCOMPARE(App().Prefs.Values().StartupPage, product.Product_StartupPage());
         QCOMPARE(w.stored(RegUtil::kSearchPage), QString());
 
         // A page the edition fixes is shown, not edited, and never stored.
-        App().StartupPageEditable = false;
+        Preferences fixed = App().Prefs.Values();
+        fixed.StartupPageEditable = false;
+        App().Prefs.Replace(fixed);
         d = &w.open(FormOptions::PageGeneral);
         QVERIFY(d->General->GenEditStartup->isHidden() && !d->General->GenLabStartup->isHidden());
         QCOMPARE(d->General->GenLabStartup->text(), product.Product_StartupPage());
@@ -363,8 +367,8 @@ private slots:
         d.Music->MusicButAdd->click();
         w.ok(d);
         QCOMPARE(w.status, QStringList{OptionsEditor::SaveFailedText()});
-        QCOMPARE(App().BackgroundIndex, 7);
-        QCOMPARE(App().StartupPage, QStringLiteral("http://mine.example/"));
+        QCOMPARE(App().Prefs.Values().BackgroundIndex, 7);
+        QCOMPARE(App().Prefs.Values().StartupPage, QStringLiteral("http://mine.example/"));
         QCOMPARE(Music::MusicSettings().MusicFolders.size(), 2);
         RegUtil::SetSettingsFilePathForTesting(QString());
     }
@@ -381,7 +385,7 @@ private slots:
         options.Dialog()->General->GenButPreview->click();
         QVERIFY(w.agent->said.contains(QStringLiteral("script:opt_bg_dblclick")));
         QVERIFY(options.Dialog()->close());
-        QCOMPARE(App().BackgroundIndex, 5);
+        QCOMPARE(App().Prefs.Values().BackgroundIndex, 5);
 
         w.ui->Menus->ItemMusicProperties->trigger();
         QCOMPARE(options.Dialog()->TabMain->currentIndex(), 1);

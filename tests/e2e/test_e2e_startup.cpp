@@ -2,7 +2,7 @@
 // The program runs with a private home; what it shows is judged from a screenshot of the whole display
 // and from the top-level windows the X server knows.
 #include "app/MainLayout.h"
-#include "app/RegUtil.h"
+#include "base/RegUtil.h"
 
 #include <QDir>
 #include <QFileInfo>

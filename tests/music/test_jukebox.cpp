@@ -1,7 +1,7 @@
 #include "JukeboxFakeDevice.h"
 #include "TestEnvironment.h"
-#include "app/Random.h"
-#include "app/RegUtil.h"
+#include "base/Random.h"
+#include "base/RegUtil.h"
 #include "music/Jukebox.h"
 #include "music/MusicSettings.h"
 

@@ -1,7 +1,7 @@
 // The background music's state machine against a device that records what it is sent.
 #include "TestEnvironment.h"
-#include "app/Random.h"
-#include "app/RegUtil.h"
+#include "base/Random.h"
+#include "base/RegUtil.h"
 #include "music/Midi.h"
 
 #include <QTest>

@@ -3,6 +3,7 @@
 #include "FakeBrowser.h"
 #include "RecordingAgent.h"
 #include "TestEnvironment.h"
+#include "app/AppGlobals.h"
 #include "browse/Browsers.h"
 
 #include <QTabBar>
@@ -16,12 +17,13 @@ struct FakePages {
         : agent(env.InitGlobalsWithRecorder())
         , tabs(makeTabs(area))
         , pages(std::make_unique<Browsers>(factory, *tabs, area)) {
-        pages->Place(kPane, kBulbSlots);
+        pages->Place(kPane);
+        pages->StartPage = [] { return App().Prefs.Values().StartupPage; };
     }
     FakeBrowser* page(int slot) const { return static_cast<FakeBrowser*>(pages->Control(slot)); }
     // Opens the first page as start-up does.
     int start() {
-        const int slot = pages->NewBrowser(3);
+        const int slot = pages->NewBrowser(TabImageBrowser);
         pages->SelectInterface_Browser();
         pages->ActivateBrowser(slot);
         return slot;

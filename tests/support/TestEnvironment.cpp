@@ -3,9 +3,9 @@
 #include "FakeBrowser.h"
 #include "RecordingAgent.h"
 #include "app/AppGlobals.h"
-#include "app/RegUtil.h"
 #include "app/Startup.h"
 #include "app/WindowProbe.h"
+#include "base/RegUtil.h"
 
 #include <QStandardPaths>
 

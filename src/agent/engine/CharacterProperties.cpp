@@ -1,7 +1,7 @@
 #include "agent/engine/CharacterProperties.h"
 
-#include "app/RegUtil.h"
-#include "dialogs/OkCancel.h"
+#include "base/OkCancel.h"
+#include "base/RegUtil.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

@@ -1,6 +1,6 @@
 #include "agent/scripts/ScriptCounters.h"
 
-#include "app/RegUtil.h"
+#include "base/RegUtil.h"
 
 namespace ScriptCounters {
 

@@ -1,7 +1,8 @@
 #include "music/box/MusicBox.h"
 
-#include "bookmarks/PointerGestures.h"
 #include "decor/Art.h"
+#include "decor/DroppedData.h"
+#include "decor/PointerGestures.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -59,24 +60,17 @@ void MusicBox::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void MusicBox::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasUrls() || event->mimeData()->hasText()) event->acceptProposedAction();
+    if (DroppedData::Acceptable(*event->mimeData())) event->acceptProposedAction();
 }
 
 void MusicBox::dropEvent(QDropEvent* event) {
-    const QMimeData* data = event->mimeData();
+    const DroppedData dropped = DroppedData::Read(*event->mimeData());
     event->acceptProposedAction();
-    const QList<QUrl> urls = data->urls();
     // A list of files wins over any text that comes with it.
-    if (!urls.isEmpty() && urls.first().isLocalFile()) {
-        QStringList files;
-        for (const QUrl& url : urls)
-            if (url.isLocalFile()) files << url.toLocalFile();
-        emit filesDropped(files);
-    } else if (!urls.isEmpty()) {
-        emit textDropped(urls.first().toString());
-    } else if (data->hasText()) {
-        emit textDropped(data->text());
-    }
+    if (!dropped.files.isEmpty())
+        emit filesDropped(dropped.files);
+    else if (!dropped.AddressOrText().isEmpty())
+        emit textDropped(dropped.AddressOrText());
 }
 
 } // namespace Music

@@ -1,6 +1,6 @@
 #include "music/fluid/FluidDevice.h"
 
-#include "app/Folders.h"
+#include "base/Folders.h"
 #include "music/fluid/AudioOutput.h"
 #include "music/fluid/FluidSong.h"
 #include "music/fluid/MciErrors.h"

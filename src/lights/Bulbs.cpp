@@ -1,4 +1,4 @@
-#include "bookmarks/Bulbs.h"
+#include "lights/Bulbs.h"
 
 #include <QtGlobal>
 #include <cmath>

@@ -1,9 +1,11 @@
 #include "FakePages.h"
-#include "bookmarks/LightString.h"
+#include "browse/PageEvents.h"
+#include "lights/LightString.h"
 
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 
 // The pages' bulb strings and the flasher, on the pages alone.
 class TestLightString : public QObject {
@@ -14,8 +16,6 @@ class TestLightString : public QObject {
             : lights(*pages) {
             lights.Place(counts());
             start();
-            connect(pages.get(), &Browsers::currentPageChanged, &lights, &LightString::ShowPage);
-            connect(pages.get(), &Browsers::pageClosed, &lights, &LightString::PageClosed);
         }
         static SlotCounts counts() {
             const int top = FakePages::kPane.width() / 16, side = FakePages::kPane.height() / 16;
@@ -36,7 +36,7 @@ private slots:
         QCOMPARE(total, 130);
         for (int i = 0; i <= total; ++i) // the 131st navigation
             l.navigate(1, QStringLiteral("http://n%1.example/").arg(i));
-        const BrowserPage& record = l.pages->Page(1);
+        const PageString& record = *l.lights.StringOf(1);
         QCOMPARE(record.LastBulb, 1); // the string was full: the newest bulb replaced the oldest
         QCOMPARE(record.BulbSlots[1].Address, QStringLiteral("http://n%1.example/").arg(total));
         QCOMPARE(record.BulbSlots[total].Side, 3);
@@ -52,7 +52,7 @@ private slots:
         l.navigate(1, QStringLiteral("http://same.example/"));
         l.navigate(1, QStringLiteral("http://same.example/")); // not pending: lit, steady
         QVERIFY(l.lights.Flasher()->isActive());
-        BrowserPage& record = l.pages->Page(1);
+        const PageString& record = *l.lights.StringOf(1);
         l.lights.TimerBulbFlasher_Timer();
         QCOMPARE(record.BulbSlots[1].State, 1);
         QCOMPARE(record.BulbSlots[2].State, 2);
@@ -64,6 +64,39 @@ private slots:
         QCOMPARE(record.Pending.Count(), 0);
         QVERIFY(!l.lights.Flasher()->isActive());
         QCOMPARE(settled.size(), 1);
+    }
+
+    void eachPageKeepsItsOwnStringUntilItCloses() {
+        Lights l;
+        PageEvents events(*l.pages); // follows the pages made from now on
+        l.lights.Follow(events);
+        l.pages->OpenInNewBrowser(QStringLiteral("http://one.example/"));
+        l.pages->OpenInNewBrowser(QStringLiteral("http://two.example/"));
+        l.page(2)->Begin(QStringLiteral("http://one.example/"));
+        l.page(3)->Begin(QStringLiteral("http://two.example/a"));
+        l.page(3)->Begin(QStringLiteral("http://two.example/b"));
+        l.page(3)->Title(QStringLiteral("Two B")); // names the newest bulb only
+        QCOMPARE(l.lights.StringOf(2)->LastBulb, 1);
+        QCOMPARE(l.lights.StringOf(2)->BulbSlots[1].Address, QStringLiteral("http://one.example/"));
+        const PageString& two = *l.lights.StringOf(3);
+        QCOMPARE(two.LastBulb, 2);
+        QCOMPARE(two.BulbSlots[1].Title, QString());
+        QCOMPARE(two.BulbSlots[2].Title, QStringLiteral("Two B"));
+        l.page(3)->Commit(QStringLiteral("http://two.example/a"));
+        QVERIFY(!two.Pending.Contains(QStringLiteral("http://two.example/a")));
+        QVERIFY(two.Pending.Contains(QStringLiteral("http://two.example/b")));
+
+        // A closed page's string goes with it; the slot's next page starts with an empty string.
+        l.pages->CloseCurrentPage();
+        QVERIFY(!l.lights.StringOf(3));
+        l.pages->OpenInNewBrowser(QStringLiteral("http://three.example/"));
+        QCOMPARE(l.pages->CurBrowser(), 3);
+        const PageString* three = l.lights.StringOf(3);
+        QVERIFY(three && three->LastBulb == 0 && three->Pending.Count() == 0);
+        QCOMPARE(three->BulbSlots.size(), FakePages::kBulbSlots + 1);
+        QVERIFY(std::none_of(three->BulbSlots.begin(), three->BulbSlots.end(),
+                             [](const BulbRecord& bulb) { return bulb.InUse; }));
+        QCOMPARE(l.lights.StringOf(2)->LastBulb, 1); // the other page's string is untouched
     }
 
     void theFlasherRunsOnlyForTheCurrentPageWhileItIsBusy() {

@@ -1,4 +1,4 @@
-#include "bookmarks/BulbPainter.h"
+#include "lights/BulbPainter.h"
 
 #include "decor/Art.h"
 #include "decor/DesktopSurface.h"

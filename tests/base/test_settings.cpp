@@ -1,5 +1,5 @@
 #include "TestEnvironment.h"
-#include "app/RegUtil.h"
+#include "base/RegUtil.h"
 
 #include <QDir>
 #include <QFile>

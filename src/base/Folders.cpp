@@ -1,7 +1,6 @@
-#include "app/Folders.h"
+#include "base/Folders.h"
 
-#include "app/AppGlobals.h"
-#include "app/ProductProfile.h"
+#include "base/ProductProfile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,18 +12,17 @@ QString AddBackslash(const QString& path) {
     return path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/');
 }
 
-QString GetWindowsDir() {
+QString GetWindowsDir(QString* problem) {
     const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     const QString dir = base + QLatin1Char('/') + ProductProfile().OEM_Name() + QLatin1Char('/') +
                         ProductProfile().Product_Name();
     if (!QDir().mkpath(dir)) {
-        App().DataFolderProblem =
-            QStringLiteral("The folder %1 cannot be created.").arg(QDir::toNativeSeparators(dir));
+        if (problem)
+            *problem = QStringLiteral("The folder %1 cannot be created.").arg(QDir::toNativeSeparators(dir));
     } else {
         QTemporaryFile probe(dir + QStringLiteral("/write-check-XXXXXX"));
-        if (!probe.open())
-            App().DataFolderProblem =
-                QStringLiteral("The folder %1 cannot be written.").arg(QDir::toNativeSeparators(dir));
+        if (!probe.open() && problem)
+            *problem = QStringLiteral("The folder %1 cannot be written.").arg(QDir::toNativeSeparators(dir));
     }
     return AddBackslash(dir);
 }

@@ -1,4 +1,4 @@
-#include "bookmarks/PointerGestures.h"
+#include "decor/PointerGestures.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "app/Random.h"
+#include "base/Random.h"
 
 #include <chrono>
 #include <random>

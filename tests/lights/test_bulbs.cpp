@@ -1,6 +1,6 @@
 #include "app/MainLayout.h"
-#include "bookmarks/BulbPainter.h"
-#include "bookmarks/Bulbs.h"
+#include "lights/BulbPainter.h"
+#include "lights/Bulbs.h"
 
 #include <QTest>
 

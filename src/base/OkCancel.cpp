@@ -1,4 +1,4 @@
-#include "dialogs/OkCancel.h"
+#include "base/OkCancel.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "app/RegUtil.h"
+#include "base/RegUtil.h"
 
 #include <QSettings>
 #include <QStandardPaths>

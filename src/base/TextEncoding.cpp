@@ -1,4 +1,4 @@
-#include "app/TextEncoding.h"
+#include "base/TextEncoding.h"
 
 #include <cstring>
 

@@ -6,6 +6,8 @@
 #include <QVector>
 #include <utility>
 
+enum BulbState { BulbUnlit = 1, BulbLit = 2 };
+
 // One place on a page's string of light bulbs.
 struct BulbRecord {
     bool InUse = false;
@@ -13,7 +15,7 @@ struct BulbRecord {
     int Side = 0;   // 0 top, 1 right, 2 bottom, 3 left
     QString Address;
     QString Title;
-    int State = 0; // 1 unlit, 2 lit
+    int State = 0; // BulbUnlit or BulbLit
     int Flags = 0;
     QString TargetFrame;
     QByteArray PostData;
@@ -41,11 +43,19 @@ private:
     QVector<std::pair<QString, int>> items_;
 };
 
+// One page's string: its slots (1..SlotCount, element 0 unused), the newest bulb, and the bulbs
+// whose navigation has not completed.
+struct PageString {
+    QVector<BulbRecord> BulbSlots;
+    int LastBulb = 0;
+    PendingBulbs Pending;
+};
+
 namespace Bulbs {
 int BulbSide(int slot, const SlotCounts& c);
 int WrapBulbIndex(int slot, int delta, const SlotCounts& c);
 inline int FlipBulbState(int state) {
-    return 3 - state;
+    return state == BulbLit ? BulbUnlit : BulbLit;
 }
 
 // The top-left of a slot's 16x16 cell inside its strip. The string runs clockwise from the top-left:

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bookmarks/Bulbs.h"
+#include "lights/Bulbs.h"
 
 #include <QObject>
 #include <QPoint>
@@ -8,6 +8,7 @@
 #include <functional>
 
 class Browsers;
+class LightString;
 class QLabel;
 class QWidget;
 
@@ -18,7 +19,8 @@ class BulbGestures : public QObject {
 public:
     // The four strips (top, right, bottom, left) receive the pointer; the floating bulb is a child
     // of the area.
-    BulbGestures(Browsers& pages, const std::array<QWidget*, 4>& strips, QWidget& area);
+    BulbGestures(const LightString& lights, Browsers& pages, const std::array<QWidget*, 4>& strips,
+                 QWidget& area);
 
     void Place(const SlotCounts& counts) { counts_ = counts; }
     // Where nothing may be dropped (window pixels).
@@ -50,6 +52,7 @@ protected:
 private:
     const BulbRecord* bulbAt(int slot) const;
 
+    const LightString& lights_;
     Browsers& pages_;
     std::array<QWidget*, 4> strips_;
     QLabel* dragBulb_;

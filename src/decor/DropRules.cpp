@@ -1,4 +1,4 @@
-#include "bookmarks/DropRules.h"
+#include "decor/DropRules.h"
 
 namespace {
 // A rectangle from its four edges, all of them inside it.

@@ -1,16 +1,19 @@
-#include "bookmarks/BulbGestures.h"
+#include "lights/BulbGestures.h"
 
 #include "browse/BrowserControl.h"
 #include "browse/Browsers.h"
 #include "decor/Art.h"
+#include "lights/LightString.h"
 
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <cmath>
 
-BulbGestures::BulbGestures(Browsers& pages, const std::array<QWidget*, 4>& strips, QWidget& area)
-    : pages_(pages)
+BulbGestures::BulbGestures(const LightString& lights, Browsers& pages, const std::array<QWidget*, 4>& strips,
+                           QWidget& area)
+    : lights_(lights)
+    , pages_(pages)
     , strips_(strips)
     , dragBulb_(new QLabel(&area)) {
     const QImage picture = LoadArt(QStringLiteral(":/art/dragbulb.png"), area.devicePixelRatioF());
@@ -28,8 +31,9 @@ QString BulbGestures::BulbDisplayText(const BulbRecord& bulb) {
 }
 
 const BulbRecord* BulbGestures::bulbAt(int slot) const {
-    if (!pages_.InUse(pages_.CurBrowser)) return nullptr;
-    const QVector<BulbRecord>& bulbs = pages_.Page(pages_.CurBrowser).BulbSlots;
+    const PageString* string = lights_.StringOf(pages_.CurBrowser());
+    if (!string) return nullptr;
+    const QVector<BulbRecord>& bulbs = string->BulbSlots;
     return slot >= 1 && slot < bulbs.size() && bulbs[slot].InUse ? &bulbs[slot] : nullptr;
 }
 
@@ -43,7 +47,7 @@ void BulbGestures::RegionBulbs_MouseDown(int side, Qt::MouseButton button, QPoin
 }
 
 void BulbGestures::RegionBulbs_MouseMove(int side, QPointF at) {
-    if (pages_.CurBrowser < 1) return;
+    if (pages_.CurBrowser() < 1) return;
     QWidget* strip = strips_[side];
     if (!dragging_ && mouseDown_ &&
         (std::abs(at.x() - downAt_.x()) > 3 || std::abs(at.y() - downAt_.y()) > 3) && bulbAt(contextItem_)) {
@@ -85,7 +89,7 @@ void BulbGestures::RegionBulbs_Click(int side) {
         suppressClick_ = false; // the click that ends a drag
         return;
     }
-    if (pages_.CurBrowser < 1) return;
+    if (pages_.CurBrowser() < 1) return;
     const int slot = Bulbs::RegionXYToBulbIndex(side, downAt_.x(), downAt_.y(), counts_);
     if (bulbAt(slot)) OpenBulb(slot);
 }
@@ -94,7 +98,7 @@ void BulbGestures::OpenBulb(int slot) {
     const BulbRecord* bulb = bulbAt(slot);
     BrowserControl* page = pages_.Current();
     if (!bulb || !page) return;
-    if (slot == pages_.Page(pages_.CurBrowser).LastBulb) {
+    if (slot == lights_.StringOf(pages_.CurBrowser())->LastBulb) {
         page->Refresh(); // the newest bulb is the page on show
         return;
     }

@@ -1,28 +1,34 @@
 #pragma once
 
-#include "bookmarks/Bulbs.h"
+#include "lights/Bulbs.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QObject>
 #include <QString>
 #include <memory>
 
 class BulbPainter;
 class Browsers;
+class PageEvents;
 class QTimer;
 
-// The pages' strings of light bulbs: a bulb hung for every navigation, pending bulbs blinking
-// while the current page loads, and the current page's string on show.
+// The pages' strings of light bulbs: each page's string kept here from its creation to its close, a
+// bulb hung for every navigation, pending bulbs blinking while the current page loads, and the
+// current page's string on show.
 class LightString : public QObject {
     Q_OBJECT
 public:
+    // Follows the pages: a string for every new page, the string on show for the current one.
     explicit LightString(Browsers& pages);
     ~LightString() override;
 
-    // Reads the background choice; part of the window's start-up, before the layout.
-    void CreateBulbBackgrounds();
+    // Follows the pages' navigations: a bulb hung when one starts, lit when it commits, the newest
+    // bulb named by the page's title; a page whose flasher found it stopped is settled there too.
+    void Follow(PageEvents& events);
+
     // How many slots the string has, and what paints them on the window (none in some tests);
-    // fixed by the layout.
+    // fixed by the layout. Every page keeps its bulbs in their slots.
     void Place(const SlotCounts& counts, std::unique_ptr<BulbPainter> painter);
     void Place(const SlotCounts& counts);
     // The window's background was painted anew: the strips keep what lies under them, and the
@@ -30,10 +36,14 @@ public:
     void CaptureStripBackgrounds();
 
     QTimer* Flasher() const { return flasher_; }
+    // A page's string, or null when there is no such page.
+    const PageString* StringOf(int page) const;
 
     void AddBulb(int page, const QString& address, int flags, const QString& targetFrame,
                  const QByteArray& postData, const QString& headers);
     void MarkBulbLoaded(int page, const QString& address);
+    // The page's title names its newest bulb.
+    void SetBulbTitle(int page, const QString& title);
     void SettlePendingBulbs(int page);
     // One tick of the bulb flasher.
     void TimerBulbFlasher_Timer();
@@ -43,6 +53,8 @@ public:
     void PageIdle(int page);
     void ShowPage(int page);
     void PageClosed(int page, bool wasCurrent);
+    // The window goes: the flasher stops for good.
+    void Stop();
 
     // Painting of the current page's bulbs.
     void DrawBulb(int slot);
@@ -55,9 +67,12 @@ signals:
 
 private:
     bool isCurrent(int page) const;
+    PageString* stringOf(int page);
+    void pageCreated(int page);
 
     Browsers& pages_;
     SlotCounts counts_;
     std::unique_ptr<BulbPainter> painter_;
     QTimer* flasher_;
+    QHash<int, PageString> strings_; // by page slot
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bookmarks/Bulbs.h"
+#include "lights/Bulbs.h"
 
 #include <QImage>
 #include <QRect>

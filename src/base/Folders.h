@@ -3,8 +3,8 @@
 #include <QString>
 
 // The per-user data folder (bookmarks and desktop cards live there), created when missing; ends
-// with a separator. When it cannot be created or written, AppGlobals::DataFolderProblem says why.
-QString GetWindowsDir();
+// with a separator. When it cannot be created or written, problem (when given) says why.
+QString GetWindowsDir(QString* problem = nullptr);
 // The path with a trailing separator.
 QString AddBackslash(const QString& path);
 // The folder of the program's own files (theme song, default music, characters), with a separator.

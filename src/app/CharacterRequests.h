@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QVariantList>
+
+class AgentController;
+
+// Where every module's requests of the character arrive: each goes to the character while one is
+// loaded and is dropped once it has gone (at shut-down), so no sender has to ask.
+class CharacterRequests : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    void Speak(const QString& text);
+    void Think(const QString& text);
+    void Interrupt();
+    void Script(const QString& name, bool immediately = false, const QVariantList& args = {});
+    void VoiceCommandVisible(const QString& command, bool visible);
+    // A file could not be read or written: the character's script tells it, or the status bar when
+    // there is no character to tell it.
+    void TellProblem(const QString& script, const QString& message);
+
+signals:
+    // What the user must read when the character cannot say it.
+    void statusText(const QString& text);
+
+private:
+    static AgentController* agent();
+};
