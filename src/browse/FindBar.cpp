@@ -52,11 +52,21 @@ void FindBar::Open() {
     edit_->selectAll();
 }
 
-void FindBar::ShowMatches(int matches) {
-    matches_->setText(edit_->text().isEmpty() ? QString()
-                      : matches == 0          ? QStringLiteral("No matches")
-                      : matches == 1          ? QStringLiteral("1 match")
-                                              : QStringLiteral("%1 matches").arg(matches));
+void FindBar::ShowMatches(int active, int matches) {
+    QString text;
+    if (edit_->text().isEmpty())
+        text.clear();
+    else if (matches == 0)
+        text = QStringLiteral("No matches");
+    else if (active > 0)
+        text = QStringLiteral("%L1 of %L2").arg(active).arg(matches);
+    else
+        text = matches == 1 ? QStringLiteral("1 match") : QStringLiteral("%L1 matches").arg(matches);
+    matches_->setText(text);
+}
+
+QString FindBar::MatchesText() const {
+    return matches_->text();
 }
 
 void FindBar::Close() {

@@ -55,9 +55,12 @@ public:
     void RequestClose() override;
     bool DialogOpen() const override;
     void Dispose() override;
+    QByteArray SaveHistory() const override;
+    bool RestoreHistory(const QByteArray& saved) override;
     void RunScript(const QString& script, ScriptCallback callback) override;
-    void FindText(const QString& text, bool backward, std::function<void(int)> done) override;
+    void FindText(const QString& text, bool backward, std::function<void(int, int)> done) override;
     void Print(QWidget* dialogParent) override;
+    void SaveAs() override;
     // Prints the page on a printer already set up; PrintFinished tells how it went.
     void PrintTo(std::unique_ptr<QPrinter> printer);
     void SetZoom(double factor) override;
