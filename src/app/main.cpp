@@ -1,4 +1,5 @@
 #include "app/AppSetup.h"
+#include "app/CommandLine.h"
 #include "app/FormMain.h"
 #include "app/SignalRelay.h"
 #include "app/SingleInstance.h"
@@ -7,6 +8,7 @@
 #include "browse/WebEngineBrowser.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QStandardPaths>
 #include <QTimer>
@@ -52,7 +54,8 @@ int main(int argc, char** argv) {
             std::printf("bench: shown %lld\n", static_cast<long long>(clock.elapsed()));
             std::fflush(stdout);
         };
-    FormMain* form = Main(factory, hooks);
+    FormMain* form =
+        Main(factory, hooks, AddressesFromArguments(QCoreApplication::arguments(), QDir::currentPath()));
     if (!form) return 1;
     factory.SetDialogParent(form);
     if (bench) BenchWatchFirstLoad(*form, clock);

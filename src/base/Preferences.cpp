@@ -44,8 +44,11 @@ void PreferencesStore::Load() {
     const QString dataDir = GetWindowsDir(&p.DataFolderProblem);
     p.SitesFile = dataDir + QStringLiteral("sites.gws");
     p.BookmarkFile = dataDir + QStringLiteral("BookMark.gwb");
-    p.HistoryFile = dataDir + QStringLiteral("history.sqlite");
-    p.SessionFile = dataDir + QStringLiteral("session.json");
+    // Without a data folder (the user is told once) history and pages live only for the run.
+    if (p.DataFolderProblem.isEmpty()) {
+        p.HistoryFile = dataDir + QStringLiteral("history.sqlite");
+        p.SessionFile = dataDir + QStringLiteral("session.json");
+    }
 
     p.StartupPage = product.Product_StartupPage();
     p.StartupPageEditable = product.Product_StartupPage_Editable();
