@@ -26,6 +26,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QTabBar>
+#include <QTimer>
 
 void FormMain::connectMenus() {
     MainMenus& m = *ui_.Menus;
@@ -64,14 +65,24 @@ void FormMain::connectMenus() {
         StartThemeSongTimer();
         ShowAboutBox(this, [&character] { character.Script(QStringLiteral("help_about")); });
     });
-    // The tab menu acts on the tab it was opened on.
+    // The tab menu acts on the tab it was opened on, otherwise on the page on show.
     on(m.ItemTabOpenExternal, [this, &commands] {
-        const PageShown* shown = m_.Events->Shown(menuTabSlot_);
-        if (!shown) return;
-        commands.ItemTabOpenExternal_Click(menuTabSlot_ == m_.Pages->CurBrowser() ? ui_.EditUrl->text()
-                                                                                  : shown->AddressText);
+        const int slot = menuTabSlot_ ? menuTabSlot_ : m_.Pages->CurBrowser();
+        const PageShown* shown = m_.Events->Shown(slot);
+        if (slot == m_.Pages->CurBrowser())
+            commands.ItemTabOpenExternal_Click(ui_.EditUrl->text());
+        else if (shown)
+            commands.ItemTabOpenExternal_Click(shown->AddressText);
     });
-    on(m.ItemTabClose, [this, &pages] { pages.ClosePage(menuTabSlot_); });
+    on(m.ItemTabClose, [this, &pages] {
+        if (menuTabSlot_)
+            pages.ClosePage(menuTabSlot_);
+        else
+            pages.CloseCurrentPage();
+    });
+    // The menu's command comes right after it closes; then the menu is no tab's any more.
+    connect(m.MenuTab, &QMenu::aboutToHide, this,
+            [this] { QTimer::singleShot(0, this, [this] { menuTabSlot_ = 0; }); });
     on(m.ItemTabShowBookmarks, [&pages] { pages.SelectTab(TabBookmarks); });
     on(m.ItemTabShowHistory, [&pages] { pages.SelectTab(TabHistory); });
     on(m.ItemTabWhatsThis, [&character] { character.Script(QStringLiteral("whatsthis_tab"), true); });
