@@ -2,6 +2,7 @@
 
 #include <QPoint>
 #include <QRect>
+#include <QVector>
 #include <array>
 
 // Where on the window nothing may be dropped: the browser pane with its top, right and bottom
@@ -22,3 +23,8 @@ public:
 private:
     std::array<QRect, 4> rects_;
 };
+
+// Where something of the item's size is shown when its own place is off the area or on one of the
+// places to avoid: the nearest top-left inside the area that covers none of them, or the nearest
+// inside the area when there is no such place.
+QPoint NearestFreePlace(const QRect& item, const QRect& area, const QVector<QRect>& avoid);
