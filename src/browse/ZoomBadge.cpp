@@ -3,6 +3,7 @@
 #include "browse/Browsers.h"
 
 #include <QMouseEvent>
+#include <QTimer>
 #include <cmath>
 
 ZoomBadge::ZoomBadge(Browsers& pages, QWidget* area)
@@ -15,6 +16,23 @@ ZoomBadge::ZoomBadge(Browsers& pages, QWidget* area)
     setStyleSheet(QStringLiteral("QLabel#ZoomBadge{background:rgba(255,255,240,235);color:#222;"
                                  "border:1px solid #888;border-radius:4px;padding:2px 8px;}"));
     hide();
+    // The window's layout moves the pane; the badge follows once the pages have their new place.
+    area->installEventFilter(this);
+}
+
+bool ZoomBadge::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == parent() && event->type() == QEvent::Resize)
+        QTimer::singleShot(0, this, [this] {
+            if (isVisible()) place();
+        });
+    return QLabel::eventFilter(watched, event);
+}
+
+void ZoomBadge::place() {
+    adjustSize();
+    const QRect pane = pages_.Pane();
+    // Clear of the page's scroll bar.
+    move(pane.right() - width() - 22, pane.bottom() - height() - 6);
 }
 
 QString ZoomBadge::Text(double factor) {
@@ -29,10 +47,7 @@ void ZoomBadge::Show(double factor) {
         return;
     }
     setText(Text(factor));
-    adjustSize();
-    const QRect pane = pages_.Pane();
-    // Clear of the page's scroll bar.
-    move(pane.right() - width() - 22, pane.bottom() - height() - 6);
+    place();
     show();
     raise();
 }

@@ -19,7 +19,9 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void place();
     Browsers& pages_;
 };
