@@ -38,10 +38,12 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     NameApplication();
 
-    // One program per profile: a second start brings the first to the front and ends.
+    // One program per profile: a second start brings the first to the front, hands it the addresses
+    // it was given, and ends.
+    const QStringList addresses = AddressesFromArguments(QCoreApplication::arguments(), QDir::currentPath());
     SingleInstance instance(
         SingleInstance::NameFor(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
-    if (instance.HandOver()) return 0;
+    if (instance.HandOver(addresses)) return 0;
     // A signal from the system ends the program as File > Exit does, storage written.
     SignalRelay systemSignals;
 
@@ -54,18 +56,26 @@ int main(int argc, char** argv) {
             std::printf("bench: shown %lld\n", static_cast<long long>(clock.elapsed()));
             std::fflush(stdout);
         };
-    FormMain* form =
-        Main(factory, hooks, AddressesFromArguments(QCoreApplication::arguments(), QDir::currentPath()));
+    FormMain* form = Main(factory, hooks, addresses);
     if (!form) return 1;
     factory.SetDialogParent(form);
     if (bench) BenchWatchFirstLoad(*form, clock);
     instance.Listen();
-    QObject::connect(&instance, &SingleInstance::activated, form, [form] {
+    auto toFront = [form] {
         if (form->isMinimized()) form->showNormal();
         form->raise();
         form->activateWindow();
+    };
+    QObject::connect(&instance, &SingleInstance::activated, form, [form, toFront] {
+        toFront();
         form->OpenInNewPage(QString()); // a new page on the start page
     });
+    QObject::connect(&instance, &SingleInstance::addressesReceived, form,
+                     [form, toFront](const QStringList& received) {
+                         toFront();
+                         for (const QString& address : received)
+                             form->OpenInNewPage(address);
+                     });
     QObject::connect(&systemSignals, &SignalRelay::endRequested, form, [form, &app] {
         form->ExitNow();
         app.quit();
