@@ -6,6 +6,8 @@
 #include "browse/AddressBox.h"
 #include "browse/BrowserControl.h"
 #include "browse/Browsers.h"
+#include "browse/Downloads.h"
+#include "browse/DownloadsWindow.h"
 #include "browse/History.h"
 #include "browse/HistoryStore.h"
 #include "browse/PageCommands.h"
@@ -45,8 +47,8 @@ QList<Suggestion> bookmarksFor(const Bookmarks& bookmarks, const QString& typed)
 
 } // namespace
 
-void ComposeEverydayBrowsing(MainModules& m, MainControls& ui, const PreferencesStore& prefs,
-                             QWidget& dialogParent) {
+void ComposeEverydayBrowsing(MainModules& m, MainControls& ui, BrowserFactory& factory,
+                             const PreferencesStore& prefs, QWidget& dialogParent) {
     Browsers* pages = m.Pages.get();
     PageEvents* events = m.Events.get();
 
@@ -73,6 +75,16 @@ void ComposeEverydayBrowsing(MainModules& m, MainControls& ui, const Preferences
     m.Commands->Zoomed = [zoom, pages](double factor) { zoom->Zoomed(pages->CurBrowser(), factor); };
     QObject::connect(zoom, &SiteZoom::currentZoom, badge, &ZoomBadge::Show);
     QObject::connect(badge, &ZoomBadge::resetRequested, badge, [&m] { m.Commands->Zoom(0); });
+
+    // The downloads exist once the engine has started, with the first page.
+    DownloadsWindow* downloads = m.DownloadList = new DownloadsWindow(&dialogParent);
+    QObject::connect(pages, &Browsers::pageCreated, downloads, [&factory, downloads, events] {
+        Downloads* saving = factory.Saving();
+        if (!saving || !downloads->Follow(*saving)) return;
+        QObject::connect(saving, &Downloads::finished, events, [events](bool, const QString& text) {
+            if (!text.isEmpty()) events->SetStatusBarText(text);
+        });
+    });
 
     AddressBox* address = m.Address.get();
     address->PageAddress = [pages] {

@@ -169,5 +169,5 @@ void ComposeModules(MainModules& m, MainControls& ui, BrowserFactory& factory, c
     connectPages(m);
     connectDesktop(m);
     connectMusic(m);
-    ComposeEverydayBrowsing(m, ui, prefs, dialogParent);
+    ComposeEverydayBrowsing(m, ui, factory, prefs, dialogParent);
 }

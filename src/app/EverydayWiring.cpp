@@ -3,6 +3,7 @@
 #include "app/MainModules.h"
 #include "browse/Browsers.h"
 #include "browse/ClearHistory.h"
+#include "browse/DownloadsWindow.h"
 #include "browse/HistorySearch.h"
 #include "browse/HistoryStore.h"
 #include "browse/PageCommands.h"
@@ -42,4 +43,5 @@ void WireEverydayBrowsing(MainControls& ui, MainModules& m, QWidget& window) {
             m.Events->SetStatusBarText(QStringLiteral("No closed page to open again."));
     });
     on(menus.ItemFileSaveAs, [&m] { m.Commands->ItemFileSaveAs_Click(); });
+    on(menus.ItemFileDownloads, [&m] { m.DownloadList->ShowWindow(); });
 }

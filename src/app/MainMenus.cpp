@@ -33,6 +33,7 @@ MainMenus::MainMenus(QMenuBar* bar, QWidget* owner)
     MenuFile->addSeparator();
     ItemFileSaveAs = item(MenuFile, "&Save Page As...", QKeySequence(Qt::CTRL | Qt::Key_S));
     ItemFilePrint = item(MenuFile, "&Print...", QKeySequence(Qt::CTRL | Qt::Key_P));
+    ItemFileDownloads = item(MenuFile, "&Downloads", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Y));
     ItemFileTellAFriend = item(MenuFile, "&Tell a friend about Glisterwood...");
     MenuFile->addSeparator();
     ItemFileExit = item(MenuFile, "E&xit", QKeySequence(Qt::CTRL | Qt::Key_Q));

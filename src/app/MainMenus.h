@@ -19,7 +19,7 @@ public:
     QMenu* MenuFile;
     QAction *ItemFileNew, *ItemFileOpen, *ItemFileOpenNew, *ItemFileOpenExternal, *ItemFileClose,
         *ItemFilePrint, *ItemFileTellAFriend, *ItemFileExit;
-    QAction* ItemFileSaveAs;
+    QAction *ItemFileSaveAs, *ItemFileDownloads;
 
     QMenu* MenuEdit;
     QAction *ItemEditCut, *ItemEditCopy, *ItemEditPaste, *ItemEditSep1, *ItemEditFind, *ItemEditOptions;

@@ -15,6 +15,7 @@ class CharacterRequests;
 class CommandMailbox;
 class DesktopCards;
 class DesktopSurface;
+class DownloadsWindow;
 class History;
 class HistoryStore;
 class ImageButton;
@@ -93,7 +94,8 @@ struct MainModules {
     std::unique_ptr<VisitRecorder> Visits;
     std::unique_ptr<PageSession> Session;
     std::unique_ptr<SiteZoom> Zoom;
-    ZoomBadge* ZoomShown = nullptr; // a child of the surface
+    ZoomBadge* ZoomShown = nullptr;          // a child of the surface
+    DownloadsWindow* DownloadList = nullptr; // a window of the main window
     std::unique_ptr<AddressBox> Address;
 };
 
@@ -103,8 +105,8 @@ struct MainModules {
 // the parent of the dialogs the modules open. A test can call it with controls on a bare widget.
 void ComposeModules(MainModules& m, MainControls& ui, BrowserFactory& factory, const PreferencesStore& prefs,
                     QWidget& dialogParent);
-// The window's ways into them: the History menu, Save Page As.
+// The window's ways into them: the History menu, Save Page As, Downloads.
 void WireEverydayBrowsing(MainControls& ui, MainModules& m, QWidget& window);
 // The part of it that keeps history and pages between runs, zooms by site and suggests addresses.
-void ComposeEverydayBrowsing(MainModules& m, MainControls& ui, const PreferencesStore& prefs,
-                             QWidget& dialogParent);
+void ComposeEverydayBrowsing(MainModules& m, MainControls& ui, BrowserFactory& factory,
+                             const PreferencesStore& prefs, QWidget& dialogParent);

@@ -90,9 +90,13 @@ signals:
     void Notice(const QString& text);
 };
 
+class Downloads;
+
 // Makes browser controls; returns nullptr when no page can be created.
 class BrowserFactory {
 public:
     virtual ~BrowserFactory() = default;
     virtual BrowserControl* Create(QWidget* parent) = 0;
+    // The downloads of the pages made; null before the first page, or where pages download nothing.
+    virtual Downloads* Saving() const { return nullptr; }
 };

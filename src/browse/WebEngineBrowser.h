@@ -122,9 +122,7 @@ public:
     BrowserControl* Create(QWidget* parent) override;
     void SetDialogParent(QWidget* parent);
     // The downloads of these pages; null before the first page.
-    class Downloads* Saving() const {
-        return downloads_;
-    }
+    Downloads* Saving() const override { return downloads_; }
 
     // Whether the engine's helper process is installed; without it no page can be shown.
     static bool EngineInstalled();
