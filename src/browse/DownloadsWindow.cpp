@@ -4,6 +4,7 @@
 #include "browse/Downloads.h"
 
 #include <QDesktopServices>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScrollArea>
 #include <QUrl>
@@ -51,14 +52,32 @@ void DownloadsWindow::Add(QWebEngineDownloadRequest* download) {
     });
     empty_->hide();
     rows_->insertWidget(0, row);
-    if (!isVisible()) show();
+    if (!isVisible()) showBeside();
     raise();
 }
 
 void DownloadsWindow::ShowWindow() {
-    show();
+    showBeside();
     raise();
     activateWindow();
+}
+
+void DownloadsWindow::showBeside() {
+    // The first time, over the right of the main window, clear of its menus and tabs.
+    if (!placed_ && parentWidget()) {
+        placed_ = true;
+        const QRect owner = parentWidget()->window()->geometry();
+        move(owner.right() - width() - 48, owner.top() + 96);
+    }
+    show();
+}
+
+void DownloadsWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 int DownloadsWindow::Count() const {

@@ -31,8 +31,14 @@ public:
     std::function<bool(const QString& file)> OpenFile;
     std::function<bool(const QString& folder)> OpenFolder;
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override; // Escape closes it, as it would a dialog
+
 private:
+    void showBeside();
+
     QVBoxLayout* rows_;
     QLabel* empty_;
     QPointer<Downloads> followed_;
+    bool placed_ = false;
 };

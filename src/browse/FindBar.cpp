@@ -21,6 +21,8 @@ FindBar::FindBar(QWidget* parent)
     next->setText(QStringLiteral("\u25BC"));
     next->setToolTip(QStringLiteral("Next match (Enter)"));
     matches_ = new QLabel(this);
+    // Room for the longest count from the start, so that the bar keeps its shape as the count grows.
+    matches_->setMinimumWidth(matches_->fontMetrics().horizontalAdvance(QStringLiteral("99,999 of 99,999")));
     auto* close = new QToolButton(this);
     close->setText(QStringLiteral("\u2715"));
     close->setToolTip(QStringLiteral("Close (Escape)"));

@@ -33,9 +33,20 @@ PageSession::PageSession(Browsers& pages, PageEvents& events, const QString& fil
         if (BrowserControl* control = pages_.Control(slot)) {
             closed_.Push(Keep(slot), Now());
             waiting_.remove(control);
+            heading_.remove(control);
         }
     });
-    connect(&events_, &PageEvents::navigationCommitted, this, &PageSession::changed);
+    // Until a page arrives somewhere, it is kept as where it is going.
+    connect(&events_, &PageEvents::navigationStarted, this,
+            [this](int slot, const QString& address, int, const QString& targetFrame) {
+                BrowserControl* control = pages_.Control(slot);
+                if (control && targetFrame.isEmpty() && !heading_.contains(control))
+                    heading_.insert(control, {address, {}, {}});
+            });
+    connect(&events_, &PageEvents::navigationCommitted, this, [this](int slot) {
+        if (BrowserControl* control = pages_.Control(slot)) heading_.remove(control);
+        changed();
+    });
     connect(&events_, &PageEvents::titleChanged, this, &PageSession::changed);
 }
 
@@ -65,10 +76,11 @@ SavedPage PageSession::Keep(int slot) const {
     BrowserControl* control = pages_.Control(slot);
     if (!control) return {};
     if (const auto found = waiting_.constFind(control); found != waiting_.cend()) return *found;
+    // Where the page is, or where it is going before it has arrived; never what the user may have
+    // typed into the box.
     SavedPage page;
     page.address = control->LocationURL();
-    if (page.address.isEmpty())
-        if (const PageShown* shown = events_.Shown(slot)) page.address = shown->AddressText;
+    if (page.address.isEmpty()) return heading_.value(control);
     page.title = pages_.Page(slot).Title;
     page.history = control->SaveHistory();
     return page;
@@ -104,6 +116,7 @@ void PageSession::load(int slot) {
     if (found == waiting_.cend()) return;
     const SavedPage page = *found;
     waiting_.erase(found);
+    heading_.insert(control, page); // with its back and forward list, should it be kept before it arrives
     // The engine's own list brings back and forward with it; an address alone where it cannot.
     if (page.history.isEmpty() || !control->RestoreHistory(page.history)) control->Navigate(page.address);
 }
@@ -121,9 +134,11 @@ bool PageSession::Restore() {
         else
             slot = pages_.NewBrowser(TabImageBrowser);
         if (!slot) break;
-        place(slot, session.pages.at(i));
         opened.append(slot);
     }
+    // Captions once every tab is there, so that all are cut alike.
+    for (qsizetype i = 0; i < opened.size(); ++i)
+        place(opened.at(i), session.pages.at(i));
     if (opened.isEmpty()) return false;
     const int front = opened.value(session.current, opened.first());
     pages_.SelectInterface_Browser();

@@ -69,6 +69,7 @@ private:
     QString file_;
     std::optional<Session> saved_;
     QHash<BrowserControl*, SavedPage> waiting_;
+    QHash<BrowserControl*, SavedPage> heading_; // pages on their way to their first address
     ClosedPages closed_;
     AutoSaver* saver_;
     bool started_ = false;

@@ -97,9 +97,9 @@ private slots:
         QVERIFY(run.page(1)->navigations.isEmpty() && run.page(3)->navigations.isEmpty());
         QVERIFY(run.session.Waiting(1) && !run.session.Waiting(2));
         // A restart now loses nothing of the pages that never loaded.
+        // The one in front is kept as where it is going, with its list, until it arrives.
         const Session now = run.session.Current();
-        QCOMPARE(now.pages[0], kept.pages[0]);
-        QCOMPARE(now.pages[2], kept.pages[2]);
+        QCOMPARE(now.pages, kept.pages);
         QCOMPARE(now.current, 1);
 
         // Shown for the first time: it loads, once, with its address in the box.
@@ -109,6 +109,16 @@ private slots:
         run.fake.tabs->setCurrentIndex(2);
         run.fake.tabs->setCurrentIndex(4);
         QCOMPARE(run.page(3)->navigations.size(), 1);
+
+        // A new page is kept by where it goes, never by what is typed in its box meanwhile.
+        run.fake.pages->OpenInNewBrowser(QStringLiteral("http://going.example/"));
+        const int fresh = run.fake.pages->CurBrowser();
+        QVERIFY(run.session.Keep(fresh).address.isEmpty());
+        run.page(fresh)->Begin(QStringLiteral("http://going.example/"));
+        run.events.KeepAddressBox(fresh, QStringLiteral("half typed words"), 0, 0);
+        QCOMPARE(run.session.Keep(fresh).address, QStringLiteral("http://going.example/"));
+        run.page(fresh)->Commit(QStringLiteral("http://arrived.example/"));
+        QCOMPARE(run.session.Keep(fresh).address, QStringLiteral("http://arrived.example/"));
     }
 
     void theStartPageOrTheCommandLinesAddresses() {
