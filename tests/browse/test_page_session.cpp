@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 SavedPage saved(const char* address, const char* title, QByteArray history = {}) {
@@ -74,6 +76,27 @@ private slots:
         writeRaw("{\"current\":7,\"pages\":[{\"address\":\"http://a/\",\"history\":\"!!not base64\"}]}");
         QCOMPARE(SessionFile::Read(file())->current, 0);
         QVERIFY(!SessionFile::Write(dir.filePath(QStringLiteral("missing/session.json")), session));
+    }
+
+    void aWriteThatDoesNotFitLeavesTheLastGoodCopy() {
+        Session small;
+        small.pages = {saved("http://kept.example/", "Kept")};
+        QVERIFY(SessionFile::Write(file(), small));
+        Session big;
+        for (int n = 0; n < 80; ++n) // more than the limit, less than the file's buffer
+            big.pages.append(saved("http://page.example/", "A page with a long title to fill the file"));
+        // A disk that takes only a few kilobytes more: the write fails, and says so.
+        struct rlimit before = {};
+        getrlimit(RLIMIT_FSIZE, &before);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit tight = before;
+        tight.rlim_cur = 4096;
+        setrlimit(RLIMIT_FSIZE, &tight);
+        const bool written = SessionFile::Write(file(), big);
+        setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, oldHandler);
+        QVERIFY(!written);
+        QCOMPARE(SessionFile::Read(file())->pages, small.pages);
     }
 
     void restoredPagesComeBackInOrderAndOnlyTheFrontOneLoads() {
