@@ -64,6 +64,12 @@ signals:
     void speakRequested(const QString& text);
 
 private:
+    enum class Start { Playing, SongFailed, DeviceFailed };
+    Start startSong(const QString& path);
+    QString pickSkipping(const QStringList& skip);
+    // Plays the next song that can be played; the box closes, saying why, when none can.
+    void playNextSkipping(QStringList skipped);
+
     bool musicOn_ = false;
     MusicMenuState menu_;
     QString songTitle_;
