@@ -151,10 +151,13 @@ void LinksMenu::ReadThePage() {
         const QString selText = doc.value(QStringLiteral("selText")).toString();
         if (doc.value(QStringLiteral("selType")).toString().toLower() == QLatin1String("range") &&
             !selText.isEmpty()) {
-            App().Agent->Speak(QStringLiteral("Selected text: ") + selText);
+            App().Agent->SpeakAsWritten(QStringLiteral("Selected text: ") + selText);
             return;
         }
-        App().Agent->Speak(QStringLiteral("Page title: ") + doc.value(QStringLiteral("title")).toString());
-        App().Agent->Speak(QStringLiteral("Page text: ") + doc.value(QStringLiteral("body")).toString());
+        // The page's words are read as they stand: the speech mark-up is for the program's own lines.
+        App().Agent->SpeakAsWritten(QStringLiteral("Page title: ") +
+                                    doc.value(QStringLiteral("title")).toString());
+        App().Agent->SpeakAsWritten(QStringLiteral("Page text: ") +
+                                    doc.value(QStringLiteral("body")).toString());
     });
 }

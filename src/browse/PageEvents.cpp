@@ -128,8 +128,9 @@ void PageEvents::DocumentComplete(int slot) {
     BrowserControl* control = pages_.Current();
     const QString url = control->LocationURL();
     const bool secure = url.left(6).toLower() == QLatin1String("https:");
-    App().Agent->Think((secure ? QStringLiteral("Loaded secure page: ") : QStringLiteral("Loaded: ")) +
-                       control->LocationName() + QLatin1Char('.'));
+    App().Agent->ThinkAsWritten(
+        (secure ? QStringLiteral("Loaded secure page: ") : QStringLiteral("Loaded: ")) +
+        control->LocationName() + QLatin1Char('.'));
 }
 
 void PageEvents::StatusTextChange(int slot, const QString& text) {
