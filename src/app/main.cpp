@@ -67,7 +67,8 @@ int main(int argc, char** argv) {
         form->ExitNow();
         app.quit();
     });
-    const int code = app.exec();
+    // A signal that came while the program was starting ends it now.
+    const int code = systemSignals.Received() ? (form->ExitNow(), 0) : app.exec();
     delete form;
     return code;
 }
