@@ -1,5 +1,7 @@
 #include "browse/Downloads.h"
 
+#include "browse/DownloadName.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -40,10 +42,14 @@ Downloads::Downloads(QWebEngineProfile* profile, QWidget* dialogParent)
 }
 
 QString Downloads::SuggestedPath(const QString& folder, const QString& fileName) {
-    QString name = QFileInfo(fileName).fileName(); // never a path the page chose
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
-        name = QStringLiteral("download");
-    return QDir(folder).filePath(name);
+    return QDir(folder).filePath(SafeDownloadName(fileName));
+}
+
+QString Downloads::DownloadFolder() {
+    // The user's download folder, made when it is missing; the home folder only when it cannot be.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+    if (!folder.isEmpty() && QDir().mkpath(folder) && QFileInfo(folder).isWritable()) return folder;
+    return QDir::homePath();
 }
 
 void Downloads::onRequested(QWebEngineDownloadRequest* download) {
@@ -58,9 +64,7 @@ void Downloads::onRequested(QWebEngineDownloadRequest* download) {
     }
     asked_.insert(download->id());
     // The engine cancels a download that is not accepted before this handler returns.
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
-    if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
-    const QString path = AskForPath(SuggestedPath(folder, download->downloadFileName()));
+    const QString path = AskForPath(SuggestedPath(DownloadFolder(), download->downloadFileName()));
     if (path.isEmpty()) {
         download->cancel();
         return;
@@ -76,7 +80,7 @@ void Downloads::onRequested(QWebEngineDownloadRequest* download) {
         return;
     }
     download->setDownloadDirectory(target.absolutePath());
-    download->setDownloadFileName(target.fileName());
+    download->setDownloadFileName(SafeDownloadName(target.fileName()));
     download->accept();
     track(download);
 }
