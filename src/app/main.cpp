@@ -1,4 +1,5 @@
 #include "app/AppSetup.h"
+#include "app/ExitGuard.h"
 #include "app/FormMain.h"
 #include "app/SignalRelay.h"
 #include "app/SingleInstance.h"
@@ -68,7 +69,9 @@ int main(int argc, char** argv) {
         app.quit();
     });
     // A signal that came while the program was starting ends it now.
+    ExitGuard::Arm();
     const int code = systemSignals.Received() ? (form->ExitNow(), 0) : app.exec();
+    ExitGuard::Disarm();
     delete form;
     return code;
 }
