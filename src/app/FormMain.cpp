@@ -136,6 +136,7 @@ void FormMain::createModules() {
     m_.Snow->ShowOn(*ui_.Surface);
     m_.Gestures = std::make_unique<PointerGestures>();
     m_.Gestures->IsBadDrop = [this](QPoint at) { return m_.Drops.IsInBadDropRect(at); };
+    m_.Gestures->IsBadCardPlace = [this](const QRect& place) { return m_.Drops.CoversMusicBox(place); };
     ui_.ImgRadio = new Music::MusicBox(*m_.Gestures, ui_.Surface);
     ui_.ImgRadio->hide();
     m_.Jukebox = std::make_unique<Music::Jukebox>();
@@ -145,7 +146,7 @@ void FormMain::createModules() {
                                        std::array<QWidget*, 4>{ui_.RegionBulbs[0], ui_.RegionBulbs[1],
                                                                ui_.RegionBulbs[2], ui_.RegionBulbs[3]},
                                        *ui_.Surface);
-    m_.BulbDrag->IsBadDrop = [this](QPoint at) { return m_.Drops.IsInBadDropRect(at); };
+    m_.BulbDrag->IsBadDrop = [this](QPoint at) { return m_.Drops.IsBadBulbDrop(at); };
     m_.Desktop = std::make_unique<Cards>(*ui_.Surface, *m_.Gestures, App().SitesFile);
     m_.BookmarkList = std::make_unique<Bookmarks>(ui_.Surface, *m_.Gestures, App().BookmarkFile);
     ui_.ListBookmarks = m_.BookmarkList->List();

@@ -23,3 +23,11 @@ bool DropRules::IsInBadDropRect(QPoint at) const {
         if (r.contains(at)) return true;
     return false;
 }
+
+bool DropRules::CoversMusicBox(const QRect& landing) const {
+    return rects_[3].intersects(landing);
+}
+
+bool DropRules::IsBadBulbDrop(QPoint at) const {
+    return IsInBadDropRect(at) || CoversMusicBox(QRect(at - QPoint(16, 16), QSize(32, 32)));
+}
