@@ -191,8 +191,8 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     int failed = 0;
     {
-        TestProcessSignals signals;
-        failed += QTest::qExec(&signals, argc, argv);
+        TestProcessSignals relayed;
+        failed += QTest::qExec(&relayed, argc, argv);
     }
     {
         TestSingleInstanceSocket socket;
