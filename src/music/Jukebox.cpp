@@ -94,7 +94,10 @@ Jukebox::Start Jukebox::startSong(const QString& path) {
         songTitle_ = GetSongTitle(path);
         emit scriptRequested(QStringLiteral("music_start"), false, {});
         UpdateMusicMenu(Midi::StatePlaying);
-        emit statusText(menu_.hint);
+        // Songs skipped on the way stay in view beside the one that plays.
+        emit statusText(skipped_.isEmpty()
+                            ? menu_.hint
+                            : skipped_.join(QStringLiteral("; ")) + QStringLiteral(". ") + menu_.hint);
         Midi::SaveMusicState(Midi::StatePlaying);
         return Start::Playing;
     }
@@ -111,12 +114,14 @@ Jukebox::Start Jukebox::startSong(const QString& path) {
     // One bad song does not silence the box: it is named, with the reason, and skipped.
     const QString title = GetSongTitle(path);
     const QString why = songProblem(code);
-    emit statusText(QStringLiteral("Skipped \"%1\": %2").arg(title, why));
+    skipped_ << QStringLiteral("Skipped \"%1\": %2").arg(title, why);
+    emit statusText(skipped_.join(QStringLiteral("; ")));
     emit scriptRequested(QStringLiteral("music_song_skipped"), false, {title, why});
     return Start::SongFailed;
 }
 
 void Jukebox::PlaySong(const QString& path) {
+    skipped_.clear();
     if (startSong(path) == Start::SongFailed) playNextSkipping({path});
 }
 
@@ -147,6 +152,7 @@ QString Jukebox::pickSkipping(const QStringList& skip) {
 }
 
 void Jukebox::PlayNextSong() {
+    skipped_.clear();
     playNextSkipping({});
 }
 

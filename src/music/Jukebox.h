@@ -74,6 +74,7 @@ private:
     MusicMenuState menu_;
     QString songTitle_;
     QString lastSong_;
+    QStringList skipped_; // what was skipped, and why, on the way to the song that plays
     QTimer timerMusic_;
     QTimer timerThemeSong_;
 };

@@ -94,6 +94,11 @@ private slots:
             QCOMPARE(r.heardStarting("script:music_song_skipped").first(),
                      QStringLiteral("script:music_song_skipped A cut carol"));
             QCOMPARE(r.heardStarting("speak:"), QStringList()); // no device error read out
+            // The reason stays in view beside the song that plays.
+            const QString shown = r.heardStarting("status:").last();
+            QVERIFY2(shown.contains(QLatin1String("Skipped \"A cut carol\"")) &&
+                         shown.contains(QLatin1String("Playing")),
+                     qPrintable(shown));
             r.playToTheEnd();
             Midi::SendMciCommand(QStringLiteral("close vhmidi"));
             QVERIFY2(WavStats(wav_).rms() > 0.01, qPrintable(QString::number(WavStats(wav_).rms())));
