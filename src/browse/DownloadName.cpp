@@ -31,7 +31,7 @@ QString fitBytes(const QString& text, int bytes) {
 }
 } // namespace
 
-QString SafeDownloadName(const QString& suggested) {
+QString SafeDownloadName(const QString& suggested, int maxBytes) {
     // Only the last part of a path counts: a page never chooses the folder.
     QString name = suggested.section(QLatin1Char('/'), -1).section(QLatin1Char('\\'), -1);
     QString clean;
@@ -42,11 +42,17 @@ QString SafeDownloadName(const QString& suggested) {
     clean = clean.trimmed();
     if (clean.isEmpty() || clean == QLatin1String(".") || clean == QLatin1String(".."))
         return QStringLiteral("download");
-    if (clean.toUtf8().size() <= kMaxFileNameBytes) return clean;
+    if (clean.toUtf8().size() <= maxBytes) return clean;
 
     // Too long: the name is shortened, its extension (a short one) kept.
     const qsizetype dot = clean.lastIndexOf(QLatin1Char('.'));
     QString extension = dot > 0 && clean.size() - dot <= 16 ? clean.mid(dot) : QString();
     const QString stem = clean.left(clean.size() - extension.size());
-    return fitBytes(stem, kMaxFileNameBytes - int(extension.toUtf8().size())).trimmed() + extension;
+    return fitBytes(stem, maxBytes - int(extension.toUtf8().size())).trimmed() + extension;
+}
+
+QString ShortDisplayName(const QString& name) {
+    constexpr int kShown = 60;
+    if (name.size() <= kShown) return name;
+    return name.left(kShown / 2 - 1) + QChar(0x2026) + name.right(kShown / 2 - 1);
 }

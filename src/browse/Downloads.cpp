@@ -19,10 +19,13 @@ QString targetOf(const QWebEngineDownloadRequest* download) {
     return QDir(download->downloadDirectory()).filePath(download->downloadFileName());
 }
 
+// The engine writes a download under its name with this added until it is whole.
+const QString kPartSuffix = QStringLiteral(".crdownload");
+
 // What the engine wrote of a download that did not finish.
 void removePartial(const QString& file) {
     QFile::remove(file);
-    QFile::remove(file + QStringLiteral(".crdownload"));
+    QFile::remove(file + kPartSuffix);
 }
 } // namespace
 
@@ -42,7 +45,7 @@ Downloads::Downloads(QWebEngineProfile* profile, QWidget* dialogParent)
 }
 
 QString Downloads::SuggestedPath(const QString& folder, const QString& fileName) {
-    return QDir(folder).filePath(SafeDownloadName(fileName));
+    return QDir(folder).filePath(SafeDownloadName(fileName, kMaxFileNameBytes - int(kPartSuffix.size())));
 }
 
 QString Downloads::DownloadFolder() {
@@ -80,15 +83,16 @@ void Downloads::onRequested(QWebEngineDownloadRequest* download) {
         return;
     }
     download->setDownloadDirectory(target.absolutePath());
-    download->setDownloadFileName(SafeDownloadName(target.fileName()));
+    download->setDownloadFileName(
+        SafeDownloadName(target.fileName(), kMaxFileNameBytes - int(kPartSuffix.size())));
     download->accept();
     track(download);
 }
 
 void Downloads::track(QWebEngineDownloadRequest* download) {
-    auto* progress =
-        new QProgressDialog(QStringLiteral("Downloading %1...").arg(download->downloadFileName()),
-                            QStringLiteral("Cancel"), 0, 100, dialogParent_);
+    auto* progress = new QProgressDialog(
+        QStringLiteral("Downloading %1...").arg(ShortDisplayName(download->downloadFileName())),
+        QStringLiteral("Cancel"), 0, 100, dialogParent_);
     progress->setWindowTitle(QStringLiteral("Download"));
     progress->setAttribute(Qt::WA_DeleteOnClose);
     progress->setAutoClose(false);
@@ -125,7 +129,11 @@ void Downloads::track(QWebEngineDownloadRequest* download) {
                 case QWebEngineDownloadRequest::DownloadCompleted: {
                     ended_.insert(download->id());
                     progress->close();
-                    const QString text = QStringLiteral("Saved %1").arg(QDir::toNativeSeparators(file));
+                    const QFileInfo saved(file);
+                    const QString text =
+                        QStringLiteral("Saved %1")
+                            .arg(QDir::toNativeSeparators(
+                                QDir(saved.absolutePath()).filePath(ShortDisplayName(saved.fileName()))));
                     emit finished(true, text);
                     Tell(text, false);
                     break;
@@ -150,7 +158,7 @@ void Downloads::failed(quint32 id, QProgressDialog* progress, const QString& why
     ended_.insert(id);
     const QString file = targets_.value(id);
     const QString text = QStringLiteral("The download of %1 failed: %2.")
-                             .arg(QFileInfo(file).fileName(),
+                             .arg(ShortDisplayName(QFileInfo(file).fileName()),
                                   why.isEmpty() ? QStringLiteral("the server stopped sending it") : why);
     // An interrupted download could be resumed by the engine; it is over, and its part goes.
     if (QWebEngineDownloadRequest* download = requests_.value(id)) download->cancel();

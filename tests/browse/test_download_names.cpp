@@ -57,6 +57,15 @@ private slots:
         QCOMPARE(emoji.right(4), QStringLiteral(".png"));
         // A name without an extension is cut the same way.
         QCOMPARE(SafeDownloadName(QString(300, u'b')).size(), 255);
+        // The page's downloads leave room for the engine's ".crdownload" while they arrive.
+        QCOMPARE(Downloads::SuggestedPath(QStringLiteral("/d"), QString(300, u'c') + QStringLiteral(".pdf"))
+                     .mid(3)
+                     .toUtf8()
+                     .size(),
+                 255 - 11);
+        QCOMPARE(ShortDisplayName(QString(300, u'c') + QStringLiteral(".pdf")).size(), 59);
+        QVERIFY(
+            ShortDisplayName(QString(300, u'c') + QStringLiteral(".pdf")).endsWith(QLatin1String(".pdf")));
     }
 
     void theDownloadFolderIsOfferedAndMadeWhenMissing() {
