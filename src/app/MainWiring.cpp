@@ -292,7 +292,9 @@ void FormMain::addPageToBookmarks() {
 void FormMain::tellProblem(const QString& script, const QString& message) {
     AgentController& agent = *App().Agent;
     agent.Script(script, false, {message});
-    if (!agent.CharLoaded() && !message.isEmpty()) m_.Events->SetStatusBarText(message);
+    // Not every problem has a script of its own (bookmarks that could not be saved have none), so the
+    // status bar says it whether or not a character is there to.
+    if (!message.isEmpty()) m_.Events->SetStatusBarText(message);
 }
 
 void FormMain::stopCurrentPage() {
