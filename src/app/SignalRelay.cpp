@@ -58,6 +58,10 @@ SignalRelay::~SignalRelay() {
     if (!notifier_) return;
     for (int number : kSignals)
         ::signal(number, SIG_DFL);
+    // Whoever listened has seen the request through.
+    ::alarm(0);
+    ::signal(SIGALRM, SIG_DFL);
+    endingSignal = 0;
     delete notifier_;
     ::close(pipeEnds[0]);
     ::close(pipeEnds[1]);

@@ -187,12 +187,38 @@ private slots:
     }
 };
 
+// A program whose window thread is held up when the signal comes (as a start-up waiting on a
+// file would be): it ends all the same.
+int holdUpAfterTheSignal() {
+    SignalRelay relay;
+    ::raise(SIGTERM);
+    ::sleep(60); // no event loop runs, so the relayed request is never read
+    return 0;
+}
+
+class TestHeldUpProgram : public QObject {
+    Q_OBJECT
+private slots:
+    void aSignalEndsAProgramThatIsHeldUp() {
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--hold-up")});
+        QVERIFY(child.waitForFinished(30000));
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.exitCode(), 128 + SIGTERM);
+    }
+};
+
 int main(int argc, char** argv) {
+    if (argc == 2 && qstrcmp(argv[1], "--hold-up") == 0) return holdUpAfterTheSignal();
     QCoreApplication app(argc, argv);
     int failed = 0;
     {
         TestProcessSignals relayed;
         failed += QTest::qExec(&relayed, argc, argv);
+    }
+    {
+        TestHeldUpProgram heldUp;
+        failed += QTest::qExec(&heldUp, argc, argv);
     }
     {
         TestSingleInstanceSocket socket;
