@@ -1,11 +1,10 @@
 #include "music/Jukebox.h"
 
+#include "app/Folders.h"
+#include "app/Random.h"
 #include "music/Midi.h"
 #include "music/MusicSettings.h"
 #include "music/SongLibrary.h"
-
-#include "app/Folders.h"
-#include "app/Random.h"
 
 namespace Music {
 namespace {
