@@ -1,5 +1,6 @@
 #include "browse/DownloadRow.h"
 
+#include "browse/DownloadName.h"
 #include "browse/Downloads.h"
 
 #include <QDir>
@@ -19,7 +20,7 @@ DownloadRow::DownloadRow(QWebEngineDownloadRequest* download, QWidget* parent)
     setFrameShape(QFrame::StyledPanel);
     Name = new QLabel(this);
     Name->setTextFormat(Qt::PlainText);
-    Name->setText(QFileInfo(file_).fileName());
+    Name->setText(ShortDisplayName(QFileInfo(file_).fileName()));
     Name->setToolTip(QDir::toNativeSeparators(file_));
     QFont bold = Name->font();
     bold.setBold(true);

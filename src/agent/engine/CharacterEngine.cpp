@@ -89,6 +89,17 @@ void CharacterEngine::Speak(const QString& text) {
 void CharacterEngine::Think(const QString& text) {
     enqueue({Request::Think, text, {}});
 }
+void CharacterEngine::SpeakAsWritten(const QString& text) {
+    enqueue({Request::Speak, text, {}, true});
+}
+void CharacterEngine::ThinkAsWritten(const QString& text) {
+    enqueue({Request::Think, text, {}, true});
+}
+
+SpeechText CharacterEngine::speechOf(const Request& request) const {
+    if (request.asWritten) return {request.text, request.text.trimmed()};
+    return ParseSpeechMarkup(request.text, [this](int n) { return percent() * n / 100; });
+}
 void CharacterEngine::MoveTo(QPoint topLeft) {
     enqueue({Request::Move, {}, topLeft});
 }
@@ -198,8 +209,7 @@ void CharacterEngine::start(const Request& request) {
         return;
     }
     case Request::Speak: {
-        const SpeechText speech =
-            ParseSpeechMarkup(request.text, [this](int n) { return percent() * n / 100; });
+        const SpeechText speech = speechOf(request);
         if (!visible_ || speech.Shown.isEmpty()) return finish();
         spokenWords_ = 0;
         spokenTotal_ = CountWords(speech.Spoken);
@@ -221,8 +231,7 @@ void CharacterEngine::start(const Request& request) {
     }
     case Request::Think: {
         if (!visible_ || request.text.trimmed().isEmpty()) return finish();
-        const QString shown =
-            ParseSpeechMarkup(request.text, [this](int n) { return percent() * n / 100; }).Shown;
+        const QString shown = speechOf(request).Shown;
         emit balloonShown(true, shown);
         emit balloonRevealed(CountWords(shown));
         thinkTimer_.start(qBound(kThinkMinimumMs, kThinkPerWordMs * CountWords(shown), kThinkMaximumMs));
