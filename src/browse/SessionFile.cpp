@@ -1,10 +1,11 @@
 #include "browse/SessionFile.h"
 
+#include "base/SaveFile.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 namespace SessionFile {
 namespace {
@@ -25,16 +26,8 @@ bool Write(const QString& path, const Session& session) {
     const QJsonObject root{{QStringLiteral("version"), kVersion},
                            {QStringLiteral("current"), session.current},
                            {QStringLiteral("pages"), pages}};
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    const QByteArray bytes = QJsonDocument(root).toJson(QJsonDocument::Compact);
-    // A short write shows in the count; a failure in the last buffered bytes shows only on flush.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        file.commit();
-        return false;
-    }
-    return file.commit();
+    // Whole or not at all: a full disk leaves the last good copy.
+    return SaveFile::WriteWhole(path, QJsonDocument(root).toJson(QJsonDocument::Compact));
 }
 
 std::optional<Session> Read(const QString& path) {

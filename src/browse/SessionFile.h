@@ -5,8 +5,8 @@
 #include <QString>
 #include <optional>
 
-// The file that keeps the open pages between runs: JSON, written whole through a save file so that
-// a crash or a full disk leaves the last good copy in place.
+// The file that keeps the open pages between runs: JSON, written whole or not at all, so that a
+// crash or a full disk leaves the last good copy in place.
 namespace SessionFile {
 
 // Pages beyond this, and back/forward lists beyond this size, are not kept.
