@@ -87,6 +87,8 @@ void CharacterEngine::Speak(const QString& text) {
     enqueue({Request::Speak, text, {}});
 }
 void CharacterEngine::Think(const QString& text) {
+    // A thought is about the moment: one still waiting is out of date once a newer one comes.
+    std::erase_if(queue_, [](const Request& waiting) { return waiting.kind == Request::Think; });
     enqueue({Request::Think, text, {}});
 }
 void CharacterEngine::MoveTo(QPoint topLeft) {

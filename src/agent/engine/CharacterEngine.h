@@ -36,7 +36,7 @@ public:
     void Hide();
     void Play(const QString& animation);
     void Speak(const QString& text);
-    void Think(const QString& text);
+    void Think(const QString& text); // replaces a thought that is still waiting
     void MoveTo(QPoint topLeft);   // screen pixels of the figure's top-left corner
     void GestureAt(QPoint target); // screen pixels of the point to show
     // Ends the current request through its exits and drops every one still waiting.
