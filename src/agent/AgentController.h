@@ -42,7 +42,17 @@ public:
     void MoveToClient(double x, double y);
     void MoveToGestureAt(double x, double y, double w, double h);
     void Play(const QString& animation);
+    // Walks to a random place that hides none of the program (see FreePlace).
     void RandomizePosition(int chancePercent);
+    // Walks to the place nearest the point (screen pixels) that hides none of the program.
+    void MoveToFreePlace(QPoint wish);
+    // Walks from where its queued requests leave the figure to the nearest such place, unless it
+    // stands on one already: after pointing at something, it gets out of the way again.
+    void ReturnToFreePlace();
+    // A window of the program appeared there: a figure standing over it jumps to a free place.
+    void StepAside(const QRect& window);
+    // The program's window is in place: a figure standing in its way jumps to a free place.
+    void Settle();
     void RecallSizeFactor();
     void RememberCurSizeFactor() { rememberedSizeFactor_ = curSizeFactor_; }
     void SaveSizeFactor();
@@ -100,6 +110,10 @@ private:
     void UnloadCharacter();
     void autoHideTick();
     QSize screenSize() const;
+    FreePlace::Ground ground() const;
+    // At once, without walking: onto the free place nearest, unless the figure stands on one.
+    void jumpClear(const FreePlace::Ground& ground);
+    QSize figureSize() const;
 
     std::function<std::unique_ptr<VoiceOutput>()> makeVoice_;
     std::unique_ptr<AgentInfo> info_;
@@ -115,6 +129,7 @@ private:
     QString curName_;
     double savedLeft_ = 0;
     double savedTop_ = 0;
+    bool hasSavedPlace_ = false;
     int curSizeFactor_ = 0;
     int rememberedSizeFactor_ = 0;
 };

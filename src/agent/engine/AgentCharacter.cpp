@@ -111,6 +111,9 @@ bool AgentCharacter::Visible() const {
 int AgentCharacter::Left() const {
     return engine_->Position().x();
 }
+QPoint AgentCharacter::Destination() const {
+    return engine_->Destination();
+}
 int AgentCharacter::Top() const {
     return engine_->Position().y();
 }

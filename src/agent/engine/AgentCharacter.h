@@ -45,6 +45,8 @@ public:
     bool Visible() const;
     bool Speaking() const { return speaking_; }
     int Left() const;
+    // Where the figure will stand once its queued requests have run.
+    QPoint Destination() const;
     int Top() const;
     int Width() const;
     int Height() const;

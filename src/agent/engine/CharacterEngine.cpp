@@ -339,9 +339,17 @@ void CharacterEngine::startIdling() {
     playAnimation(idle, nullptr);
 }
 
+QPoint CharacterEngine::Destination() const {
+    for (auto waiting = queue_.rbegin(); waiting != queue_.rend(); ++waiting)
+        if (waiting->kind == Request::Move) return waiting->point;
+    if (current_ && current_->kind == Request::Move && !stopping_) return current_->point;
+    return position_;
+}
+
 void CharacterEngine::SetPosition(QPoint topLeft) {
     if (topLeft == position_) return;
     position_ = topLeft;
+    if (walkTimer_.isActive()) walkAt_ = topLeft; // a walk goes on from the new place
     emit moved(position_);
 }
 
