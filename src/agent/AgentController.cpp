@@ -178,9 +178,11 @@ bool AgentController::SelectAgent(const QString& requested, bool centre) {
                                       ? QPoint(screen.width() / 2 - char_->Width() / 2, screen.height() / 3)
                                       : saved);
     char_->Engine().SetPosition(place);
+    connect(char_.get(), &AgentCharacter::visibilityChanged, this, &AgentController::presenceChanged);
     activeAgents_->AddActive(kCharacterId, name);
     char_->Show();
     char_->Speak(info_->GreetingText());
+    emit presenceChanged();
     return true;
 }
 
@@ -204,6 +206,7 @@ void AgentController::UnloadCharacter() {
     curName_.clear();
     activeAgents_->RemoveActive(kCharacterId);
     charLoaded_ = false;
+    emit presenceChanged();
 }
 
 void AgentController::AddCharCommands() {
@@ -326,6 +329,16 @@ void AgentController::StepAside(const QRect& window) {
 
 void AgentController::Settle() {
     if (charLoaded_) jumpClear(ground());
+}
+
+void AgentController::BringBack() {
+    if (!charLoaded_ || char_->Visible()) return;
+    jumpClear(ground());
+    char_->Show();
+}
+
+bool AgentController::Hidden() const {
+    return charLoaded_ && !char_->Visible();
 }
 
 void AgentController::RecallSizeFactor() {

@@ -53,6 +53,10 @@ public:
     void StepAside(const QRect& window);
     // The program's window is in place: a figure standing in its way jumps to a free place.
     void Settle();
+    // A character the user hid shows again, on a free place when its own one is not.
+    void BringBack();
+    // The character is loaded but not on show.
+    bool Hidden() const;
     void RecallSizeFactor();
     void RememberCurSizeFactor() { rememberedSizeFactor_ = curSizeFactor_; }
     void SaveSizeFactor();
@@ -95,6 +99,8 @@ signals:
     void readThePageRequested();
     // The user changed the character's properties; they are saved already.
     void characterSettingsChanged();
+    // A character was loaded or unloaded, or it appeared or went.
+    void presenceChanged();
 
 protected:
     // For characters that are not on a screen (tests that only record what is asked).

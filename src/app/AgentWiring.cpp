@@ -3,8 +3,10 @@
 #include "agent/commands/CommandMailbox.h"
 #include "agent/voice/VoiceListener.h"
 #include "app/AppGlobals.h"
+#include "app/AssistantTray.h"
 #include "app/DialogWatch.h"
 #include "app/FormMain.h"
+#include "app/MainMenus.h"
 #include "app/Widgets.h"
 #include "bookmarks/BookmarkView.h"
 #include "bookmarks/Cards.h"
@@ -71,6 +73,25 @@ void FormMain::connectAgent() {
         this);
     for (const QRect& open : dialogs->OpenDialogs())
         agent.StepAside(open);
+
+    // A way back for a character the user hid: the Help menu, and the system tray where there is one.
+    auto* tray = new AssistantTray(this);
+    auto presence = [this, tray] {
+        const AgentController* a = App().Agent.get();
+        const bool hidden = a && a->Hidden();
+        ui_.Menus->ItemHelpShowAssistant->setEnabled(hidden);
+        tray->Update(a && a->CharLoaded(), hidden, a ? a->CurName() : QString());
+    };
+    connect(&agent, &AgentController::presenceChanged, this, presence);
+    presence();
+    auto bringBack = [] {
+        if (App().Agent) App().Agent->BringBack();
+    };
+    connect(ui_.Menus->ItemHelpShowAssistant, &QAction::triggered, this, bringBack);
+    connect(tray, &AssistantTray::showRequested, this, bringBack);
+    connect(tray, &AssistantTray::hideRequested, this, [] {
+        if (App().Agent) App().Agent->Hide();
+    });
 
     // A chosen command waits for the next tick, after the character's event has returned.
     m_.AgentCommands = std::make_unique<CommandMailbox>();

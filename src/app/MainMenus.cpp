@@ -65,6 +65,9 @@ MainMenus::MainMenus(QMenuBar* bar, QWidget* owner)
 
     MenuHelp = bar->addMenu(QStringLiteral("&Help"));
     ItemHelpWeb = item(MenuHelp, "Via the &Web", QKeySequence(Qt::Key_F1));
+    ItemHelpShowAssistant = item(MenuHelp, "Show the &Assistant");
+    ItemHelpShowAssistant->setEnabled(false); // only while the assistant is on and hidden
+    MenuHelp->addSeparator();
     ItemHelpAbout = item(MenuHelp, "&About...");
 
     MenuMusic = new QMenu(QStringLiteral("Music"), owner);

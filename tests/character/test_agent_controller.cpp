@@ -215,6 +215,38 @@ private slots:
         QVERIFY(FreePlace::IsFree(window.Ground(), QRect(engine.Position(), figure)));
     }
 
+    void theUserCanBringItBack() {
+        TestEnvironment env;
+        auto c = controller(QStringLiteral("Tester"));
+        QTRY_VERIFY(c->Character()->Visible());
+        CharacterEngine& engine = c->Character()->Engine();
+        Window window;
+        c->Surroundings.StandingGround = [&window] { return window.Ground(); };
+        QSignalSpy presence(c.get(), &AgentController::presenceChanged);
+        c->Hide();
+        QTRY_VERIFY(c->Hidden());
+        QVERIFY(presence.size() >= 1);
+        engine.SetPosition(window.bar.topLeft()); // where it went is in the way now
+        c->BringBack();
+        QTRY_VERIFY(c->Character()->Visible());
+        QVERIFY(!c->Hidden());
+        QVERIFY(window.column.contains(QRect(engine.Position(), QSize(40, 60))));
+        // Switched off and on again, it comes back where it was; the first time near the middle,
+        // on a free place.
+        const QPoint place = engine.Position();
+        c->SetUseAgent(false);
+        QVERIFY(!c->Hidden()); // not loaded is not hidden: there is nothing to bring back
+        c->SetUseAgent(true);
+        QVERIFY(c->SelectAgent(QStringLiteral("Tester"), false));
+        QCOMPARE(c->Character()->Engine().Position(), place);
+        RegUtil::SetRegString(RegUtil::kProductKey, RegUtil::kUseAgent, QStringLiteral("0"));
+        auto fresh = controller(QStringLiteral("Tester"), QStringLiteral("0"));
+        fresh->Surroundings.StandingGround = [&window] { return window.Ground(); };
+        fresh->SetUseAgent(true);
+        QVERIFY(fresh->SelectAgent(QStringLiteral("Tester"), false));
+        QVERIFY(window.column.contains(QRect(fresh->Character()->Engine().Position(), QSize(40, 60))));
+    }
+
     void turningItOffSaysGoodbyeAndUnloads() {
         TestEnvironment env;
         RegUtil::SetRegString(RegUtil::kProductKey, RegUtil::kUseAgent, QStringLiteral("1"));

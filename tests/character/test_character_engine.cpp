@@ -275,6 +275,22 @@ private slots:
         QCOMPARE(balloon.at(3).at(1).toString(), QStringLiteral("Loaded: Stars."));
     }
 
+    void tellsWhereItWillStand() {
+        auto e = engine();
+        e->WalkPixelsPerSecond = 50;
+        e->SetPosition(QPoint(10, 10));
+        QCOMPARE(e->Destination(), QPoint(10, 10));
+        e->Show();
+        e->MoveTo(QPoint(300, 10));
+        e->GestureAt(QPoint(0, 0));
+        e->MoveTo(QPoint(200, 200));
+        e->Play(QStringLiteral("Explain"));
+        QCOMPARE(e->Destination(), QPoint(200, 200)); // the last walk asked for, not where it is
+        e->Stop();
+        QTRY_VERIFY(!e->Busy());
+        QCOMPARE(e->Destination(), e->Position()); // stopped: where it stands
+    }
+
     void walksToTheTargetAndPointsTheRightWay() {
         auto e = engine();
         e->WalkPixelsPerSecond = 4000;

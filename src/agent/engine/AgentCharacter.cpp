@@ -34,6 +34,7 @@ AgentCharacter::AgentCharacter(std::shared_ptr<const CharacterData> character,
     });
     connect(engine, &CharacterEngine::visibilityChanged, this, [this](bool visible) {
         if (!visible) balloon_->hide();
+        emit visibilityChanged(visible);
     });
     connect(engine, &CharacterEngine::idleStart, this, [this] {
         speaking_ = false;

@@ -59,6 +59,8 @@ public:
 
 signals:
     void idleStart();
+    // The figure appeared or went (its own menu's Hide included).
+    void visibilityChanged(bool visible);
     void commandChosen(const QString& name);
 
 private:
