@@ -8,7 +8,9 @@
 namespace {
 void setUpView(QAbstractItemView* view) {
     view->setSelectionMode(QAbstractItemView::SingleSelection);
-    view->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    // Renamed with F2 or the menu only: a click on the selected bookmark must leave Delete to the
+    // bookmark, not to the text of a rename.
+    view->setEditTriggers(QAbstractItemView::EditKeyPressed);
     view->setDragDropMode(QAbstractItemView::NoDragDrop);
 }
 } // namespace
@@ -42,6 +44,14 @@ QAbstractItemView* BookmarkView::CurrentView() const {
 
 QItemSelectionModel* BookmarkView::Selection() const {
     return details_->selectionModel();
+}
+
+bool BookmarkView::Renaming() const {
+    // The editor lies on the list while it is open, and is hidden as it closes.
+    const QList<QWidget*> onList =
+        CurrentView()->viewport()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    return std::any_of(onList.begin(), onList.end(),
+                       [](const QWidget* editor) { return !editor->isHidden(); });
 }
 
 void BookmarkView::SetMode(int mode) {

@@ -268,6 +268,8 @@ bool Bookmarks::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const int row = SelectedRow();
+        // Keys that end or edit a rename reach the list too: they belong to the editor.
+        if (view_->Renaming()) return false;
         if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && row >= 0) {
             emit openRequested(Record(row).Address);
             return true;

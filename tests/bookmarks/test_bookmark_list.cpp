@@ -13,6 +13,7 @@
 #include "decor/PointerGestures.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -63,6 +64,55 @@ private slots:
         w.ui->TabMain->setCurrentIndex(0);
         w.ui->Menus->ItemSurfAddToBookmarks->trigger();
         QCOMPARE(list.Count(), 2);
+    }
+
+    void renameTakesEnterAndClicksLeaveDeleteToTheBookmark() {
+        FakeWindow w;
+        Bookmarks& list = *w.mod->BookmarkList;
+        for (const char* name : {"Holly", "Ivy"})
+            list.AddBookmark(QString::fromLatin1(name), QStringLiteral("http://%1.example/").arg(name), 1);
+        w.mod->Pages->SelectTab(1);
+        w.form->show();
+        QTreeView* details = list.List()->DetailsView();
+        const int pages = w.mod->Pages->BrowserCount();
+        // F2, a new name and Enter: renamed, and nothing opened.
+        list.SelectRow(0);
+        QTest::keyClick(details, Qt::Key_F2);
+        QVERIFY(list.List()->Renaming());
+        auto* editor = details->viewport()->findChild<QLineEdit*>();
+        QVERIFY(editor);
+        editor->selectAll();
+        QTest::keyClicks(editor, QStringLiteral("Holly and Ivy"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_COMPARE(list.Record(0).Name, QStringLiteral("Holly and Ivy"));
+        QVERIFY(!list.List()->Renaming());
+        QCOMPARE(w.mod->Pages->BrowserCount(), pages);
+        QCOMPARE(LoadBookmarkFile(App().Prefs.Values().BookmarkFile).Records.first().Name,
+                 QStringLiteral("Holly and Ivy"));
+        // Escape gives up a rename, also without opening anything.
+        QTest::keyClick(details, Qt::Key_F2);
+        editor = details->viewport()->findChild<QLineEdit*>();
+        QTest::keyClicks(editor, QStringLiteral("lost"));
+        QTest::keyClick(editor, Qt::Key_Escape);
+        QTRY_VERIFY(!list.List()->Renaming());
+        QCOMPARE(list.Record(0).Name, QStringLiteral("Holly and Ivy"));
+
+        // A slow second click on the selected bookmark starts no rename, so Delete deletes it.
+        for (QAbstractItemView* face : {static_cast<QAbstractItemView*>(details),
+                                        static_cast<QAbstractItemView*>(list.List()->IconView())}) {
+            list.SetViewMode(face == details ? BookmarkView::Details : BookmarkView::SmallIcons);
+            const QPoint on = face->visualRect(face->model()->index(0, 0)).center();
+            QTest::mouseClick(face->viewport(), Qt::LeftButton, {}, on);
+            QTest::qWait(QApplication::doubleClickInterval() + 50);
+            QTest::mouseClick(face->viewport(), Qt::LeftButton, {}, on);
+            QTest::qWait(QApplication::doubleClickInterval() + 50);
+            QVERIFY(!list.List()->Renaming());
+            QCOMPARE(list.SelectedRow(), 0);
+            const int before = list.Count();
+            QTest::keyClick(face, Qt::Key_Delete);
+            QCOMPARE(list.Count(), before - 1);
+        }
+        QCOMPARE(list.Count(), 0);
     }
 
     void editsAreSavedAndSurviveARestart() {
