@@ -115,6 +115,30 @@ private slots:
         QCOMPARE(list.Count(), 0);
     }
 
+    void longTitlesStayInTheirPlaceInEveryView() {
+        FakeWindow w;
+        Bookmarks& list = *w.mod->BookmarkList;
+        for (int i = 0; i < 6; ++i)
+            list.AddBookmark(QStringLiteral("Bookmark %1 with a title far too long for any list view to show "
+                                            "in one piece, as pages like to have")
+                                 .arg(i),
+                             QStringLiteral("http://long%1.example/").arg(i), 1);
+        w.mod->Pages->SelectTab(1);
+        w.form->show();
+        QListView* icons = list.List()->IconView();
+        for (const int mode : {BookmarkView::LargeIcons, BookmarkView::SmallIcons, BookmarkView::List}) {
+            list.SetViewMode(mode);
+            icons->doItemsLayout();
+            for (int a = 0; a < list.Count(); ++a) {
+                const QRect first = icons->visualRect(icons->model()->index(a, 0));
+                QVERIFY(first.width() <= icons->gridSize().width());
+                for (int b = a + 1; b < list.Count(); ++b)
+                    QVERIFY2(!first.intersects(icons->visualRect(icons->model()->index(b, 0))),
+                             qPrintable(QStringLiteral("view %1: %2 and %3").arg(mode).arg(a).arg(b)));
+            }
+        }
+    }
+
     void editsAreSavedAndSurviveARestart() {
         TestEnvironment env;
         env.InitGlobalsWithRecorder();
