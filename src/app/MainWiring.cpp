@@ -230,6 +230,12 @@ void FormMain::showPane(Interface pane) {
     ui_.ListBookmarks->setVisible(pane == InterfaceBookmarks);
     if (pane == InterfaceHistory) history->raise();
     if (pane == InterfaceBookmarks) ui_.ListBookmarks->raise();
+    // A list on show takes the keys, however it was chosen; not from a tab strip being walked
+    // with the arrow keys.
+    if (!ui_.TabMain->hasFocus()) {
+        if (pane == InterfaceHistory) history->setFocus();
+        if (pane == InterfaceBookmarks) ui_.ListBookmarks->CurrentView()->setFocus();
+    }
     ui_.Menus->Apply(MenuStateFor(pane, m_.HistoryList->LineSelected()));
     ui_.EditUrl->setEnabled(pane == InterfaceBrowser);
 }

@@ -139,6 +139,21 @@ private slots:
         }
     }
 
+    void aListChosenFromTheKeyboardTakesTheKeys() {
+        FakeWindow w;
+        Bookmarks& list = *w.mod->BookmarkList;
+        for (const char* name : {"Holly", "Ivy"})
+            list.AddBookmark(QString::fromLatin1(name), QStringLiteral("http://%1.example/").arg(name), 1);
+        w.form->show();
+        MainMenus& m = *w.ui->Menus;
+        m.KeyPreviousTab->trigger(); // the history list
+        QCOMPARE(w.form->focusWidget(), w.mod->HistoryList->List());
+        m.KeyPreviousTab->trigger(); // the bookmarks
+        QCOMPARE(w.form->focusWidget(), list.List()->DetailsView());
+        m.ItemBmView[0]->trigger(); // another face keeps the keys
+        QCOMPARE(w.form->focusWidget(), list.List()->IconView());
+    }
+
     void editsAreSavedAndSurviveARestart() {
         TestEnvironment env;
         env.InitGlobalsWithRecorder();
