@@ -211,11 +211,12 @@ void FormMain::showBookmarkMenu(QPoint globalAt) {
 void FormMain::addPageToBookmarks() {
     if (m_.Pages->CurInterface() == InterfaceHistory) {
         if (const QString line = m_.HistoryList->SelectedAddress(); !line.isEmpty())
-            m_.BookmarkList->AddBookmark(line, line, 1);
+            m_.BookmarkList->AddToBookmarks(line, line, 1);
     } else if (m_.Pages->CurInterface() == InterfaceBrowser && m_.Pages->Current()) {
         const int slot = m_.Pages->CurBrowser();
         const PageShown* shown = m_.Events->Shown(slot);
-        m_.BookmarkList->AddBookmark(m_.Pages->Page(slot).Title, shown ? shown->AddressText : QString(), 1);
+        m_.BookmarkList->AddToBookmarks(m_.Pages->Page(slot).Title, shown ? shown->AddressText : QString(),
+                                        1);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "bookmarks/Bookmarks.h"
 
+#include "bookmarks/BookmarkClipboard.h"
 #include "bookmarks/BookmarkView.h"
 #include "bookmarks/CardIcons.h"
 #include "bookmarks/FormProperties.h"
@@ -125,6 +126,23 @@ void Bookmarks::AddBookmark(const QString& name, const QString& address, int ico
     append({name, address, icon, true});
     keepSorted();
     SaveBookmarks();
+}
+
+bool Bookmarks::AddToBookmarks(const QString& name, const QString& address, int icon) {
+    if (const int known = Find(address); known >= 0) {
+        SelectRow(known);
+        emit statusText(QStringLiteral("Already in bookmarks"));
+        return false;
+    }
+    AddBookmark(name, address, icon);
+    emit statusText(QStringLiteral("Added to bookmarks"));
+    return true;
+}
+
+int Bookmarks::Find(const QString& address) const {
+    for (int row = 0; row < Count(); ++row)
+        if (SameAddress(Record(row).Address, address)) return row;
+    return -1;
 }
 
 int Bookmarks::Count() const {

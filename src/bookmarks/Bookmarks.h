@@ -30,6 +30,11 @@ public:
     void LoadBookmarks();
     bool SaveBookmarks();
     void AddBookmark(const QString& name, const QString& address, int icon);
+    // Add to bookmarks as the user asks for it: a page that is there already is not added again
+    // but selected. Says which in the status bar; true when the bookmark was added.
+    bool AddToBookmarks(const QString& name, const QString& address, int icon);
+    // The row of the bookmark of that page, or -1.
+    int Find(const QString& address) const;
     int Count() const;
     BookmarkRecord Record(int row) const;
     // The selected bookmark's row, or -1.
@@ -59,6 +64,8 @@ signals:
     void viewModeChanged(int mode, bool autoArrange, bool canAutoArrange);
     // The keyboard's menu key on the list (the mouse's menu comes through the pointer rules).
     void menuKeyPressed(QPoint globalAt);
+    // A short message for the status bar.
+    void statusText(const QString& text);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

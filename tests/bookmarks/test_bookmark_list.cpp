@@ -7,9 +7,11 @@
 #include "bookmarks/BookmarkView.h"
 #include "bookmarks/Bookmarks.h"
 #include "bookmarks/FormProperties.h"
+#include "bookmarks/DesktopCards.h"
 #include "bookmarks/NetscapeBookmarks.h"
 #include "browse/Browsers.h"
 #include "browse/History.h"
+#include "browse/PageEvents.h"
 #include "decor/PointerGestures.h"
 
 #include <QAction>
@@ -56,13 +58,46 @@ private slots:
         QCOMPARE(list.Record(0).Icon, 1);
         QCOMPARE(file(), QByteArray("Glisterwood 97 Bookmarks\r\n1\r\nCarols\r\nhttp://carols.example/\r\n"));
         // From the history: the selected line, as name and address.
+        page->Begin(QStringLiteral("http://elves.example/"));
+        page->Commit(QStringLiteral("http://elves.example/"));
         w.ui->TabMain->setCurrentIndex(1);
-        w.mod->HistoryList->List()->setCurrentRow(0);
+        w.mod->HistoryList->List()->setCurrentRow(0); // the newest line
         w.ui->Menus->ItemSurfAddToBookmarks->trigger();
-        QCOMPARE(list.Record(1).Name, QStringLiteral("http://carols.example/"));
+        QCOMPARE(list.Record(1).Name, QStringLiteral("http://elves.example/"));
         // In the bookmark list itself: nothing.
         w.ui->TabMain->setCurrentIndex(0);
         w.ui->Menus->ItemSurfAddToBookmarks->trigger();
+        QCOMPARE(list.Count(), 2);
+    }
+
+    void addingAPageTwiceSaysSoAndSelectsIt() {
+        FakeWindow w;
+        Bookmarks& list = *w.mod->BookmarkList;
+        FakeBrowser* page = static_cast<FakeBrowser*>(w.mod->Pages->Current());
+        list.AddBookmark(QStringLiteral("Elves"), QStringLiteral("http://elves.example/"), 2);
+        page->Begin(QStringLiteral("http://carols.example/"));
+        page->Commit(QStringLiteral("http://carols.example/"));
+        page->Title(QStringLiteral("Carols"));
+        QAction* add = w.ui->Menus->ItemSurfAddToBookmarks;
+        add->trigger();
+        QCOMPARE(list.Count(), 2);
+        QCOMPARE(w.mod->Events->StatusBarText(), QStringLiteral("Added to bookmarks"));
+        add->trigger();
+        QCOMPARE(list.Count(), 2);
+        QCOMPARE(w.mod->Events->StatusBarText(), QStringLiteral("Already in bookmarks"));
+        QCOMPARE(list.SelectedRow(), 1);
+        // The same page by another spelling of its address, from the history list.
+        page->Begin(QStringLiteral("http://Elves.example"));
+        page->Commit(QStringLiteral("http://Elves.example"));
+        w.ui->TabMain->setCurrentIndex(1);
+        w.mod->HistoryList->List()->setCurrentRow(0);
+        add->trigger();
+        QCOMPARE(list.Count(), 2);
+        QCOMPARE(list.SelectedRow(), 0);
+        QCOMPARE(LoadBookmarkFile(App().Prefs.Values().BookmarkFile).Records.size(), 2);
+        // A card's "Add to bookmarks" follows the same rule.
+        emit w.mod->CardRules->bookmarkRequested(QStringLiteral("Carols card"),
+                                                 QStringLiteral("http://carols.example/"), 4);
         QCOMPARE(list.Count(), 2);
     }
 
