@@ -41,9 +41,9 @@ MainMenus::MainMenus(QMenuBar* bar, QWidget* owner)
     ItemFileExit->setShortcutContext(Qt::ApplicationShortcut);
 
     MenuEdit = bar->addMenu(QStringLiteral("&Edit"));
-    ItemEditCut = item(MenuEdit, "Cu&t");
-    ItemEditCopy = item(MenuEdit, "&Copy");
-    ItemEditPaste = item(MenuEdit, "&Paste");
+    ItemEditCut = item(MenuEdit, "Cu&t", QKeySequence::Cut);
+    ItemEditCopy = item(MenuEdit, "&Copy", QKeySequence::Copy);
+    ItemEditPaste = item(MenuEdit, "&Paste", QKeySequence::Paste);
     ItemEditSep1 = MenuEdit->addSeparator();
     ItemEditFind = item(MenuEdit, "&Find (Text on this Page)...", QKeySequence(Qt::CTRL | Qt::Key_F));
     ItemEditOptions = item(MenuEdit, "&Options...");
@@ -150,10 +150,9 @@ void MainMenus::Apply(const MenuState& m) {
     ItemFileClose->setEnabled(m.fileCloseEnabled);
     ItemFileOpenExternal->setEnabled(m.fileOpenExternalEnabled);
     ItemFilePrint->setEnabled(m.filePrintEnabled);
-    for (QAction* a : {ItemEditCut, ItemEditCopy, ItemEditPaste, ItemEditSep1}) {
+    // Whether they are enabled follows the focus (EditCommands).
+    for (QAction* a : {ItemEditCut, ItemEditCopy, ItemEditPaste, ItemEditSep1})
         a->setVisible(m.editClipboardVisible);
-        a->setEnabled(false);
-    }
     ItemEditFind->setEnabled(m.editFindEnabled);
     ItemEditOptions->setEnabled(true);
     for (QAction* a : {ItemSurfReload, ItemSurfStop, ItemSurfBack, ItemSurfForward, ItemSurfStartupPage,

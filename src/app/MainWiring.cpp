@@ -1,6 +1,7 @@
 // How the window's menus and controls reach the modules, and how the modules' reports reach the
 // controls. The modules' connections to each other are in Composition.cpp.
 #include "app/CharacterRequests.h"
+#include "app/EditCommands.h"
 #include "app/FormMain.h"
 #include "app/MainMenus.h"
 #include "app/MenuState.h"
@@ -76,6 +77,7 @@ void FormMain::connectMenus() {
     on(m.KeyZoomIn, [&commands] { commands.Zoom(1); });
     on(m.KeyZoomOut, [&commands] { commands.Zoom(-1); });
     on(m.KeyZoomReset, [&commands] { commands.Zoom(0); });
+    new EditCommands(m, *ui_.EditUrl, pages, *m_.BookmarkList, *m_.HistoryList, this);
     // Escape stops a loading page wherever the focus is, the page itself included.
     on(m.KeyEscape, [this, &commands] {
         if (!ui_.ImgStop->isHidden())

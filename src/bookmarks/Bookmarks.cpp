@@ -7,13 +7,16 @@
 #include "bookmarks/NetscapeBookmarks.h"
 #include "decor/PointerGestures.h"
 
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QSet>
 #include <QStandardItemModel>
@@ -50,6 +53,7 @@ Bookmarks::Bookmarks(QWidget* area, PointerGestures& gestures, const QString& fi
         });
     }
     connect(view_->DetailsView()->header(), &QHeaderView::sectionClicked, this, &Bookmarks::SortByColumn);
+    connect(view_->Selection(), &QItemSelectionModel::selectionChanged, this, &Bookmarks::selectionChanged);
     // An in-place rename is always kept, an empty name too.
     connect(model_, &QStandardItemModel::itemChanged, this, [this](QStandardItem* item) {
         if (item->column() != 0 || loading_) return;
@@ -177,6 +181,42 @@ void Bookmarks::DeleteSelected() {
     SaveBookmarks();
 }
 
+void Bookmarks::CopySelected() const {
+    if (const int row = SelectedRow(); row >= 0)
+        QGuiApplication::clipboard()->setMimeData(BookmarkMimeData({Record(row)}));
+}
+
+void Bookmarks::CutSelected() {
+    if (SelectedRow() < 0) return;
+    CopySelected();
+    DeleteSelected();
+}
+
+void Bookmarks::Paste(const QMimeData& data) {
+    const QList<BookmarkRecord> pasted = BookmarksFromMimeData(data);
+    int added = 0;
+    for (const BookmarkRecord& bookmark : pasted) {
+        if (Find(bookmark.Address) >= 0) continue;
+        append(bookmark);
+        ++added;
+    }
+    if (added > 0) {
+        keepSorted();
+        SaveBookmarks();
+    }
+    // The last one pasted is selected, new or known.
+    if (!pasted.isEmpty()) SelectRow(Find(pasted.last().Address));
+    if (pasted.size() == 1)
+        emit statusText(added ? QStringLiteral("Added to bookmarks")
+                              : QStringLiteral("Already in bookmarks"));
+    else if (pasted.size() > 1)
+        emit statusText(QStringLiteral("%1 of %2 links added to bookmarks").arg(added).arg(pasted.size()));
+}
+
+bool Bookmarks::CanPaste(const QMimeData* data) {
+    return data && !BookmarksFromMimeData(*data).isEmpty();
+}
+
 void Bookmarks::Rename(int row, const QString& name) {
     if (QStandardItem* item = model_->item(row, 0)) item->setText(name); // saved by itemChanged
 }
@@ -288,6 +328,19 @@ bool Bookmarks::eventFilter(QObject* watched, QEvent* event) {
         const int row = SelectedRow();
         // Keys that end or edit a rename reach the list too: they belong to the editor.
         if (view_->Renaming()) return false;
+        // The clipboard holds the bookmark's address, not the text of the list's line.
+        if (key->matches(QKeySequence::Copy)) {
+            CopySelected();
+            return true;
+        }
+        if (key->matches(QKeySequence::Cut)) {
+            CutSelected();
+            return true;
+        }
+        if (key->matches(QKeySequence::Paste)) {
+            if (const QMimeData* data = QGuiApplication::clipboard()->mimeData()) Paste(*data);
+            return true;
+        }
         if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && row >= 0) {
             emit openRequested(Record(row).Address);
             return true;

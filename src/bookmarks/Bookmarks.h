@@ -8,6 +8,7 @@
 
 class BookmarkView;
 class FormProperties;
+class QMimeData;
 class PointerGestures;
 class QStandardItem;
 class QStandardItemModel;
@@ -41,6 +42,12 @@ public:
     int SelectedRow() const;
     void SelectRow(int row);
     void DeleteSelected();
+    // The clipboard: the selected bookmark's address (its title with it for rich text), and
+    // pasted links as new bookmarks.
+    void CopySelected() const;
+    void CutSelected();
+    void Paste(const QMimeData& data);
+    static bool CanPaste(const QMimeData* data);
     void RenameSelected();
     void Rename(int row, const QString& name);
     void EditBookmarkProperties(int row);
@@ -66,6 +73,8 @@ signals:
     void menuKeyPressed(QPoint globalAt);
     // A short message for the status bar.
     void statusText(const QString& text);
+    // The selection moved; what Cut and Copy can do changed.
+    void selectionChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

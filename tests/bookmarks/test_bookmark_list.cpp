@@ -6,8 +6,8 @@
 #include "app/WindowProbe.h"
 #include "bookmarks/BookmarkView.h"
 #include "bookmarks/Bookmarks.h"
-#include "bookmarks/FormProperties.h"
 #include "bookmarks/DesktopCards.h"
+#include "bookmarks/FormProperties.h"
 #include "bookmarks/NetscapeBookmarks.h"
 #include "browse/Browsers.h"
 #include "browse/History.h"
@@ -16,12 +16,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -172,6 +174,82 @@ private slots:
                              qPrintable(QStringLiteral("view %1: %2 and %3").arg(mode).arg(a).arg(b)));
             }
         }
+    }
+
+    void copyGivesTheAddressAndPasteTakesLinks() {
+        FakeWindow w;
+        Bookmarks& list = *w.mod->BookmarkList;
+        MainMenus& m = *w.ui->Menus;
+        list.AddBookmark(QStringLiteral("Carols & more"), QStringLiteral("http://carols.example/"), 1);
+        w.mod->Pages->SelectTab(1);
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        clipboard->clear();
+        // Nothing selected: nothing to cut or copy, and nothing to paste yet.
+        QVERIFY(!m.ItemEditCut->isEnabled() && !m.ItemEditCopy->isEnabled() && !m.ItemEditPaste->isEnabled());
+        list.SelectRow(0);
+        QVERIFY(m.ItemEditCut->isEnabled() && m.ItemEditCopy->isEnabled());
+        // Ctrl+C on the list and Edit > Copy give the same: the address, and the title as a link.
+        QTest::keyClick(list.List()->DetailsView(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(clipboard->text(), QStringLiteral("http://carols.example/"));
+        QCOMPARE(clipboard->mimeData()->html(),
+                 QStringLiteral("<a href=\"http://carols.example/\">Carols &amp; more</a>"));
+        clipboard->clear();
+        m.ItemEditCopy->trigger();
+        QCOMPARE(clipboard->text(), QStringLiteral("http://carols.example/"));
+        QCOMPARE(list.Count(), 1);
+        // Words cannot be pasted as a bookmark; an address can, once.
+        clipboard->setText(QStringLiteral("silent night"));
+        QVERIFY(!m.ItemEditPaste->isEnabled());
+        clipboard->setText(QStringLiteral("https://snow.example/flakes"));
+        QVERIFY(m.ItemEditPaste->isEnabled());
+        m.ItemEditPaste->trigger();
+        QCOMPARE(list.Count(), 2);
+        QCOMPARE(list.Record(1).Address, QStringLiteral("https://snow.example/flakes"));
+        QCOMPARE(w.mod->Events->StatusBarText(), QStringLiteral("Added to bookmarks"));
+        m.ItemEditPaste->trigger();
+        QCOMPARE(list.Count(), 2);
+        QCOMPARE(w.mod->Events->StatusBarText(), QStringLiteral("Already in bookmarks"));
+        // Cut: on the clipboard, and out of the list and its file.
+        list.SelectRow(0);
+        m.ItemEditCut->trigger();
+        QCOMPARE(clipboard->text(), QStringLiteral("http://carols.example/"));
+        QCOMPARE(list.Count(), 1);
+        QCOMPARE(LoadBookmarkFile(App().Prefs.Values().BookmarkFile).Records.size(), 1);
+        // And back in with Ctrl+V, title and all.
+        QTest::keyClick(list.List()->DetailsView(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(list.Count(), 2);
+        QCOMPARE(list.Record(1).Name, QStringLiteral("Carols & more"));
+    }
+
+    void theEditItemsFollowTheAddressBoxAndThePage() {
+        FakeWindow w;
+        MainMenus& m = *w.ui->Menus;
+        FakeBrowser* page = static_cast<FakeBrowser*>(w.mod->Pages->Current());
+        QVERIFY(m.ItemEditCut->isVisible() && m.ItemEditCopy->isVisible() && m.ItemEditPaste->isVisible());
+        // The page: what the engine allows.
+        page->canEdit[BrowserControl::EditCopy] = true;
+        emit page->EditStateChanged();
+        QVERIFY(!m.ItemEditCut->isEnabled() && m.ItemEditCopy->isEnabled() && !m.ItemEditPaste->isEnabled());
+        m.ItemEditCopy->trigger();
+        QCOMPARE(page->edits, QList<int>{BrowserControl::EditCopy});
+        // The address box, with the focus: its selection and the clipboard.
+        w.form->show();
+        w.form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
+        QLineEdit* address = w.ui->EditUrl;
+        address->setText(QStringLiteral("http://holly.example/"));
+        address->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), address);
+        address->setSelection(7, 5);
+        QVERIFY(m.ItemEditCut->isEnabled() && m.ItemEditCopy->isEnabled());
+        m.ItemEditCut->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("holly"));
+        QCOMPARE(address->text(), QStringLiteral("http://.example/"));
+        QVERIFY(!m.ItemEditCopy->isEnabled() && m.ItemEditPaste->isEnabled());
+        address->setCursorPosition(7);
+        m.ItemEditPaste->trigger();
+        QCOMPARE(address->text(), QStringLiteral("http://holly.example/"));
+        QCOMPARE(page->edits.size(), 1); // the page was left alone
     }
 
     void aListChosenFromTheKeyboardTakesTheKeys() {
