@@ -11,6 +11,7 @@
 #include "base/RegUtil.h"
 
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QRandomGenerator>
 #include <QScreen>
@@ -132,18 +133,17 @@ bool AgentController::SelectAgent(const QString& requested, bool centre) {
         return false;
     }
     UnloadCharacter();
+    lastRefusal_.clear();
     if (!info_->FindByName(name) && !info_->FindByFile(name) && !info_->FindByFile(QStringLiteral("merlin")))
         return false;
     CharacterLoad load = info_->LoadSelected();
     if (!load.Character) {
-        qWarning("The character %s cannot be used: %s.", qPrintable(info_->FilePath()),
-                 qPrintable(load.Problem));
+        refuse(load.Problem);
         name = QStringLiteral("Merlin");
         if (!info_->FindByFile(QStringLiteral("merlin"))) return false;
         load = info_->LoadSelected();
         if (!load.Character) {
-            qWarning("The character %s cannot be used: %s.", qPrintable(info_->FilePath()),
-                     qPrintable(load.Problem));
+            refuse(load.Problem);
             return false;
         }
     }
@@ -182,8 +182,21 @@ bool AgentController::SelectAgent(const QString& requested, bool centre) {
     activeAgents_->AddActive(kCharacterId, name);
     char_->Show();
     char_->Speak(info_->GreetingText());
+    // The character that stands in for a refused one says why it came instead.
+    if (!lastRefusal_.isEmpty()) char_->SpeakAsWritten(lastRefusal_);
     emit presenceChanged();
     return true;
+}
+
+void AgentController::refuse(const QString& problem) {
+    QString line =
+        QStringLiteral("The character \"%1\" cannot be used: %2.")
+            .arg(info_->CharName().isEmpty() ? QFileInfo(info_->FilePath()).fileName() : info_->CharName(),
+                 problem);
+    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    qWarning("%s", qPrintable(line));
+    lastRefusal_ = line;
+    emit characterRefused(line);
 }
 
 void AgentController::UnloadCharacter() {
@@ -401,6 +414,18 @@ void AgentController::Speak(const QString& text) {
 void AgentController::Think(const QString& text) {
     if (!charLoaded_) return;
     char_->Think(text);
+    timerAutoHide_.start();
+}
+
+void AgentController::SpeakAsWritten(const QString& text) {
+    if (!charLoaded_) return;
+    char_->SpeakAsWritten(text);
+    timerAutoHide_.start();
+}
+
+void AgentController::ThinkAsWritten(const QString& text) {
+    if (!charLoaded_) return;
+    char_->ThinkAsWritten(text);
     timerAutoHide_.start();
 }
 

@@ -71,6 +71,10 @@ public:
     static int SizePercentageToFactor(int percentage);
     virtual void Speak(const QString& text);
     virtual void Think(const QString& text);
+    // Text that is not the program's own (a page read aloud) is said and shown as it stands: bars,
+    // backslashes and tags in it are words like any other.
+    virtual void SpeakAsWritten(const QString& text);
+    virtual void ThinkAsWritten(const QString& text);
     bool SelectAgent(const QString& name, bool centre);
     bool UseAgent() const { return useAgentFlag_; }
     void SetUseAgent(bool use);
@@ -79,6 +83,9 @@ public:
     void SetWidth(double value);
 
     bool AgentAvailable() const { return agentAvailable_; }
+    // Why the character last asked for was refused ("" when none was); said again once the window
+    // that shows it exists.
+    QString LastRefusal() const { return lastRefusal_; }
     bool CharLoaded() const { return charLoaded_; }
     AgentInfo& Info() const { return *info_; }
     AgentCharacter* Character() const { return char_.get(); }
@@ -99,6 +106,8 @@ signals:
     void readThePageRequested();
     // The user changed the character's properties; they are saved already.
     void characterSettingsChanged();
+    // A character folder could not be used; the line says which and why.
+    void characterRefused(const QString& line);
     // A character was loaded or unloaded, or it appeared or went.
     void presenceChanged();
 
@@ -113,6 +122,7 @@ private:
     void pointAt(const QRectF& rect, const ClientToScreenMap& window);
     static QString ProperCaseName(const QString& name);
     void ShutdownAgent();
+    void refuse(const QString& problem);
     void UnloadCharacter();
     void autoHideTick();
     QSize screenSize() const;
@@ -133,6 +143,7 @@ private:
     bool useAgentFlag_ = false;
     QString curBaseName_;
     QString curName_;
+    QString lastRefusal_;
     double savedLeft_ = 0;
     double savedTop_ = 0;
     bool hasSavedPlace_ = false;

@@ -103,6 +103,10 @@ void FormMain::connectAgent() {
     connect(mailbox, &CommandMailbox::propertiesRequested, this,
             [this] { EditOptions(FormOptions::PageAgent); });
     connect(&agent, &AgentController::readThePageRequested, this, [this] { m_.Links->ReadThePage(); });
+    // A character folder that was refused says why where the user looks; one refused while the
+    // program started is told now.
+    connect(&agent, &AgentController::characterRefused, m_.Events.get(), &PageEvents::SetStatusBarText);
+    if (!agent.LastRefusal().isEmpty()) m_.Events->SetStatusBarText(agent.LastRefusal());
 
     // The same commands by voice, while the listening key is held.
     m_.Voice = std::make_unique<VoiceListener>(

@@ -6,6 +6,7 @@
 #include "app/MainMenus.h"
 #include "app/Widgets.h"
 #include "base/ProductProfile.h"
+#include "base/RegUtil.h"
 #include "bookmarks/BookmarkView.h"
 #include "bookmarks/Bookmarks.h"
 #include "bookmarks/Cards.h"
@@ -37,6 +38,7 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QTabBar>
+#include <QWindow>
 
 FormMain::FormMain(BrowserFactory& factory, QWidget* parent)
     : QMainWindow(parent)
@@ -74,24 +76,62 @@ FormMain::~FormMain() {
     m_.Pages.reset();
 }
 
-void FormMain::applyLayout() {
-    QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect work = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
-    setGeometry(work);
+void FormMain::placeWindow() {
+    setMinimumSize(640, 400);
+    const QByteArray saved =
+        QByteArray::fromBase64(RegUtil::GetRegString(RegUtil::kProductKey, RegUtil::kWindowPlace).toLatin1());
+    if (saved.isEmpty() || !restoreGeometry(saved)) {
+        QScreen* screen = QGuiApplication::primaryScreen();
+        setGeometry(screen ? screen->availableGeometry() : QRect(0, 0, 800, 600));
+    }
+    // Until the window is shown its layout has not run; the surface gets its size now.
+    ui_.Surface->resize(width(), qMax(0, height() - menuBar()->sizeHint().height()));
+}
+
+void FormMain::rememberPlace() const {
+    RegUtil::SetRegString(RegUtil::kProductKey, RegUtil::kWindowPlace,
+                          QString::fromLatin1(saveGeometry().toBase64()));
+}
+
+void FormMain::followScreen() {
+    QWindow* window = windowHandle();
+    if (!window) return;
+    auto watch = [this](QScreen* screen) {
+        if (!screen) return;
+        // A window that filled the old work area fills the new one; any change of the screen lays
+        // the window out again (a new pixel ratio needs new pictures).
+        connect(screen, &QScreen::availableGeometryChanged, this, [this](const QRect& work) {
+            if (!isMaximized() && !isFullScreen() && workAreaFilled_) setGeometry(work);
+            layOut();
+        });
+    };
+    watch(window->screen());
+    connect(window, &QWindow::screenChanged, this, [this, watch](QScreen* screen) {
+        watch(screen);
+        layOut();
+    });
+}
+
+void FormMain::layOut() {
+    const QSize inner = ui_.Surface->size();
+    const qreal dpr = ui_.Surface->devicePixelRatioF();
+    if (inner.isEmpty() || (inner == laidOutFor_ && dpr == laidOutRatio_)) return;
+    laidOutFor_ = inner;
+    laidOutRatio_ = dpr;
+    QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    workAreaFilled_ = screen && geometry() == screen->availableGeometry();
 
     LayoutInput in;
-    in.innerWidth = work.width();
-    in.innerHeight = work.height() - menuBar()->sizeHint().height();
-    in.screenHeightPx = screen ? screen->geometry().height() : work.height();
+    in.innerWidth = inner.width();
+    in.innerHeight = inner.height();
+    in.screenHeightPx = screen ? screen->geometry().height() : inner.height();
     layout_ = ComputeMainLayout(in);
-    ui_.Surface->setFixedSize(in.innerWidth, in.innerHeight);
 
-    if (layout_.fontPointSize > 0) {
-        for (QWidget* small : {static_cast<QWidget*>(ui_.EditUrl), static_cast<QWidget*>(ui_.PicStatusBar)}) {
-            QFont font = small->font();
-            font.setPointSize(layout_.fontPointSize);
-            small->setFont(font);
-        }
+    const int pointSize = layout_.fontPointSize > 0 ? layout_.fontPointSize : font().pointSize();
+    for (QWidget* small : {static_cast<QWidget*>(ui_.EditUrl), static_cast<QWidget*>(ui_.PicStatusBar)}) {
+        QFont f = small->font();
+        f.setPointSize(pointSize);
+        small->setFont(f);
     }
     ui_.PicTabBorder->setGeometry(layout_.tabBorder);
     ui_.TabMain->setGeometry(layout_.tabMain);
@@ -104,29 +144,39 @@ void FormMain::applyLayout() {
     ui_.ImgGoForward->move(layout_.goForward);
     ui_.ImgStop->move(layout_.stop);
     ui_.ImgReload->move(layout_.reload);
-    ui_.ImgRadio->move(layout_.radio);
     ui_.ListBookmarks->setGeometry(layout_.pane());
     m_.HistoryList->List()->setGeometry(layout_.pane());
     m_.Pages->Place(layout_.pane());
-    const qreal dpr = ui_.Surface->devicePixelRatioF();
+    m_.Commands->PlaceFindBar();
     m_.Lights->Place(layout_.Counts(),
                      std::make_unique<BulbPainter>(*ui_.Surface, layout_.regionBulbs, layout_.Counts(),
                                                    LoadBulbColours(dpr), LoadBulbMask(dpr)));
     m_.BulbDrag->Place(layout_.Counts());
-    m_.Desktop->SetDesktop(layout_.desktop);
+    // The music box stays where the user put it while that is still free surface.
+    const QRect box = ui_.ImgRadio->geometry();
+    if (!layout_.desktop.contains(box) || box.intersects(layout_.pane().adjusted(-16, -16, 16, 16)) ||
+        box.intersects(layout_.editUrl) || box.intersects(layout_.statusBar))
+        ui_.ImgRadio->move(layout_.radio);
     updateBadDropRects();
+    QVector<QRect> avoid(m_.Drops.Rects().begin(), m_.Drops.Rects().end());
+    m_.Desktop->SetDesktop(layout_.desktop, avoid);
+    m_.Snow->SetFlake(LoadSnowflake(dpr));
     m_.Snow->SetArea(SnowAreaOf(layout_));
     m_.Snow->ResizeSnow();
-    DrawBackground(App().Prefs.Values().BackgroundIndex);
+    m_.Snow->KeepFlakesInColumns();
+    DrawBackground(shownBackground_);
 }
 
 void FormMain::DrawBackground(int n) {
+    shownBackground_ = n;
     ui_.Surface->DrawBackground(LoadBackgroundTile(n, ui_.Surface->devicePixelRatioF()), layout_.desktop);
     m_.Lights->CaptureStripBackgrounds();
 }
 
 bool FormMain::DoInit() {
-    applyLayout();
+    shownBackground_ = App().Prefs.Values().BackgroundIndex;
+    placeWindow();
+    layOut();
     const int first = m_.Pages->NewBrowser(TabImageBrowser);
     if (first == 0) return false;
     m_.Pages->SelectInterface_Browser();
@@ -179,6 +229,7 @@ void FormMain::FileExit() {
 void FormMain::ExitNow() {
     if (exited_) return;
     exited_ = true;
+    rememberPlace();
     m_.Snow->Stop();
     m_.Lights->Stop();
     m_.Pages->ReleaseAll(); // no page event may reach the released character
@@ -203,7 +254,20 @@ void FormMain::mouseMoveEvent(QMouseEvent* event) {
     QMainWindow::mouseMoveEvent(event);
 }
 
+void FormMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!screenFollowed_) {
+        screenFollowed_ = true;
+        followScreen();
+    }
+}
+
 bool FormMain::eventFilter(QObject* watched, QEvent* event) {
+    // The surface follows the window's size; everything on it is laid out again.
+    if (watched == ui_.Surface && event->type() == QEvent::Resize) {
+        if (!laidOutFor_.isEmpty()) layOut();
+        return false;
+    }
     // The desktop and the tab strip take text and lists of addresses from other programs.
     if ((watched == ui_.Surface || watched == ui_.TabMain) && event->type() == QEvent::DragEnter) {
         auto* drag = static_cast<QDragEnterEvent*>(event);

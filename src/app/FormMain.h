@@ -54,12 +54,18 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     friend struct FormMainProbe; // tests look at the controls and modules
 
-    void applyLayout();
+    // The window's first place: where the user left it, or filling the work area on the first run.
+    void placeWindow();
+    void rememberPlace() const;
+    // Lays everything out for the surface's size; again whenever the size or the screen changes.
+    void layOut();
+    void followScreen();
     // The wiring of the menus and controls to the modules, and the modules' reports to the controls.
     void connectMenus();
     void connectBookmarkMenus();
@@ -79,6 +85,9 @@ private:
     void stopCurrentPage();
     void updateBadDropRects();
     void showBookmarkMenu(QPoint globalAt);
+    // The tab menu for the tab under the point (tab strip pixels).
+    void showTabMenu(QPoint at);
+    void focusAddressBox();
     // Surf > Add to bookmarks: the selected history line, or the page on show.
     void addPageToBookmarks();
     // What the window shows for the pane on show.
@@ -87,8 +96,14 @@ private:
 
     BrowserFactory& factory_;
     MainLayout layout_;
+    QSize laidOutFor_;
+    qreal laidOutRatio_ = 0;
+    int shownBackground_ = 1;
+    bool workAreaFilled_ = false;
+    bool screenFollowed_ = false;
     MainControls ui_;
     MainModules m_;
+    int menuTabSlot_ = 0; // the page whose tab's menu is open, 0 for a list tab
     bool exited_ = false;
     bool askingPages_ = false;
 };

@@ -7,6 +7,7 @@
 #include "decor/DesktopSurface.h"
 
 #include <QLineEdit>
+#include <QStyle>
 #include <QTabBar>
 
 MainControls CreateMainControls(DesktopSurface& surface, QMenuBar& bar, QWidget& owner) {
@@ -18,7 +19,7 @@ MainControls CreateMainControls(DesktopSurface& surface, QMenuBar& bar, QWidget&
 
     ui.PicTabBorder = new QWidget(&surface);
     ui.PicTabBorder->setAutoFillBackground(true);
-    QTabBar* tabs = ui.TabMain = new QTabBar(&surface);
+    QTabBar* tabs = ui.TabMain = new TabStrip(&surface);
     tabs->setDrawBase(false);
     tabs->setExpanding(false);
     tabs->setElideMode(Qt::ElideRight);
@@ -32,6 +33,12 @@ MainControls CreateMainControls(DesktopSurface& surface, QMenuBar& bar, QWidget&
     tabs->addTab(QIcon(QStringLiteral(":/art/tab-history.png")), QStringLiteral("History"));
     tabs->setTabToolTip(1, QStringLiteral("View history of this session"));
     tabs->setTabData(1, 0);
+    // Pages close from their tabs; the two lists always stay.
+    tabs->setTabsClosable(true);
+    const auto side = QTabBar::ButtonPosition(
+        tabs->style()->styleHint(QStyle::SH_TabBar_CloseButtonPosition, nullptr, tabs));
+    tabs->setTabButton(0, side, nullptr);
+    tabs->setTabButton(1, side, nullptr);
 
     ui.EditUrl = new QLineEdit(&surface);
     ui.EditUrl->setPlaceholderText(QStringLiteral("Type an address and press Enter"));

@@ -27,6 +27,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QTabBar>
+#include <QTimer>
 
 void FormMain::connectMenus() {
     MainMenus& m = *ui_.Menus;
@@ -36,7 +37,11 @@ void FormMain::connectMenus() {
     CharacterRequests& character = *m_.Character;
     auto on = [this](QAction* action, auto handler) { connect(action, &QAction::triggered, this, handler); };
 
-    on(m.ItemFileNew, [&pages] { pages.OpenInNewBrowser(QString()); });
+    // A new page on the start page, the address box ready for typing.
+    on(m.ItemFileNew, [this, &pages] {
+        pages.OpenInNewBrowser(QString());
+        focusAddressBox();
+    });
     on(m.ItemFileOpen, [&commands] { commands.ItemFileOpen_Click(); });
     on(m.ItemFileOpenNew, [this] { m_.HistoryList->ItemFileOpenNew_Click(); });
     on(m.ItemFileOpenExternal, [this, &commands] {
@@ -61,17 +66,28 @@ void FormMain::connectMenus() {
         StartThemeSongTimer();
         ShowAboutBox(this, [&character] { character.Script(QStringLiteral("help_about")); });
     });
-    on(m.ItemTabOpenExternal, [this, &commands] { commands.ItemTabOpenExternal_Click(ui_.EditUrl->text()); });
-    on(m.ItemTabClose, [&pages] { pages.CloseCurrentPage(); });
+    // The tab menu acts on the tab it was opened on, otherwise on the page on show.
+    on(m.ItemTabOpenExternal, [this, &commands] {
+        const int slot = menuTabSlot_ ? menuTabSlot_ : m_.Pages->CurBrowser();
+        const PageShown* shown = m_.Events->Shown(slot);
+        if (slot == m_.Pages->CurBrowser())
+            commands.ItemTabOpenExternal_Click(ui_.EditUrl->text());
+        else if (shown)
+            commands.ItemTabOpenExternal_Click(shown->AddressText);
+    });
+    on(m.ItemTabClose, [this, &pages] {
+        if (menuTabSlot_)
+            pages.ClosePage(menuTabSlot_);
+        else
+            pages.CloseCurrentPage();
+    });
+    // The menu's command comes right after it closes; then the menu is no tab's any more.
+    connect(m.MenuTab, &QMenu::aboutToHide, this,
+            [this] { QTimer::singleShot(0, this, [this] { menuTabSlot_ = 0; }); });
     on(m.ItemTabShowBookmarks, [&pages] { pages.SelectTab(TabBookmarks); });
     on(m.ItemTabShowHistory, [&pages] { pages.SelectTab(TabHistory); });
     on(m.ItemTabWhatsThis, [&character] { character.Script(QStringLiteral("whatsthis_tab"), true); });
-    on(m.KeyFocusAddress, [this] {
-        if (ui_.EditUrl->isEnabled()) {
-            ui_.EditUrl->setFocus();
-            ui_.EditUrl->selectAll();
-        }
-    });
+    on(m.KeyFocusAddress, [this] { focusAddressBox(); });
     on(m.KeyNextTab, [&pages] { pages.SwitchToNeighbourTab(1); });
     on(m.KeyPreviousTab, [&pages] { pages.SwitchToNeighbourTab(-1); });
     on(m.KeyZoomIn, [&commands] { commands.Zoom(1); });
@@ -150,14 +166,19 @@ void FormMain::connectCardMenu() {
 
 void FormMain::connectControls() {
     SurfCommands& surf = *m_.Surf;
-    connect(ui_.EditUrl, &QLineEdit::returnPressed, this,
-            [this, &surf] { surf.EditUrl_Enter(ui_.EditUrl->text()); });
+    connect(ui_.EditUrl, &QLineEdit::returnPressed, this, [this, &surf] {
+        ui_.EditUrl->setModified(false); // from now on the page's address may show
+        surf.EditUrl_Enter(ui_.EditUrl->text());
+    });
     connect(ui_.ImgGoBack, &ImageButton::clicked, this, [&surf] { surf.ImgGoBack_Click(); });
     connect(ui_.ImgGoForward, &ImageButton::clicked, this, [&surf] { surf.ImgGoForward_Click(); });
     connect(ui_.ImgStop, &ImageButton::clicked, this, [this] { stopCurrentPage(); });
     connect(ui_.ImgReload, &ImageButton::clicked, this, [&surf] { surf.ImgReload_Click(); });
-    connect(ui_.TabMain, &QTabBar::customContextMenuRequested, this,
-            [this](const QPoint& at) { ui_.Menus->MenuTab->popup(ui_.TabMain->mapToGlobal(at)); });
+    connect(ui_.TabMain, &QTabBar::customContextMenuRequested, this, &FormMain::showTabMenu);
+    // A page closes from its tab's close button or a middle click on the tab.
+    auto closeTab = [this](int index) { m_.Pages->ClosePage(m_.Pages->SlotOfTab(index + 1)); };
+    connect(ui_.TabMain, &QTabBar::tabCloseRequested, this, closeTab);
+    connect(static_cast<TabStrip*>(ui_.TabMain), &TabStrip::middleClicked, this, closeTab);
 }
 
 void FormMain::connectReports() {
@@ -172,7 +193,14 @@ void FormMain::connectReports() {
                                   int(edit->selectedText().size()));
     });
     connect(pages, &Browsers::paneChanged, this, &FormMain::showPane);
-    connect(events, &PageEvents::addressTextChanged, ui_.EditUrl, &QLineEdit::setText);
+    connect(events, &PageEvents::addressTextChanged, this, [this](const QString& text) {
+        QLineEdit* edit = ui_.EditUrl;
+        // What the user is typing is never replaced by a page's address; a box with the focus keeps
+        // its text selected, so that typing replaces it.
+        if (edit->hasFocus() && edit->isModified()) return;
+        edit->setText(text);
+        if (edit->hasFocus()) edit->selectAll();
+    });
     connect(events, &PageEvents::addressShown, this, &FormMain::showAddressBox);
     connect(events, &PageEvents::statusTextChanged, ui_.PicStatusBar, &StatusBarPicture::Print);
     connect(events, &PageEvents::windowCaptionChanged, this, &QWidget::setWindowTitle);
@@ -184,6 +212,23 @@ void FormMain::connectReports() {
     connect(m_.HistoryList.get(), &History::selectionChanged, this, [this] {
         ui_.Menus->Apply(MenuStateFor(m_.Pages->CurInterface(), m_.HistoryList->LineSelected()));
     });
+}
+
+void FormMain::showTabMenu(QPoint at) {
+    const int index = ui_.TabMain->tabAt(at);
+    if (index < 0) return;
+    MainMenus& m = *ui_.Menus;
+    menuTabSlot_ = m_.Pages->SlotOfTab(index + 1);
+    // The page commands only for a page's tab; the lists are always there.
+    m.ItemTabOpenExternal->setVisible(menuTabSlot_ >= 1);
+    m.ItemTabClose->setVisible(menuTabSlot_ >= 1);
+    m.MenuTab->popup(ui_.TabMain->mapToGlobal(at));
+}
+
+void FormMain::focusAddressBox() {
+    if (!ui_.EditUrl->isEnabled()) return;
+    ui_.EditUrl->setFocus();
+    ui_.EditUrl->selectAll();
 }
 
 void FormMain::updateBadDropRects() {

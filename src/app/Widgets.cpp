@@ -30,3 +30,23 @@ ImageButton::ImageButton(const QString& picture, const QString& toolTip, QWidget
 void ImageButton::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
 }
+
+QSize TabStrip::tabSizeHint(int index) const {
+    QSize hint = QTabBar::tabSizeHint(index);
+    hint.setWidth(qMin(hint.width(), kMaxTabWidth));
+    return hint;
+}
+
+QSize TabStrip::minimumTabSizeHint(int index) const {
+    QSize hint = tabSizeHint(index);
+    hint.setWidth(qMin(hint.width(), kMinTabWidth));
+    return hint;
+}
+
+void TabStrip::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::MiddleButton) {
+        if (const int index = tabAt(event->position().toPoint()); index >= 0) emit middleClicked(index);
+        return;
+    }
+    QTabBar::mouseReleaseEvent(event);
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QTabBar>
 #include <QWidget>
 
 // The status bar picture: one line of text printed at a small indent.
@@ -36,4 +37,22 @@ class RegionWidget : public QWidget {
     Q_OBJECT
 public:
     using QWidget::QWidget;
+};
+
+// The tab strip: tabs keep readable titles (the strip scrolls rather than squeezing them to a few
+// letters), and a middle click on a tab is reported.
+class TabStrip : public QTabBar {
+    Q_OBJECT
+public:
+    using QTabBar::QTabBar;
+    static constexpr int kMaxTabWidth = 220;
+    static constexpr int kMinTabWidth = 110;
+
+signals:
+    void middleClicked(int index);
+
+protected:
+    QSize tabSizeHint(int index) const override;
+    QSize minimumTabSizeHint(int index) const override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 };

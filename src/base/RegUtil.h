@@ -19,6 +19,7 @@ inline constexpr const char* kUseAgent = "Use agent";
 inline constexpr const char* kAgentSize = "Agent size";
 inline constexpr const char* kAgentName = "Agent name";
 inline constexpr const char* kPlayTheme = "Play theme";
+inline constexpr const char* kWindowPlace = "Window place";
 
 // Texts longer than this read as missing, as they would not fit the reader's buffer.
 inline constexpr int kMaxValueLength = 1023;

@@ -1,7 +1,9 @@
 #include "bookmarks/Cards.h"
 
 #include "bookmarks/CardIcons.h"
+#include "bookmarks/CardLook.h"
 #include "bookmarks/FormProperties.h"
+#include "decor/DropRules.h"
 #include "decor/PointerGestures.h"
 
 #include <QDir>
@@ -14,7 +16,8 @@ Cards::Cards(QWidget& area, PointerGestures& gestures, const QString& file)
     , gestures_(gestures)
     , file_(file)
     , cards_(1)
-    , images_(1, nullptr) {
+    , images_(1, nullptr)
+    , names_(1, nullptr) {
     RunPropertiesDialog = [](FormProperties& dialog) { dialog.exec(); };
     connect(&gestures_, &PointerGestures::moved, this, [this](int kind, int index, QPoint topLeft) {
         if (kind == PointerGestures::KindCard) moved(index, topLeft);
@@ -69,6 +72,7 @@ int Cards::AllocateCard() {
         index = CardSlots() + 1;
         cards_.resize(index + 1);
         images_.resize(index + 1);
+        names_.resize(index + 1);
     }
     if (!images_[index]) {
         auto* image = new QLabel(&area_);
@@ -80,6 +84,13 @@ int Cards::AllocateCard() {
         image->setProperty("card", index);
         image->hide();
         images_[index] = image;
+        auto* name = new CardName(&area_);
+        name->setCursor(Qt::PointingHandCursor);
+        name->setMouseTracking(true);
+        name->installEventFilter(this);
+        name->setProperty("card", index);
+        name->hide();
+        names_[index] = name;
     }
     cards_[index] = CardRecord();
     cards_[index].InUse = true;
@@ -99,21 +110,41 @@ int Cards::NewCard(int icon, const QString& address, const QString& name, QPoint
     return index;
 }
 
+void Cards::SetDesktop(const QRect& desktop, const QVector<QRect>& avoid) {
+    desktop_ = desktop;
+    avoid_ = avoid;
+    for (int index = 1; index <= CardSlots(); ++index)
+        if (InUse(index) && images_[index] && !images_[index]->isHidden()) showCard(index);
+}
+
+void Cards::showPicture(int index) {
+    const CardRecord& card = cards_[index];
+    images_[index]->setPixmap(OutlinedCardPicture(card.Icon, area_.devicePixelRatioF()));
+    images_[index]->setToolTip(card.Name);
+    names_[index]->SetName(card.Name);
+    names_[index]->setToolTip(card.Name);
+    names_[index]->FollowPicture(images_[index]->pos());
+}
+
 void Cards::showCard(int index) {
     const CardRecord& card = cards_[index];
     QLabel* image = images_[index];
-    // A card saved on a larger screen is shown at the nearest place it can be reached; its record
-    // keeps the stored place until the user moves it.
-    QPoint at(card.Left, card.Top);
-    if (desktop_.width() >= 32 && desktop_.height() >= 32) {
-        at.setX(qBound(desktop_.left(), at.x(), desktop_.right() - 31));
-        at.setY(qBound(desktop_.top(), at.y(), desktop_.bottom() - 31));
-    }
-    image->move(at);
-    image->setPixmap(CardIcon(card.Icon).pixmap(32, 32));
-    image->setToolTip(card.Name);
+    // A card saved on a larger screen, or whose place the window now needs, is shown at the nearest
+    // free place it can be reached; its record keeps the stored place until the user moves it.
+    showPicture(index);
+    // The card takes its picture and the name under it.
+    const CardName* name = names_[index];
+    const int width = qMax(32, name->width());
+    const QPoint offset((width - 32) / 2, 0);
+    QRect footprint(QPoint(card.Left, card.Top) - offset, QSize(width, 32 + CardName::kGap + name->height()));
+    if (desktop_.width() >= footprint.width() && desktop_.height() >= footprint.height())
+        footprint.moveTopLeft(NearestFreePlace(footprint, desktop_, avoid_));
+    image->move(footprint.topLeft() + offset);
+    names_[index]->FollowPicture(image->pos());
     image->raise();
     image->show();
+    names_[index]->raise();
+    names_[index]->setVisible(!card.Name.simplified().isEmpty());
 }
 
 void Cards::DeleteCard(int index) {
@@ -121,6 +152,8 @@ void Cards::DeleteCard(int index) {
     cards_[index].InUse = false;
     images_[index]->deleteLater();
     images_[index] = nullptr;
+    names_[index]->deleteLater();
+    names_[index] = nullptr;
     SaveCards();
 }
 
@@ -134,8 +167,8 @@ void Cards::EditCardProperties(int index) {
     card.Name = dialog.EditTitle->text().trimmed();
     card.Address = dialog.EditUrl->text().trimmed();
     card.Icon = dialog.IconIndex;
-    images_[index]->setPixmap(CardIcon(card.Icon).pixmap(32, 32));
-    images_[index]->setToolTip(card.Name);
+    showPicture(index);
+    names_[index]->setVisible(!card.Name.simplified().isEmpty());
     SaveCards();
 }
 
@@ -146,10 +179,41 @@ void Cards::moved(int index, QPoint topLeft) {
     SaveCards();
 }
 
+bool Cards::forwardToPicture(int index, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonRelease: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        QLabel* image = images_[index];
+        QPointF at = image->mapFromGlobal(mouse->globalPosition());
+        // A click on the name is a click on the card; a drag keeps the grab point where it was.
+        if (event->type() == QEvent::MouseButtonRelease && !gestures_.Dragging() &&
+            names_[index]->rect().contains(names_[index]->mapFromGlobal(mouse->globalPosition()).toPoint()))
+            at = QRectF(image->rect()).center();
+        QMouseEvent forwarded(event->type(), at, mouse->globalPosition(), mouse->button(), mouse->buttons(),
+                              mouse->modifiers());
+        return eventFilter(image, &forwarded);
+    }
+    default:
+        return false;
+    }
+}
+
 bool Cards::eventFilter(QObject* watched, QEvent* event) {
+    auto* name = qobject_cast<CardName*>(watched);
+    if (name) {
+        const int index = name->property("card").toInt();
+        if (InUse(index) && names_[index] == name && forwardToPicture(index, event)) return true;
+        return QObject::eventFilter(watched, event);
+    }
     auto* image = qobject_cast<QLabel*>(watched);
     const int index = image ? image->property("card").toInt() : 0;
     if (!InUse(index) || images_[index] != image) return QObject::eventFilter(watched, event);
+    if (event->type() == QEvent::Move) {
+        names_[index]->FollowPicture(image->pos()); // the name goes where the picture is dragged
+        return false;
+    }
     const auto* mouse = static_cast<QMouseEvent*>(event);
     switch (event->type()) {
     case QEvent::MouseButtonPress:

@@ -7,6 +7,7 @@
 #include <QVector>
 #include <functional>
 
+class CardName;
 class FormProperties;
 class PointerGestures;
 class QLabel;
@@ -21,7 +22,10 @@ public:
     Cards(QWidget& area, PointerGestures& gestures, const QString& file);
     ~Cards() override;
 
-    void SetDesktop(const QRect& desktop) { desktop_ = desktop; }
+    // Where cards may lie, and the places on it a card must not cover (the browser pane and the
+    // controls). Cards already shown move to their nearest free place; each keeps its stored place
+    // until the user moves it.
+    void SetDesktop(const QRect& desktop, const QVector<QRect>& avoid = {});
     void LoadCards();
     bool SaveCards();
     // A new slot in use, or 0 when none can be made.
@@ -35,7 +39,9 @@ public:
     int CardCount() const;
     bool InUse(int index) const { return index >= 1 && index <= CardSlots() && cards_[index].InUse; }
     const CardRecord& Card(int index) const { return cards_[index]; }
+    // The card's picture (its top-left is the card's place) and its name under it.
     QLabel* Image(int index) const { return images_.value(index); }
+    CardName* NameOf(int index) const { return names_.value(index); }
 
     // Tests answer the properties dialog instead of a user.
     std::function<void(FormProperties&)> RunPropertiesDialog;
@@ -53,11 +59,16 @@ private:
     // Shows the card's picture at its place, or at the nearest place inside the desktop.
     void showCard(int index);
     void moved(int index, QPoint topLeft);
+    void showPicture(int index);
+    // A mouse event on the card's name acts as one on its picture.
+    bool forwardToPicture(int index, QEvent* event);
 
     QWidget& area_;
     PointerGestures& gestures_;
     QString file_;
     QRect desktop_;
+    QVector<QRect> avoid_;
     QVector<CardRecord> cards_; // element 0 unused
     QVector<QLabel*> images_;   // element 0 unused
+    QVector<CardName*> names_;  // element 0 unused
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QIcon>
 #include <QObject>
 #include <QString>
 #include <QVariant>
@@ -72,6 +73,8 @@ signals:
     void DocumentComplete(const QString& address);
     void StatusTextChange(const QString& text);
     void TitleChange(const QString& text);
+    // The page's own small picture (its favicon), or a null icon when it has none.
+    void IconChange(const QIcon& icon);
     // The page asks for a new window. A handler sets *target to the control that shows it;
     // leaving it null refuses the window.
     void NewWindow2(BrowserControl** target);

@@ -30,6 +30,9 @@ Browsers::~Browsers() {
 
 void Browsers::Place(const QRect& pane) {
     pane_ = pane;
+    // Every page follows, so a page shown later is already in place.
+    for (int slot = 1; slot <= BrowserSlots(); ++slot)
+        if (InUse(slot)) pages_[slot].Control->View()->setGeometry(pane_);
 }
 
 void Browsers::StartDeadPageCheck() {
@@ -107,6 +110,12 @@ int Browsers::NewBrowser(TabImage image) {
     tabs_.setTabIcon(index,
                      QIcon(image == TabImageBrowser ? QStringLiteral(":/art/tab-browser.png") : QString()));
     tabs_.setTabData(index, slot);
+    // The page's own picture on its tab once it has one; the browser picture until then.
+    connect(control, &BrowserControl::IconChange, this, [this, slot](const QIcon& icon) {
+        if (const int position = TabPositionOf(slot); position >= 1)
+            tabs_.setTabIcon(position - 1,
+                             icon.isNull() ? QIcon(QStringLiteral(":/art/tab-browser.png")) : icon);
+    });
     return slot;
 }
 
@@ -164,12 +173,19 @@ void Browsers::CloseBrowser(int slot) {
 
 void Browsers::CloseCurrentPage() {
     if (curInterface_ != InterfaceBrowser || curBrowser_ < 1) return;
-    const int slot = curBrowser_;
+    ClosePage(curBrowser_);
+}
+
+void Browsers::ClosePage(int slot) {
+    if (!InUse(slot)) return;
     askToClose(slot, [this, slot](bool agreed) {
         if (!agreed || !InUse(slot)) return;
         const bool wasCurrent = slot == curBrowser_;
         CloseCurrentBrowser(slot);
-        if (!wasCurrent) return; // the user went elsewhere meanwhile
+        if (!wasCurrent) { // a page in the background, or the user went elsewhere meanwhile
+            currentTab_ = tabs_.currentIndex() + 1;
+            return;
+        }
         const int position = Order.MostRecentTab();
         SelectTab(position);
         SwitchToTab(position);

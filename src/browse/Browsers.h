@@ -29,7 +29,7 @@ public:
     Browsers(BrowserFactory& factory, QTabBar& tabs, QWidget& area);
     ~Browsers() override;
 
-    // Where pages are shown; fixed by the layout.
+    // Where pages are shown; the layout sets it, and again whenever the window's size changes.
     void Place(const QRect& pane);
     QRect Pane() const { return pane_; }
 
@@ -65,9 +65,12 @@ public:
     void SwitchToTab(int position);
     // Selects a tab by program; the tab bar's change reaches SwitchToTab.
     void SelectTab(int position);
-    // File > Close Browser Window and the tab menu's close command. The page is asked first (its
-    // beforeunload may keep it open); it closes when it agrees.
+    // File > Close Browser Window. The page is asked first (its beforeunload may keep it open); it
+    // closes when it agrees.
     void CloseCurrentPage();
+    // A page's own close button, a middle click on its tab, or the tab's menu: the same, for any
+    // page; when it was the page on show, the most recently used tab comes to the front.
+    void ClosePage(int slot);
     // Asks every open page whether it may close; done(true) once all agreed, done(false) as soon as
     // one wants to stay open. Pages whose answer never comes are taken as agreeing after a while.
     void AskAllToClose(std::function<void(bool allAgreed)> done);

@@ -97,8 +97,12 @@ void PageCommands::ItemHelpWeb_Click() {
 
 void PageCommands::ItemEditFind_Click() {
     if (pages_.CurInterface() != InterfaceBrowser || !pages_.Current()) return;
-    const QRect pane = pages_.Pane();
     findBar_->Open();
+    PlaceFindBar();
+}
+
+void PageCommands::PlaceFindBar() {
+    const QRect pane = pages_.Pane();
     findBar_->move(pane.right() - findBar_->width() - 4, pane.top() + 4);
 }
 

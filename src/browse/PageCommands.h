@@ -23,6 +23,8 @@ public:
     void ItemFileTellAFriend_Click();
     void ItemHelpWeb_Click();
     void ItemEditFind_Click();
+    // The find bar at the pane's top right corner, wherever the pane is now.
+    void PlaceFindBar();
     void ItemFilePrint_Click();
     void Zoom(int step); // +1 in, -1 out, 0 back to 100 %
 

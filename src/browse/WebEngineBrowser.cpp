@@ -109,6 +109,7 @@ WebEngineBrowser::WebEngineBrowser(QWebEngineProfile* profile, QWidget* parent)
     connect(page_, &QWebEnginePage::urlChanged, this,
             [this](const QUrl& url) { emit NavigateComplete2(url.toString()); });
     connect(page_, &QWebEnginePage::titleChanged, this, &BrowserControl::TitleChange);
+    connect(page_, &QWebEnginePage::iconChanged, this, &BrowserControl::IconChange);
     connect(page_, &QWebEnginePage::linkHovered, this, [this](const QString& text) {
         // The engine also sends an empty text at every load start; pass only real changes.
         if (text == lastStatusText_) return;

@@ -65,6 +65,21 @@ void Snowfall::ResizeSnow() {
     }
 }
 
+void Snowfall::KeepFlakesInColumns() {
+    const int rightEnd = area_.rightStart + (area_.span - area_.leftWidth);
+    for (int flake = 1; flake <= Count(); ++flake) {
+        const QPointF at = Position(flake);
+        // Drawn columns run from 1 to the column's width, give or take the flakes' sideways drift.
+        const bool inLeft = at.x() >= -size_.width() && at.x() <= area_.leftWidth + 3;
+        const bool inRight = at.x() >= area_.rightStart - 3 && at.x() <= rightEnd + 3;
+        if ((!inLeft && !inRight) || at.y() > area_.height) {
+            QPointF fresh = drawPlace();
+            fresh.setY(qMin(at.y(), double(area_.height)));
+            MoveSnowflake(flake, fresh);
+        }
+    }
+}
+
 QPointF Snowfall::drawPlace() {
     double x = SnowColumnX(int(nearest(Rnd() * area_.span + 1)));
     x = nearest(5 * Rnd() + x - 2);

@@ -50,6 +50,11 @@ public:
     // Matches the flake count to the area: the highest-numbered flakes go, new ones start anywhere in
     // the fall, the others stay where they are.
     void ResizeSnow();
+    // The columns moved (the window changed size): a flake no longer in a column, or below the
+    // new depth, starts again from the top of one.
+    void KeepFlakesInColumns();
+    // The flake's picture, for a screen of another pixel ratio.
+    void SetFlake(const QImage& flake) { flake_ = flake; }
     // Back above the top, in a random column.
     void PlaceSnowflake(int flake);
     // One step of every flake: most drift sideways and fall a little, some rest.

@@ -69,7 +69,10 @@ void LightString::AddBulb(int page, const QString& address, int flags, const QSt
     PageString* record = stringOf(page);
     if (!record || counts_.SlotCount < 1 || record->BulbSlots.size() <= counts_.SlotCount)
         return; // no string to hang bulbs on
-    const int slot = Bulbs::WrapBulbIndex(record->LastBulb, 1, counts_);
+    // After the string grew shorter the newest bulb may hang beyond its end; the next one starts
+    // again at the first slot, and the bulbs beyond wait to be shown when the string grows again.
+    const int slot =
+        record->LastBulb >= counts_.SlotCount ? 1 : Bulbs::WrapBulbIndex(record->LastBulb, 1, counts_);
     record->LastBulb = slot;
     BulbRecord& bulb = record->BulbSlots[slot];
     bulb.Address = address;

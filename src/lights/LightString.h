@@ -27,8 +27,9 @@ public:
     // bulb named by the page's title; a page whose flasher found it stopped is settled there too.
     void Follow(PageEvents& events);
 
-    // How many slots the string has, and what paints them on the window (none in some tests);
-    // fixed by the layout. Every page keeps its bulbs in their slots.
+    // How many slots the string has, and what paints them on the window (none in some tests); set by
+    // the layout, and again when the window's size changes. Every page keeps its bulbs in their
+    // slots: those beyond a shorter string are kept, and shown again when it grows.
     void Place(const SlotCounts& counts, std::unique_ptr<BulbPainter> painter);
     void Place(const SlotCounts& counts);
     // The window's background was painted anew: the strips keep what lies under them, and the

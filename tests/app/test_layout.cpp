@@ -75,6 +75,32 @@ private slots:
         QVERIFY(!l.smallScreen);
     }
 
+    void everyControlFitsInsideTheWindow_data() {
+        QTest::addColumn<QSize>("inner");
+        for (const QSize& size : {QSize(800, 600 - 30), QSize(900, 600 - 30), QSize(1024, 768 - 30),
+                                  QSize(1280, 800 - 30), QSize(1920, 1080 - 30), QSize(640, 400 - 30)})
+            QTest::newRow(qPrintable(QStringLiteral("%1x%2").arg(size.width()).arg(size.height()))) << size;
+    }
+    void everyControlFitsInsideTheWindow() {
+        QFETCH(QSize, inner);
+        LayoutInput in;
+        in.innerWidth = inner.width();
+        in.innerHeight = inner.height();
+        in.screenHeightPx = inner.height() + 30;
+        const MainLayout l = ComputeMainLayout(in);
+        const QRect window(QPoint(0, 0), inner);
+        for (const QRect& r : {l.editUrl, l.statusBar, l.regionBulbs[0], l.regionBulbs[1], l.regionBulbs[2],
+                               l.regionBulbs[3], l.pane(), l.tabMain})
+            QVERIFY2(window.contains(r),
+                     qPrintable(
+                         QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height())));
+        // The corner images are 16 pixels square, above and below the strips.
+        for (const QPoint& corner : {l.goBack, l.goForward, l.stop, l.reload})
+            QVERIFY(window.contains(QRect(corner, QSize(16, 16))));
+        QVERIFY(l.snowLeftWidth > 0 && l.snowRightWidth > 0);
+        QCOMPARE(l.slotCount, 2 * (l.paneWidth / 16 + l.paneHeight / 16));
+    }
+
     void paneAlwaysHoldsWholeBulbs() {
         for (int w = 320; w <= 2600; w += 37) {
             for (int h = 200; h <= 1600; h += 53) {

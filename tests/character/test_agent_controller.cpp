@@ -13,11 +13,16 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
+#include <QSvgRenderer>
+#include <QThread>
+#include <QTimer>
 
 // The program's side of the character: choosing and loading one, its size and place, and the voice.
 class TestAgentController : public QObject {
@@ -101,6 +106,53 @@ private slots:
         QVERIFY(RegUtil::GetRegString(RegUtil::kScriptsKey, QStringLiteral("startup")).isEmpty());
         broken.Command(QStringLiteral("tip"));
         broken.VoiceCommandVisible(QStringLiteral("read"), false);
+    }
+
+    // A character that is refused says why in one line, and Merlin comes instead and says it too.
+    void aRefusedCharacterSaysWhy() {
+        TestEnvironment env;
+        const QStringList where = folders();
+        WriteTestCharacter(dir_, QStringLiteral("evil"), [](QString& m) {
+            m.replace(QStringLiteral("\"Tester\""), QStringLiteral("\"Evil\""));
+        });
+        QFile frame(dir_.filePath(QStringLiteral("evil/b.svg")));
+        QVERIFY(frame.open(QIODevice::WriteOnly));
+        frame.write("<svg xmlns='http://www.w3.org/2000/svg' xmlns:xlink='http://www.w3.org/1999/xlink'>"
+                    "<image xlink:href='file:///etc/hostname' width='9' height='9'/></svg>");
+        frame.close();
+        RegUtil::SetRegString(RegUtil::kProductKey, RegUtil::kUseAgent, QStringLiteral("1"));
+        RegUtil::SetRegString(RegUtil::kProductKey, RegUtil::kAgentName, QStringLiteral("Evil"));
+        AgentController c([] { return std::make_unique<SilentVoice>(); }, where);
+        QCOMPARE(c.CurName(), QStringLiteral("Merlin"));
+        QVERIFY2(c.LastRefusal().startsWith(QLatin1String("The character \"Evil\" cannot be used: ")),
+                 qPrintable(c.LastRefusal()));
+        QVERIFY(c.LastRefusal().contains(QLatin1String("<image>")));
+        QVERIFY(!c.LastRefusal().contains(QLatin1Char('\n')));
+        QSignalSpy refused(&c, &AgentController::characterRefused);
+        QVERIFY(c.SelectAgent(QStringLiteral("Evil"), true));
+        QCOMPARE(refused.size(), 1);
+        QVERIFY(c.SelectAgent(QStringLiteral("Tester"), true));
+        QVERIFY(c.LastRefusal().isEmpty());
+    }
+
+    // Reading a character goes on beside the window's events: timers fire and the window paints.
+    void loadingLeavesTheEventLoopRunning() {
+        const QString program = QStringLiteral(GW_BUILD_CHARACTERS);
+        if (!QFileInfo::exists(program + QStringLiteral("/merlin")))
+            QSKIP("the program's characters are not drawn yet");
+        AgentInfo info({program});
+        info.ScanCharacters();
+        QVERIFY(info.FindByFile(QStringLiteral("merlin")));
+        int ticks = 0;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, this, [&ticks] { ++ticks; });
+        ticker.start(0);
+        const CharacterLoad load = info.LoadSelected();
+        ticker.stop();
+        QVERIFY2(load.Character, qPrintable(load.Problem));
+        QVERIFY(ticks > 0);
+        // The pictures made on the loading thread are used on this one.
+        QCOMPARE(load.Character->Pictures.first()->thread(), QThread::currentThread());
     }
 
     void scriptsAndCommandsReachTheLoadedCharacter() {

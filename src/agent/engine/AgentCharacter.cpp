@@ -96,6 +96,13 @@ void AgentCharacter::Speak(const QString& text) {
 void AgentCharacter::Think(const QString& text) {
     engine_->Think(text);
 }
+void AgentCharacter::SpeakAsWritten(const QString& text) {
+    speaking_ = true;
+    engine_->SpeakAsWritten(text);
+}
+void AgentCharacter::ThinkAsWritten(const QString& text) {
+    engine_->ThinkAsWritten(text);
+}
 void AgentCharacter::MoveTo(QPoint topLeft) {
     engine_->MoveTo(topLeft);
 }

@@ -38,6 +38,8 @@ public:
     void Play(const QString& animation);
     void Speak(const QString& text);
     void Think(const QString& text);
+    void SpeakAsWritten(const QString& text);
+    void ThinkAsWritten(const QString& text);
     void MoveTo(QPoint topLeft);
     void GestureAt(QPoint target);
     void Stop();

@@ -87,9 +87,24 @@ void CharacterEngine::Speak(const QString& text) {
     enqueue({Request::Speak, text, {}});
 }
 void CharacterEngine::Think(const QString& text) {
+    enqueueThought({Request::Think, text, {}});
+}
+void CharacterEngine::SpeakAsWritten(const QString& text) {
+    enqueue({Request::Speak, text, {}, true});
+}
+void CharacterEngine::ThinkAsWritten(const QString& text) {
+    enqueueThought({Request::Think, text, {}, true});
+}
+
+void CharacterEngine::enqueueThought(Request thought) {
     // A thought is about the moment: one still waiting is out of date once a newer one comes.
     std::erase_if(queue_, [](const Request& waiting) { return waiting.kind == Request::Think; });
-    enqueue({Request::Think, text, {}});
+    enqueue(std::move(thought));
+}
+
+SpeechText CharacterEngine::speechOf(const Request& request) const {
+    if (request.asWritten) return {request.text, request.text.trimmed()};
+    return ParseSpeechMarkup(request.text, [this](int n) { return percent() * n / 100; });
 }
 void CharacterEngine::MoveTo(QPoint topLeft) {
     enqueue({Request::Move, {}, topLeft});
@@ -200,8 +215,7 @@ void CharacterEngine::start(const Request& request) {
         return;
     }
     case Request::Speak: {
-        const SpeechText speech =
-            ParseSpeechMarkup(request.text, [this](int n) { return percent() * n / 100; });
+        const SpeechText speech = speechOf(request);
         if (!visible_ || speech.Shown.isEmpty()) return finish();
         spokenWords_ = 0;
         spokenTotal_ = CountWords(speech.Spoken);
@@ -223,8 +237,7 @@ void CharacterEngine::start(const Request& request) {
     }
     case Request::Think: {
         if (!visible_ || request.text.trimmed().isEmpty()) return finish();
-        const QString shown =
-            ParseSpeechMarkup(request.text, [this](int n) { return percent() * n / 100; }).Shown;
+        const QString shown = speechOf(request).Shown;
         emit balloonShown(true, shown);
         emit balloonRevealed(CountWords(shown));
         thinkTimer_.start(qBound(kThinkMinimumMs, kThinkPerWordMs * CountWords(shown), kThinkMaximumMs));

@@ -2,6 +2,7 @@
 
 #include "agent/engine/AnimationCursor.h"
 #include "agent/engine/CharacterFile.h"
+#include "agent/engine/SpeechMarkup.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -37,8 +38,12 @@ public:
     void Play(const QString& animation);
     void Speak(const QString& text);
     void Think(const QString& text); // replaces a thought that is still waiting
-    void MoveTo(QPoint topLeft);     // screen pixels of the figure's top-left corner
-    void GestureAt(QPoint target);   // screen pixels of the point to show
+    // Text from elsewhere (a page read aloud): said and shown exactly as it stands, without the
+    // speech mark-up of the program's own scripts.
+    void SpeakAsWritten(const QString& text);
+    void ThinkAsWritten(const QString& text); // replaces a thought that is still waiting
+    void MoveTo(QPoint topLeft);              // screen pixels of the figure's top-left corner
+    void GestureAt(QPoint target);            // screen pixels of the point to show
     // Ends the current request through its exits and drops every one still waiting.
     void Stop();
 
@@ -83,9 +88,11 @@ private:
         enum Kind { Show, Hide, Play, Speak, Think, Move, Gesture } kind;
         QString text;
         QPoint point;
+        bool asWritten = false; // the text is not in the speech mark-up
     };
 
     void enqueue(Request request);
+    void enqueueThought(Request thought);
     void next();
     void start(const Request& request);
     void finish();
@@ -97,6 +104,7 @@ private:
     void startIdling();
     const CharacterAnimation* stateAnimation(const QString& state) const;
     int percent() const;
+    SpeechText speechOf(const Request& request) const;
 
     std::shared_ptr<const CharacterData> character_;
     std::unique_ptr<VoiceOutput> voice_;

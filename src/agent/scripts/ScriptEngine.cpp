@@ -96,6 +96,15 @@ void ScriptEngine::addScripts() {
     scripts_.insert(QStringLiteral("music_start"), [this, &s](const QVariantList&) {
         if (randomPercent() > 50) s.Speak(QStringLiteral("Let's rock!|Sing along!"));
     });
+    scripts_.insert(QStringLiteral("music_song_skipped"), [&s](const QVariantList& extra) {
+        s.Play(QStringLiteral("Decline"));
+        s.Speak(QStringLiteral("I skipped ") + kQuote + first(extra) + kQuote + QStringLiteral(": ") +
+                extra.value(1).toString() + QStringLiteral("."));
+    });
+    scripts_.insert(
+        QStringLiteral("music_none_playable"),
+        framed(QStringLiteral("Sad"), {QStringLiteral("None of the songs in your music folders "
+                                                      "can be played, so the music box is off.")}));
     scripts_.insert(QStringLiteral("music_downloading"), [&s](const QVariantList&) {
         s.Play(QStringLiteral("Processing"));
         s.Speak(QStringLiteral("Downloading file, please wait..."));

@@ -5,7 +5,7 @@
 
 // Where the character stands by itself, against the rectangles of a maximised window on a
 // 1280 × 800 screen and of a small window in the middle of it.
-class TestFreePlace : public QObject {
+class TestStandingPlace : public QObject {
     Q_OBJECT
 
     static constexpr QSize kMerlin{128, 128};
@@ -112,5 +112,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestFreePlace)
-#include "test_free_place.moc"
+QTEST_APPLESS_MAIN(TestStandingPlace)
+#include "test_standing_place.moc"
