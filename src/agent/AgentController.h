@@ -42,7 +42,21 @@ public:
     void MoveToClient(double x, double y);
     void MoveToGestureAt(double x, double y, double w, double h);
     void Play(const QString& animation);
+    // Walks to a random place that hides none of the program (see FreePlace).
     void RandomizePosition(int chancePercent);
+    // Walks to the place nearest the point (screen pixels) that hides none of the program.
+    void MoveToFreePlace(QPoint wish);
+    // Walks from where its queued requests leave the figure to the nearest such place, unless it
+    // stands on one already: after pointing at something, it gets out of the way again.
+    void ReturnToFreePlace();
+    // A window of the program appeared there: a figure standing over it jumps to a free place.
+    void StepAside(const QRect& window);
+    // The program's window is in place: a figure standing in its way jumps to a free place.
+    void Settle();
+    // A character the user hid shows again, on a free place when its own one is not.
+    void BringBack();
+    // The character is loaded but not on show.
+    bool Hidden() const;
     void RecallSizeFactor();
     void RememberCurSizeFactor() { rememberedSizeFactor_ = curSizeFactor_; }
     void SaveSizeFactor();
@@ -94,6 +108,8 @@ signals:
     void characterSettingsChanged();
     // A character folder could not be used; the line says which and why.
     void characterRefused(const QString& line);
+    // A character was loaded or unloaded, or it appeared or went.
+    void presenceChanged();
 
 protected:
     // For characters that are not on a screen (tests that only record what is asked).
@@ -110,6 +126,10 @@ private:
     void UnloadCharacter();
     void autoHideTick();
     QSize screenSize() const;
+    FreePlace::Ground ground() const;
+    // At once, without walking: onto the free place nearest, unless the figure stands on one.
+    void jumpClear(const FreePlace::Ground& ground);
+    QSize figureSize() const;
 
     std::function<std::unique_ptr<VoiceOutput>()> makeVoice_;
     std::unique_ptr<AgentInfo> info_;
@@ -126,6 +146,7 @@ private:
     QString lastRefusal_;
     double savedLeft_ = 0;
     double savedTop_ = 0;
+    bool hasSavedPlace_ = false;
     int curSizeFactor_ = 0;
     int rememberedSizeFactor_ = 0;
 };

@@ -128,7 +128,10 @@ void connectDesktop(MainModules& m) {
             pages->OpenInNewBrowser(address);
     });
     QObject::connect(cards, &DesktopCards::openInNewPageRequested, pages, &Browsers::OpenInNewBrowser);
-    QObject::connect(cards, &DesktopCards::bookmarkRequested, m.BookmarkList.get(), &Bookmarks::AddBookmark);
+    QObject::connect(cards, &DesktopCards::bookmarkRequested, m.BookmarkList.get(),
+                     &Bookmarks::AddToBookmarks);
+    QObject::connect(m.BookmarkList.get(), &Bookmarks::statusText, m.Events.get(),
+                     &PageEvents::SetStatusBarText);
     QObject::connect(m.Desktop.get(), &Cards::problem, character, &CharacterRequests::TellProblem);
     QObject::connect(m.BookmarkList.get(), &Bookmarks::problem, character, &CharacterRequests::TellProblem);
     QObject::connect(m.BookmarkList.get(), &Bookmarks::openRequested, pages, [pages](const QString& address) {

@@ -2,6 +2,7 @@
 #include "TestEnvironment.h"
 #include "agent/AgentController.h"
 #include "agent/AgentInfo.h"
+#include "agent/FreePlace.h"
 #include "agent/engine/AgentCharacter.h"
 #include "agent/engine/CharacterEngine.h"
 #include "agent/engine/CharacterProperties.h"
@@ -46,6 +47,22 @@ class TestAgentController : public QObject {
         c->UnloadWaitMs = 2000;
         return c;
     }
+
+    // A window filling the screen, with a bar across its top and a column on its right to stand on.
+    struct Window {
+        QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QRect bar{screen.left(), screen.top(), screen.width(), 50};
+        QRect column{screen.right() - 79, screen.top() + 50, 80, screen.height() - 50};
+        QList<QRect> dialogs;
+        FreePlace::Ground Ground() const {
+            FreePlace::Ground g;
+            g.WorkArea = screen;
+            g.Window = screen;
+            g.Avoid = QList<QRect>{bar} + dialogs;
+            g.Preferred = {column};
+            return g;
+        }
+    };
 
 private slots:
     void choosesTheCharacterOrFallsBackToMerlin_data() {
@@ -212,6 +229,74 @@ private slots:
         c->MoveToGestureAt((screenWidth - w) / 2.0, 100, w, 20);
         QTRY_VERIFY(!engine.Busy());
         QCOMPARE(engine.Position().x(), int(std::lround((screenWidth - w) / 2.0)) + w + 2);
+    }
+
+    void goesOnlyWhereItHidesNothing() {
+        TestEnvironment env;
+        auto c = controller(QStringLiteral("Tester"));
+        QTRY_VERIFY(c->Character()->Visible());
+        CharacterEngine& engine = c->Character()->Engine();
+        engine.WalkPixelsPerSecond = 100000;
+        Window window;
+        c->Surroundings.StandingGround = [&window] { return window.Ground(); };
+        const QSize figure(40, 60);
+        // Loaded before the window was there, it stood in the middle of the screen.
+        QVERIFY(!window.column.contains(QRect(engine.Position(), figure)));
+        c->Settle();
+        QVERIFY(window.column.contains(QRect(engine.Position(), figure)));
+        for (int i = 0; i < 10; ++i) {
+            c->RandomizePosition(100);
+            QTRY_VERIFY(!engine.Busy());
+            QVERIFY(window.column.contains(QRect(engine.Position(), figure)));
+        }
+        // A tip that points at the middle of the page ends with a walk back to the column.
+        c->Surroundings.MusicBox = [&window] { return QRect(window.screen.center(), QSize(32, 32)); };
+        c->Scripts().Random = [] { return 4.5 / 11; }; // tip 5, the music box
+        c->Command(QStringLiteral("tip"));
+        QVERIFY(window.column.contains(QRect(engine.Destination(), figure)));
+        c->Interrupt();
+        QTRY_VERIFY(!engine.Busy());
+
+        // A dialog opening over the figure sends it aside at once, and later walks keep off it.
+        const QPoint before = engine.Position();
+        window.dialogs << QRect(window.column.left() - 100, before.y() - 10, 300, 100);
+        c->StepAside(window.dialogs.first());
+        QVERIFY(!QRect(engine.Position(), figure).intersects(window.dialogs.first()));
+        QVERIFY(window.column.contains(QRect(engine.Position(), figure)));
+        c->StepAside(QRect(0, 0, 10, 10)); // one elsewhere leaves it be
+        QVERIFY(FreePlace::IsFree(window.Ground(), QRect(engine.Position(), figure)));
+    }
+
+    void theUserCanBringItBack() {
+        TestEnvironment env;
+        auto c = controller(QStringLiteral("Tester"));
+        QTRY_VERIFY(c->Character()->Visible());
+        CharacterEngine& engine = c->Character()->Engine();
+        Window window;
+        c->Surroundings.StandingGround = [&window] { return window.Ground(); };
+        QSignalSpy presence(c.get(), &AgentController::presenceChanged);
+        c->Hide();
+        QTRY_VERIFY(c->Hidden());
+        QVERIFY(presence.size() >= 1);
+        engine.SetPosition(window.bar.topLeft()); // where it went is in the way now
+        c->BringBack();
+        QTRY_VERIFY(c->Character()->Visible());
+        QVERIFY(!c->Hidden());
+        QVERIFY(window.column.contains(QRect(engine.Position(), QSize(40, 60))));
+        // Switched off and on again, it comes back where it was; the first time near the middle,
+        // on a free place.
+        const QPoint place = engine.Position();
+        c->SetUseAgent(false);
+        QVERIFY(!c->Hidden()); // not loaded is not hidden: there is nothing to bring back
+        c->SetUseAgent(true);
+        QVERIFY(c->SelectAgent(QStringLiteral("Tester"), false));
+        QCOMPARE(c->Character()->Engine().Position(), place);
+        RegUtil::SetRegString(RegUtil::kProductKey, RegUtil::kUseAgent, QStringLiteral("0"));
+        auto fresh = controller(QStringLiteral("Tester"), QStringLiteral("0"));
+        fresh->Surroundings.StandingGround = [&window] { return window.Ground(); };
+        fresh->SetUseAgent(true);
+        QVERIFY(fresh->SelectAgent(QStringLiteral("Tester"), false));
+        QVERIFY(window.column.contains(QRect(fresh->Character()->Engine().Position(), QSize(40, 60))));
     }
 
     void turningItOffSaysGoodbyeAndUnloads() {

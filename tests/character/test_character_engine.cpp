@@ -349,6 +349,51 @@ private slots:
         QCOMPARE(voice->said, QStringList{"A long story about reindeer"});
     }
 
+    void aNewThoughtReplacesOneStillWaiting() {
+        ScriptedVoice* voice = nullptr;
+        auto e = engine(&voice);
+        voice->finishAtOnce = false;
+        e->IdleDelayMs = 60000; // no idling between the thoughts
+        QSignalSpy balloon(e.get(), &CharacterEngine::balloonShown);
+        e->Show();
+        e->Speak(QStringLiteral("Welcome back"));
+        QTRY_VERIFY(voice->talking);
+        // Pages load while the figure talks: only the last one is thought of afterwards.
+        e->Think(QStringLiteral("Loaded: Carols."));
+        e->Play(QStringLiteral("Acknowledge"));
+        e->ThinkAsWritten(QStringLiteral("Loaded: Reindeer."));
+        e->ThinkAsWritten(QStringLiteral("Loaded: Sleighs."));
+        voice->FinishUtterance();
+        QTRY_VERIFY(!e->Busy());
+        QStringList thoughts;
+        for (const QList<QVariant>& shown : balloon)
+            if (shown.at(0).toBool()) thoughts << shown.at(1).toString();
+        QCOMPARE(thoughts, QStringList{"Loaded: Sleighs."});
+        // A thought on show is not cut short by the next one; that one follows it.
+        e->Think(QStringLiteral("Loaded: Snow."));
+        e->Think(QStringLiteral("Loaded: Stars."));
+        QTRY_VERIFY(!e->Busy());
+        QCOMPARE(balloon.size(), 4);
+        QCOMPARE(balloon.at(2).at(1).toString(), QStringLiteral("Loaded: Snow."));
+        QCOMPARE(balloon.at(3).at(1).toString(), QStringLiteral("Loaded: Stars."));
+    }
+
+    void tellsWhereItWillStand() {
+        auto e = engine();
+        e->WalkPixelsPerSecond = 50;
+        e->SetPosition(QPoint(10, 10));
+        QCOMPARE(e->Destination(), QPoint(10, 10));
+        e->Show();
+        e->MoveTo(QPoint(300, 10));
+        e->GestureAt(QPoint(0, 0));
+        e->MoveTo(QPoint(200, 200));
+        e->Play(QStringLiteral("Explain"));
+        QCOMPARE(e->Destination(), QPoint(200, 200)); // the last walk asked for, not where it is
+        e->Stop();
+        QTRY_VERIFY(!e->Busy());
+        QCOMPARE(e->Destination(), e->Position()); // stopped: where it stands
+    }
+
     void walksToTheTargetAndPointsTheRightWay() {
         auto e = engine();
         e->WalkPixelsPerSecond = 4000;

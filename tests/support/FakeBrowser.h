@@ -37,6 +37,8 @@ public:
     void SaveAs() override { commands << QStringLiteral("save"); }
     void SetZoom(double factor) override { zoom = factor; }
     double Zoom() const override { return zoom; }
+    bool CanEdit(EditCommand command) const override { return canEdit[command]; }
+    void Edit(EditCommand command) override { edits << int(command); }
 
     // A whole navigation as the engine reports it: before-navigate, then commit.
     void Begin(const QString& address, const QString& frame = QString());
@@ -64,6 +66,8 @@ public:
     bool keepsHistory = true;  // the engine gives its back/forward list
     QStringList restoredLists; // lists given back, in order
     double zoom = 1.0;
+    bool canEdit[3] = {}; // Cut, Copy, Paste
+    QList<int> edits;
 
 private:
     QWidget* view_;

@@ -34,6 +34,7 @@ AgentCharacter::AgentCharacter(std::shared_ptr<const CharacterData> character,
     });
     connect(engine, &CharacterEngine::visibilityChanged, this, [this](bool visible) {
         if (!visible) balloon_->hide();
+        emit visibilityChanged(visible);
     });
     connect(engine, &CharacterEngine::idleStart, this, [this] {
         speaking_ = false;
@@ -117,6 +118,9 @@ bool AgentCharacter::Visible() const {
 }
 int AgentCharacter::Left() const {
     return engine_->Position().x();
+}
+QPoint AgentCharacter::Destination() const {
+    return engine_->Destination();
 }
 int AgentCharacter::Top() const {
     return engine_->Position().y();

@@ -47,6 +47,8 @@ public:
     bool Visible() const;
     bool Speaking() const { return speaking_; }
     int Left() const;
+    // Where the figure will stand once its queued requests have run.
+    QPoint Destination() const;
     int Top() const;
     int Width() const;
     int Height() const;
@@ -59,6 +61,8 @@ public:
 
 signals:
     void idleStart();
+    // The figure appeared or went (its own menu's Hide included).
+    void visibilityChanged(bool visible);
     void commandChosen(const QString& name);
 
 private:

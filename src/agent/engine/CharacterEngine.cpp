@@ -87,13 +87,19 @@ void CharacterEngine::Speak(const QString& text) {
     enqueue({Request::Speak, text, {}});
 }
 void CharacterEngine::Think(const QString& text) {
-    enqueue({Request::Think, text, {}});
+    enqueueThought({Request::Think, text, {}});
 }
 void CharacterEngine::SpeakAsWritten(const QString& text) {
     enqueue({Request::Speak, text, {}, true});
 }
 void CharacterEngine::ThinkAsWritten(const QString& text) {
-    enqueue({Request::Think, text, {}, true});
+    enqueueThought({Request::Think, text, {}, true});
+}
+
+void CharacterEngine::enqueueThought(Request thought) {
+    // A thought is about the moment: one still waiting is out of date once a newer one comes.
+    std::erase_if(queue_, [](const Request& waiting) { return waiting.kind == Request::Think; });
+    enqueue(std::move(thought));
 }
 
 SpeechText CharacterEngine::speechOf(const Request& request) const {
@@ -346,9 +352,17 @@ void CharacterEngine::startIdling() {
     playAnimation(idle, nullptr);
 }
 
+QPoint CharacterEngine::Destination() const {
+    for (auto waiting = queue_.rbegin(); waiting != queue_.rend(); ++waiting)
+        if (waiting->kind == Request::Move) return waiting->point;
+    if (current_ && current_->kind == Request::Move && !stopping_) return current_->point;
+    return position_;
+}
+
 void CharacterEngine::SetPosition(QPoint topLeft) {
     if (topLeft == position_) return;
     position_ = topLeft;
+    if (walkTimer_.isActive()) walkAt_ = topLeft; // a walk goes on from the new place
     emit moved(position_);
 }
 

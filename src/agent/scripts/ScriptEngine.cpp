@@ -173,11 +173,12 @@ void ScriptEngine::startup() {
     ScriptStage& s = stage_;
     const QSize screen = s.ScreenSize();
     const QSize figure = s.CharSize();
-    s.MoveTo(screen.width() / 2 - figure.width() / 2, screen.height() / 3);
+    // Near the middle of the screen, then near its lower right corner, where nothing is hidden.
+    s.MoveToFreePlace(screen.width() / 2 - figure.width() / 2, screen.height() / 3);
     s.Show();
     s.Play(QStringLiteral("Pleased"));
     s.Speak(QStringLiteral("Merry Christmas!|Hello!|Thanks for using Varnholt Software Glisterwood 99!"));
-    s.MoveTo(screen.width() - figure.width() - 32, screen.height() - figure.height() - 32);
+    s.MoveToFreePlace(screen.width() - figure.width() - 32, screen.height() - figure.height() - 32);
     if (!ScriptCounters::NotExpired(QStringLiteral("startup"), 2)) return;
     s.Play(QStringLiteral("Announce"));
     s.Speak(QStringLiteral("Howdy!  My name is ") + s.CharName() +
