@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 
 # Debian 12 packages needed to build, run and test the program.
 PACKAGES := cmake g++ make pkg-config \
-	qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libqt6webenginecore6-bin \
+	qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libsqlite3-dev qt6-webengine-dev libqt6webenginecore6-bin \
 	qt6-svg-dev qt6-multimedia-dev libespeak-ng-dev espeak-ng-data python3 \
 	libgl-dev libxcb1-dev fonts-dejavu-core xvfb xauth xdotool pulseaudio pulseaudio-utils sox \
 	libfluidsynth-dev fluid-soundfont-gm fluidsynth libasound2-dev libpulse-dev libpocketsphinx-dev pocketsphinx-en-us

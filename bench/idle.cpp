@@ -46,7 +46,7 @@ public:
     void RequestClose() override { emit CloseAnswered(true); }
     bool DialogOpen() const override { return false; }
     void RunScript(const QString&, ScriptCallback) override {}
-    void FindText(const QString&, bool, std::function<void(int)>) override {}
+    void FindText(const QString&, bool, std::function<void(int, int)>) override {}
     void Print(QWidget*) override {}
     void SetZoom(double) override {}
     double Zoom() const override { return 1; }

@@ -4,12 +4,18 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QUrl>
 #include <cstdio>
 
 namespace {
@@ -27,13 +33,36 @@ struct StartupRun {
     QString problem;
 };
 
-StartupRun runOnce(const QString& program) {
+// Leaves pages from "last time" in the home and asks the program to open them: restoring pages of
+// the same local page, the first in front.
+void keepPagesToRestore(const QString& home, int pages, const QString& page) {
+    QJsonArray kept;
+    for (int i = 1; i <= pages; ++i)
+        kept.append(QJsonObject{{QStringLiteral("address"),
+                                 QUrl::fromLocalFile(page).toString() + QStringLiteral("?page=%1").arg(i)},
+                                {QStringLiteral("title"), QStringLiteral("Page %1").arg(i)}});
+    const QString data = home + QStringLiteral("/.local/share/Varnholt Software/Glisterwood 99");
+    QDir().mkpath(data);
+    QFile file(data + QStringLiteral("/session.json"));
+    if (file.open(QIODevice::WriteOnly))
+        file.write(QJsonDocument(QJsonObject{{QStringLiteral("version"), 1},
+                                             {QStringLiteral("current"), 0},
+                                             {QStringLiteral("pages"), kept}})
+                       .toJson());
+    QSettings(home + QStringLiteral("/.config/Varnholt Software/Glisterwood 97.conf"), QSettings::IniFormat)
+        .setValue(QStringLiteral("Restore pages"), QStringLiteral("1"));
+}
+
+// restorePages > 0: the program opens that many pages from last time instead of its start page.
+StartupRun runOnce(const QString& program, int restorePages = 0) {
     StartupRun run;
     QTemporaryDir home;
     if (!home.isValid()) {
         run.problem = QStringLiteral("no temporary home");
         return run;
     }
+    if (restorePages > 0)
+        keepPagesToRestore(home.path(), restorePages, QStringLiteral(GW_BENCH_RESTORE_PAGE));
     QProcessEnvironment env = bench::RunEnvironment(home.path());
     env.insert(QStringLiteral("GLISTERWOOD_BENCH"), QStringLiteral("1"));
     env.insert(QStringLiteral("GLISTERWOOD_BENCH_HOLD_MS"), QString::number(kHoldMs));
@@ -141,8 +170,14 @@ int main(int argc, char** argv) {
                                            QStringLiteral("path"), QStringLiteral(GW_BENCH_PROGRAM));
     const QCommandLineOption floorOption(QStringLiteral("floor"), QStringLiteral("The floor program."),
                                          QStringLiteral("path"), QStringLiteral(GW_BENCH_FLOOR));
+    const QCommandLineOption restoreOption(
+        QStringLiteral("restore"),
+        QStringLiteral(
+            "The program opens N pages from last time (and, beside, one page) instead of its start page."),
+        QStringLiteral("N"));
     parser.addOption(programOption);
     parser.addOption(floorOption);
+    parser.addOption(restoreOption);
     parser.addPositionalArgument(QStringLiteral("runs"), QStringLiteral("Runs of each program (default 5)."));
     parser.process(app);
 
@@ -151,6 +186,7 @@ int main(int argc, char** argv) {
         runs = parser.positionalArguments().first().toInt();
         if (runs < 1) parser.showHelp(1);
     }
+    const int restore = parser.value(restoreOption).toInt();
     const QString program = parser.value(programOption);
     const QString floor = parser.value(floorOption);
     for (const QString& path : {program, floor})
@@ -163,13 +199,21 @@ int main(int argc, char** argv) {
     if (!display.Ensure()) return 1;
     std::printf("start-up of %s\n    beside %s\n    on display %s, %d runs each\n", qPrintable(program),
                 qPrintable(floor), qPrintable(display.Display()), runs);
+    if (restore > 0)
+        std::printf("    the program restores %d pages from last time (\"one\": one page restored)\n",
+                    restore);
 
-    Series programSeries, floorSeries;
+    Series programSeries, floorSeries, oneSeries;
     for (int i = 1; i <= runs; ++i) {
         // Taking turns keeps a slow spell of the machine from landing on one side only.
-        const StartupRun p = runOnce(program);
+        const StartupRun p = runOnce(program, restore);
         report("program", i, p);
         if (p.ok) programSeries.add(p);
+        if (restore > 0) {
+            const StartupRun one = runOnce(program, 1);
+            report("one", i, one);
+            if (one.ok) oneSeries.add(one);
+        }
         const StartupRun f = runOnce(floor);
         report("floor", i, f);
         if (f.ok) floorSeries.add(f);
@@ -187,5 +231,17 @@ int main(int argc, char** argv) {
     std::printf("processes: program %d, floor %d\n", programSeries.memory.processes,
                 floorSeries.memory.processes);
     std::printf("aim: start-up within 15%% of the floor\n");
+    if (restore > 0 && !oneSeries.loaded.isEmpty()) {
+        std::printf("\n%d pages restored beside one page restored (the \"floor\" column):\n", restore);
+        QList<bench::Figure> beside{
+            {QStringLiteral("window shown (ms)"), bench::Summarise(programSeries.shown),
+             bench::Summarise(oneSeries.shown), 0},
+            {QStringLiteral("front page loaded (ms)"), bench::Summarise(programSeries.loaded),
+             bench::Summarise(oneSeries.loaded), 0},
+        };
+        beside += bench::MemoryFigures(programSeries.memory, oneSeries.memory);
+        bench::PrintFigures(beside);
+        std::printf("aim: the window shows as fast as with one page\n");
+    }
     return programSeries.loaded.isEmpty() || floorSeries.loaded.isEmpty() ? 1 : 0;
 }

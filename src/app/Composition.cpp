@@ -10,13 +10,18 @@
 #include "bookmarks/Bookmarks.h"
 #include "bookmarks/Cards.h"
 #include "bookmarks/DesktopCards.h"
+#include "browse/AddressBox.h"
 #include "browse/BrowserControl.h"
 #include "browse/Browsers.h"
 #include "browse/History.h"
+#include "browse/HistoryStore.h"
 #include "browse/LinksMenu.h"
 #include "browse/PageCommands.h"
 #include "browse/PageEvents.h"
+#include "browse/PageSession.h"
+#include "browse/SiteZoom.h"
 #include "browse/SurfCommands.h"
+#include "browse/VisitRecorder.h"
 #include "decor/DesktopSurface.h"
 #include "decor/PointerGestures.h"
 #include "decor/Snowfall.h"
@@ -77,7 +82,10 @@ void connectPages(MainModules& m) {
     m.Lights->Follow(*events);
     QObject::connect(pages, &Browsers::currentPageChanged, links, [links] { links->ShowCurrentPage(); });
     QObject::connect(events, &PageEvents::navigationStarted, history,
-                     [history](int, const QString& address) { history->AddToHistory(address); });
+                     [history](int slot, const QString& address, int, const QString& targetFrame) {
+                         history->AddNavigation(slot, address, !targetFrame.isEmpty());
+                     });
+    QObject::connect(events, &PageEvents::titleChanged, history, &History::SetPageTitle);
     QObject::connect(events, &PageEvents::pageIdle, events, [&m](int slot) {
         // A page finished loading: stop image, flasher, Links menu and the character.
         m.Events->UpdateCorner(slot, CornerStop, false);
@@ -165,4 +173,5 @@ void ComposeModules(MainModules& m, MainControls& ui, BrowserFactory& factory, c
     connectPages(m);
     connectDesktop(m);
     connectMusic(m);
+    ComposeEverydayBrowsing(m, ui, factory, prefs, dialogParent);
 }

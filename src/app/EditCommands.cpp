@@ -56,6 +56,12 @@ EditCommands::EditCommands(MainMenus& menus, QLineEdit& addressBox, Browsers& pa
     connect(&history_, &History::selectionChanged, this, &EditCommands::Update);
     connect(&pages_, &Browsers::paneChanged, this, &EditCommands::Update);
     connect(&pages_, &Browsers::currentPageChanged, this, &EditCommands::followPage);
+    // The window's modules and menus go before the window itself, whose closing still moves the
+    // focus: from then on nothing is left to update.
+    connect(&pages_, &QObject::destroyed, this, [this] {
+        disconnect(qApp, nullptr, this, nullptr);
+        disconnect(QApplication::clipboard(), nullptr, this, nullptr);
+    });
     followPage();
 }
 

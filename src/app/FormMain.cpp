@@ -17,6 +17,7 @@
 #include "browse/History.h"
 #include "browse/PageCommands.h"
 #include "browse/PageEvents.h"
+#include "browse/PageSession.h"
 #include "browse/SurfCommands.h"
 #include "decor/Background.h"
 #include "decor/DesktopSurface.h"
@@ -65,6 +66,7 @@ FormMain::FormMain(BrowserFactory& factory, QWidget* parent)
     connectBookmarkMenus();
     connectCardMenu();
     connectControls();
+    WireEverydayBrowsing(ui_, m_, *this);
     connectReports();
     connectOptions();
     connectMusic();
@@ -192,13 +194,14 @@ bool FormMain::DoInit() {
     m_.Pages->StartDeadPageCheck();
     m_.Snow->Start();
     if (const QString problem = App().Prefs.Values().DataFolderProblem; !problem.isEmpty())
-        m_.Events->SetStatusBarText(problem +
-                                    QStringLiteral(" Bookmarks and desktop cards cannot be saved."));
+        m_.Events->SetStatusBarText(
+            problem + QStringLiteral(" Bookmarks, desktop cards, history and open pages cannot be saved."));
     return true;
 }
 
-void FormMain::OpenStartupPage() {
-    if (BrowserControl* page = m_.Pages->Current()) page->Navigate(App().Prefs.Values().StartupPage);
+void FormMain::OpenStartupPage(const QStringList& addresses) {
+    const Preferences& prefs = App().Prefs.Values();
+    m_.Session->OpenAtStart(prefs.RestorePages, prefs.StartupPage, addresses);
 }
 
 void FormMain::StartThemeSongTimer() {
@@ -232,6 +235,7 @@ void FormMain::ExitNow() {
     rememberPlace();
     m_.Snow->Stop();
     m_.Lights->Stop();
+    m_.Session->Finish();   // the pages as they are, for the next start
     m_.Pages->ReleaseAll(); // no page event may reach the released character
     App().Agent.reset();
     App().Profile.reset();

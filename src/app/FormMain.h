@@ -7,6 +7,7 @@
 #include "dialogs/FormOptions.h"
 
 #include <QMainWindow>
+#include <QStringList>
 #include <functional>
 
 class BrowserControl;
@@ -27,8 +28,9 @@ public:
     void FileExit();
     // The shut-down sequence without asking the pages (a signal from the system); runs once.
     void ExitNow();
-    // Opens the startup page in the current page: the last step of start-up.
-    void OpenStartupPage();
+    // The last step of start-up: the startup page in the current page, or the pages from last time
+    // when the user asked for them; then a page for each address given (the command line's).
+    void OpenStartupPage(const QStringList& addresses = {});
     // Tiles the desktop with holiday picture n (1..14); the bulb strips take up the new picture.
     void DrawBackground(int n);
     // Starts the one-second check that closes the theme song once it has played.

@@ -31,7 +31,9 @@ MainMenus::MainMenus(QMenuBar* bar, QWidget* owner)
     ItemFileOpenExternal = item(MenuFile, "Open in &External Window");
     ItemFileClose = item(MenuFile, "&Close Browser Window", QKeySequence(Qt::CTRL | Qt::Key_W));
     MenuFile->addSeparator();
+    ItemFileSaveAs = item(MenuFile, "&Save Page As...", QKeySequence(Qt::CTRL | Qt::Key_S));
     ItemFilePrint = item(MenuFile, "&Print...", QKeySequence(Qt::CTRL | Qt::Key_P));
+    ItemFileDownloads = item(MenuFile, "&Downloads", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Y));
     ItemFileTellAFriend = item(MenuFile, "&Tell a friend about Glisterwood...");
     MenuFile->addSeparator();
     ItemFileExit = item(MenuFile, "E&xit", QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -59,6 +61,14 @@ MainMenus::MainMenus(QMenuBar* bar, QWidget* owner)
     ItemSurfStartupPage = item(MenuSurf, "S&tartup Page", QKeySequence(Qt::ALT | Qt::Key_Home));
     ItemSurfSearchPage = item(MenuSurf, "S&earch Page");
     ItemSurfWelcomePage = item(MenuSurf, "&Welcome Page");
+
+    MenuHistory = bar->addMenu(QStringLiteral("Hi&story"));
+    ItemHistorySearch = item(MenuHistory, "&Search history...", QKeySequence(Qt::CTRL | Qt::Key_H));
+    ItemHistoryReopen =
+        item(MenuHistory, "&Reopen Closed Page", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
+    MenuHistory->addSeparator();
+    ItemHistoryClear =
+        item(MenuHistory, "&Clear history...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete));
 
     MenuLinks = bar->addMenu(QStringLiteral("&Links"));
     ItemLinksNone = item(MenuLinks, "No links on this page");
@@ -150,6 +160,7 @@ void MainMenus::Apply(const MenuState& m) {
     ItemFileClose->setEnabled(m.fileCloseEnabled);
     ItemFileOpenExternal->setEnabled(m.fileOpenExternalEnabled);
     ItemFilePrint->setEnabled(m.filePrintEnabled);
+    ItemFileSaveAs->setEnabled(m.surfEnabled); // only a page can be saved
     // Whether they are enabled follows the focus (EditCommands).
     for (QAction* a : {ItemEditCut, ItemEditCopy, ItemEditPaste, ItemEditSep1})
         a->setVisible(m.editClipboardVisible);

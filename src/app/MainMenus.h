@@ -19,6 +19,7 @@ public:
     QMenu* MenuFile;
     QAction *ItemFileNew, *ItemFileOpen, *ItemFileOpenNew, *ItemFileOpenExternal, *ItemFileClose,
         *ItemFilePrint, *ItemFileTellAFriend, *ItemFileExit;
+    QAction *ItemFileSaveAs, *ItemFileDownloads;
 
     QMenu* MenuEdit;
     QAction *ItemEditCut, *ItemEditCopy, *ItemEditPaste, *ItemEditSep1, *ItemEditFind, *ItemEditOptions;
@@ -26,6 +27,10 @@ public:
     QMenu* MenuSurf;
     QAction *ItemSurfReload, *ItemSurfStop, *ItemSurfBack, *ItemSurfForward, *ItemSurfAddToBookmarks,
         *ItemSurfStartupPage, *ItemSurfSearchPage, *ItemSurfWelcomePage;
+
+    // The kept history and the pages closed last.
+    QMenu* MenuHistory;
+    QAction *ItemHistorySearch, *ItemHistoryClear, *ItemHistoryReopen;
 
     QMenu* MenuLinks;
     QAction* ItemLinksNone; // "No links on this page"

@@ -5,6 +5,7 @@
 #include <memory>
 
 class BookmarkView;
+class AddressBox;
 class Bookmarks;
 class BrowserFactory;
 class Browsers;
@@ -14,7 +15,9 @@ class CharacterRequests;
 class CommandMailbox;
 class DesktopCards;
 class DesktopSurface;
+class DownloadsWindow;
 class History;
+class HistoryStore;
 class ImageButton;
 class LightString;
 class LinksMenu;
@@ -22,8 +25,10 @@ class MainMenus;
 class OptionsEditor;
 class PageCommands;
 class PageEvents;
+class PageSession;
 class PointerGestures;
 class PreferencesStore;
+class SiteZoom;
 class QLineEdit;
 class QMenuBar;
 class QTabBar;
@@ -37,7 +42,9 @@ class Jukebox;
 class MusicBox;
 class SongDownload;
 } // namespace Music
+class VisitRecorder;
 class VoiceListener;
+class ZoomBadge;
 
 // The window's own controls, children of the desktop surface.
 struct MainControls {
@@ -81,6 +88,15 @@ struct MainModules {
     std::unique_ptr<VoiceListener> Voice;
     std::unique_ptr<CharacterRequests> Character;
     DropRules Drops;
+    // Browsing as every day: the kept history, the pages kept for the next start, each site's zoom,
+    // and the address box's suggestions.
+    std::unique_ptr<HistoryStore> Kept;
+    std::unique_ptr<VisitRecorder> Visits;
+    std::unique_ptr<PageSession> Session;
+    std::unique_ptr<SiteZoom> Zoom;
+    ZoomBadge* ZoomShown = nullptr;          // a child of the surface
+    DownloadsWindow* DownloadList = nullptr; // a window of the main window
+    std::unique_ptr<AddressBox> Address;
 };
 
 // Builds the modules over the controls and connects them to each other: the pages' events reach
@@ -89,3 +105,8 @@ struct MainModules {
 // the parent of the dialogs the modules open. A test can call it with controls on a bare widget.
 void ComposeModules(MainModules& m, MainControls& ui, BrowserFactory& factory, const PreferencesStore& prefs,
                     QWidget& dialogParent);
+// The window's ways into them: the History menu, Save Page As, Downloads.
+void WireEverydayBrowsing(MainControls& ui, MainModules& m, QWidget& window);
+// The part of it that keeps history and pages between runs, zooms by site and suggests addresses.
+void ComposeEverydayBrowsing(MainModules& m, MainControls& ui, BrowserFactory& factory,
+                             const PreferencesStore& prefs, QWidget& dialogParent);

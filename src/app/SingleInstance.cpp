@@ -7,6 +7,7 @@
 #include <QLocalSocket>
 #include <QPointer>
 #include <QTimer>
+#include <QUrl>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,6 +15,28 @@
 namespace {
 constexpr int kConnectMs = 1500;
 const QByteArray kRequest = "activate\n";
+// "open-pages" and the addresses, each percent-encoded so that neither blanks nor line ends are in
+// them.
+const QByteArray kOpen = "open-pages ";
+
+// Addresses beyond what the running program takes are left out; it still comes to the front.
+QByteArray requestFor(const QStringList& addresses, qint64 limit) {
+    QByteArray request = kOpen;
+    for (const QString& address : addresses) {
+        const QByteArray encoded = QUrl::toPercentEncoding(address);
+        if (request.size() + encoded.size() + 2 > limit) continue;
+        if (request.size() > kOpen.size()) request += ' ';
+        request += encoded;
+    }
+    return request.size() > kOpen.size() ? request + '\n' : kRequest;
+}
+
+QStringList addressesIn(const QByteArray& line) {
+    QStringList addresses;
+    for (const QByteArray& encoded : line.mid(kOpen.size()).trimmed().split(' '))
+        if (!encoded.isEmpty()) addresses << QUrl::fromPercentEncoding(encoded);
+    return addresses;
+}
 
 // A folder only this user can enter: its own, not a link, closed to group and others.
 bool isPrivateFolder(const QString& path) {
@@ -55,14 +78,14 @@ SingleInstance::SingleInstance(const QString& name, QObject* parent)
     : QObject(parent)
     , name_(name) {}
 
-bool SingleInstance::HandOver() {
+bool SingleInstance::HandOver(const QStringList& addresses) {
     if (name_.isEmpty()) return false;
     QLocalSocket socket;
     socket.connectToServer(name_);
     if (!socket.waitForConnected(kConnectMs)) return false;
     // Only a program of this user may end this start.
     if (!PeerIsThisUser(socket.socketDescriptor())) return false;
-    socket.write(kRequest);
+    socket.write(requestFor(addresses, kMaxRequestBytes));
     if (!socket.waitForBytesWritten(kConnectMs)) return false;
     // The first program answers once it has taken the request.
     const bool answered = socket.waitForReadyRead(kConnectMs) && socket.read(16).startsWith("ok");
@@ -113,12 +136,16 @@ void SingleInstance::serve(QLocalSocket* socket) {
             }
             return;
         }
-        const bool request = socket->readLine(kMaxRequestBytes) == kRequest;
-        if (request) {
+        const QByteArray line = socket->readLine(kMaxRequestBytes);
+        const bool activate = line == kRequest;
+        const QStringList addresses =
+            line.startsWith(kOpen) && line.endsWith('\n') ? addressesIn(line) : QStringList();
+        if (activate || !addresses.isEmpty()) {
             socket->write("ok\n");
             socket->flush();
         }
         socket->disconnectFromServer();
-        if (request) emit activated();
+        if (activate) emit activated();
+        if (!addresses.isEmpty()) emit addressesReceived(addresses);
     });
 }

@@ -26,7 +26,7 @@ QString StartupFailureText() {
                           "For more information, please visit the Varnholt Software web site.");
 }
 
-FormMain* Main(BrowserFactory& factory, const StartupHooks& hooks) {
+FormMain* Main(BrowserFactory& factory, const StartupHooks& hooks, const QStringList& addresses) {
     auto* splash = new FormAboutSplash();
     splash->Init(false);
     splash->show();
@@ -57,14 +57,14 @@ FormMain* Main(BrowserFactory& factory, const StartupHooks& hooks) {
     splash->CloseSplash();
     delete splash;
     if (hooks.windowShown) hooks.windowShown(*form);
-    form->OpenStartupPage();
+    form->OpenStartupPage(addresses);
 
     if (const QString problem = App().Prefs.Values().DataFolderProblem; !problem.isEmpty()) {
         // Told once, without stopping the user from browsing.
-        auto* box = new QMessageBox(
-            QMessageBox::Warning, ProductProfile().Product_Name(),
-            problem + QStringLiteral("\n\nBookmarks and desktop cards cannot be saved in this run."),
-            QMessageBox::Ok, form);
+        auto* box = new QMessageBox(QMessageBox::Warning, ProductProfile().Product_Name(),
+                                    problem + QStringLiteral("\n\nBookmarks, desktop cards, the history and "
+                                                             "the open pages cannot be saved in this run."),
+                                    QMessageBox::Ok, form);
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->open();
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class BrowserFactory;
@@ -19,6 +20,7 @@ struct StartupHooks {
     std::function<void(FormMain&)> windowShown;
 };
 
-// The program's entry: splash, globals, music, main window, first page. Returns the main window,
-// or null when start-up failed (the failure has been reported and nothing stays open).
-FormMain* Main(BrowserFactory& factory, const StartupHooks& hooks = {});
+// The program's entry: splash, globals, music, main window, first pages (the addresses given, beside
+// the start page or the pages from last time). Returns the main window, or null when start-up failed
+// (the failure has been reported and nothing stays open).
+FormMain* Main(BrowserFactory& factory, const StartupHooks& hooks = {}, const QStringList& addresses = {});

@@ -1,4 +1,5 @@
 #include "app/AppSetup.h"
+#include "app/CommandLine.h"
 #include "app/ExitGuard.h"
 #include "app/FormMain.h"
 #include "app/SignalRelay.h"
@@ -8,6 +9,7 @@
 #include "browse/WebEngineBrowser.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QStandardPaths>
 #include <QTimer>
@@ -37,10 +39,12 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     NameApplication();
 
-    // One program per profile: a second start brings the first to the front and ends.
+    // One program per profile: a second start brings the first to the front, hands it the addresses
+    // it was given, and ends.
+    const QStringList addresses = AddressesFromArguments(QCoreApplication::arguments(), QDir::currentPath());
     SingleInstance instance(
         SingleInstance::NameFor(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
-    if (instance.HandOver()) return 0;
+    if (instance.HandOver(addresses)) return 0;
     // A signal from the system ends the program as File > Exit does, storage written.
     SignalRelay systemSignals;
 
@@ -53,17 +57,26 @@ int main(int argc, char** argv) {
             std::printf("bench: shown %lld\n", static_cast<long long>(clock.elapsed()));
             std::fflush(stdout);
         };
-    FormMain* form = Main(factory, hooks);
+    FormMain* form = Main(factory, hooks, addresses);
     if (!form) return 1;
     factory.SetDialogParent(form);
     if (bench) BenchWatchFirstLoad(*form, clock);
     instance.Listen();
-    QObject::connect(&instance, &SingleInstance::activated, form, [form] {
+    auto toFront = [form] {
         if (form->isMinimized()) form->showNormal();
         form->raise();
         form->activateWindow();
+    };
+    QObject::connect(&instance, &SingleInstance::activated, form, [form, toFront] {
+        toFront();
         form->OpenInNewPage(QString()); // a new page on the start page
     });
+    QObject::connect(&instance, &SingleInstance::addressesReceived, form,
+                     [form, toFront](const QStringList& received) {
+                         toFront();
+                         for (const QString& address : received)
+                             form->OpenInNewPage(address);
+                     });
     QObject::connect(&systemSignals, &SignalRelay::endRequested, form, [form, &app] {
         form->ExitNow();
         app.quit();

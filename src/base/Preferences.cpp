@@ -4,6 +4,8 @@
 #include "base/ProductProfile.h"
 #include "base/RegUtil.h"
 
+#include <QUrl>
+
 namespace {
 
 QString storedPage(const char* valueName) {
@@ -22,6 +24,16 @@ void storePage(const QString& chosen, const QString& productPage, const char* va
 
 } // namespace
 
+bool PreferencesStore::IsSearchAddress(const QString& text) {
+    const QString trimmed = text.trimmed();
+    if (!trimmed.contains(QLatin1String(kSearchTerms))) return false;
+    const QUrl url(QString(trimmed).replace(QLatin1String(kSearchTerms), QStringLiteral("words")),
+                   QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    if (scheme == QLatin1String("http") || scheme == QLatin1String("https")) return !url.host().isEmpty();
+    return scheme == QLatin1String("file") || scheme == QLatin1String("glisterwood");
+}
+
 int PreferencesStore::BackgroundFromSetting(int stored) {
     return (stored < 1 || stored > 14) ? 1 : stored;
 }
@@ -32,6 +44,11 @@ void PreferencesStore::Load() {
     const QString dataDir = GetWindowsDir(&p.DataFolderProblem);
     p.SitesFile = dataDir + QStringLiteral("sites.gws");
     p.BookmarkFile = dataDir + QStringLiteral("BookMark.gwb");
+    // Without a data folder (the user is told once) history and pages live only for the run.
+    if (p.DataFolderProblem.isEmpty()) {
+        p.HistoryFile = dataDir + QStringLiteral("history.sqlite");
+        p.SessionFile = dataDir + QStringLiteral("session.json");
+    }
 
     p.StartupPage = product.Product_StartupPage();
     p.StartupPageEditable = product.Product_StartupPage_Editable();
@@ -43,6 +60,11 @@ void PreferencesStore::Load() {
         p.StartupPage = startup;
     if (const QString search = storedPage(RegUtil::kSearchPage); !search.isEmpty() && p.SearchPageEditable)
         p.SearchPage = search;
+    p.SearchAddress = product.Product_SearchAddress();
+    if (const QString address = storedPage(RegUtil::kSearchAddress);
+        p.SearchPageEditable && IsSearchAddress(address))
+        p.SearchAddress = address;
+    p.RestorePages = RegUtil::GetRegNumber(RegUtil::kProductKey, RegUtil::kRestorePages) == 1;
     p.BackgroundIndex =
         BackgroundFromSetting(RegUtil::GetRegNumber(RegUtil::kProductKey, RegUtil::kBackground));
     values_ = p;
@@ -56,6 +78,15 @@ void PreferencesStore::Save(const Preferences& chosen) {
     if (values_.SearchPageEditable)
         storePage(chosen.SearchPage.trimmed(), product.Product_SearchPage(), RegUtil::kSearchPage,
                   values_.SearchPage);
+    // An address that cannot take the words keeps the one in use.
+    if (values_.SearchPageEditable && IsSearchAddress(chosen.SearchAddress))
+        storePage(chosen.SearchAddress.trimmed(), product.Product_SearchAddress(), RegUtil::kSearchAddress,
+                  values_.SearchAddress);
+    if (chosen.RestorePages != values_.RestorePages) {
+        values_.RestorePages = chosen.RestorePages;
+        RegUtil::SetRegString(RegUtil::kProductKey, RegUtil::kRestorePages,
+                              chosen.RestorePages ? QStringLiteral("1") : QStringLiteral("0"));
+    }
     if (chosen.BackgroundIndex != values_.BackgroundIndex) {
         values_.BackgroundIndex = chosen.BackgroundIndex;
         RegUtil::SetRegString(RegUtil::kProductKey, RegUtil::kBackground,

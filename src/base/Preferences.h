@@ -12,9 +12,16 @@ struct Preferences {
     bool StartupPageEditable = false;
     bool SearchPageEditable = false;
     int BackgroundIndex = 1; // 1..14
+    // Where words typed into the address box are looked up: an address with {searchTerms} where the
+    // words go (Surf > Search Page still opens SearchPage).
+    QString SearchAddress;
+    // At start: false shows the start page, true opens the pages that were open last time.
+    bool RestorePages = false;
 
     QString BookmarkFile;
     QString SitesFile;
+    QString HistoryFile; // every visit, kept between runs
+    QString SessionFile; // the pages open now, for the next start
     // Why the data folder cannot be used, or "" when it is fine; told to the user once.
     QString DataFolderProblem;
 };
@@ -37,6 +44,10 @@ public:
 
     // A stored background number as the program uses it: 1..14, anything else reads as 1.
     static int BackgroundFromSetting(int stored);
+    // The placeholder a search address holds where the words go.
+    static constexpr const char* kSearchTerms = "{searchTerms}";
+    // True for an address that can take the words: a web or local address with {searchTerms}.
+    static bool IsSearchAddress(const QString& text);
 
 signals:
     void changed();

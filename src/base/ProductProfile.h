@@ -16,6 +16,10 @@ public:
     QString Product_Name() const { return QStringLiteral("Glisterwood 99"); }
     QString Product_SearchPage() const { return QStringLiteral("https://duckduckgo.com/"); }
     bool Product_SearchPage_Editable() const { return true; }
+    // Where words typed into the address box are looked up; {searchTerms} stands for the words.
+    QString Product_SearchAddress() const {
+        return QStringLiteral("https://duckduckgo.com/?q={searchTerms}");
+    }
     QString Product_StartupPage() const { return QStringLiteral("glisterwood://pages/welcome.html"); }
     bool Product_StartupPage_Editable() const { return true; }
     QString Product_TellAFriendPage() const { return QStringLiteral("glisterwood://pages/tellafriend.html"); }

@@ -45,13 +45,24 @@ public:
     // The window is done with the page: it goes now, or as soon as its open dialog has returned.
     virtual void Dispose() { deleteLater(); }
 
+    // The page's back and forward list in the engine's own form, for a page made later; empty where
+    // the engine gives none.
+    virtual QByteArray SaveHistory() const { return {}; }
+    // Gives the page a saved list and loads its current entry; false when the engine could not take
+    // it (the page is then as it was).
+    virtual bool RestoreHistory(const QByteArray&) { return false; }
+
     // Runs a script in the page's main frame, isolated from the page's own scripts; the callback
     // receives the result later, or an invalid value when the page cannot answer.
     virtual void RunScript(const QString& script, ScriptCallback callback) = 0;
 
     // Page commands: the engine's own find and print.
-    virtual void FindText(const QString& text, bool backward, std::function<void(int matches)> done) = 0;
+    // done receives the match now selected (1-based, 0 when none) and how many there are.
+    virtual void FindText(const QString& text, bool backward,
+                          std::function<void(int active, int matches)> done) = 0;
     virtual void Print(QWidget* dialogParent) = 0;
+    // Saves what the page shows (a document such as a PDF as it came) through the download's dialog.
+    virtual void SaveAs() {}
     virtual void SetZoom(double factor) = 0;
     virtual double Zoom() const = 0;
 
@@ -87,9 +98,13 @@ signals:
     void EditStateChanged();
 };
 
+class Downloads;
+
 // Makes browser controls; returns nullptr when no page can be created.
 class BrowserFactory {
 public:
     virtual ~BrowserFactory() = default;
     virtual BrowserControl* Create(QWidget* parent) = 0;
+    // The downloads of the pages made; null before the first page, or where pages download nothing.
+    virtual Downloads* Saving() const { return nullptr; }
 };

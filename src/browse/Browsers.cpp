@@ -139,6 +139,7 @@ void Browsers::ActivateBrowser(int slot) {
 }
 
 void Browsers::removePage(int slot) {
+    emit pageClosing(slot);
     BrowserPage& page = pages_[slot];
     const int position = TabPositionOf(slot);
     page.InUse = false;

@@ -94,6 +94,8 @@ signals:
     // Another page is about to become current while the browser pane shows this one.
     void pageLeaving(int slot);
     void currentPageChanged(int slot);
+    // A page is about to close; its control still answers.
+    void pageClosing(int slot);
     void pageClosed(int slot, bool wasCurrent);
     // A page whose renderer died was closed; its address is what it showed.
     void pageCrashed(const QString& address, const QString& title);

@@ -7,8 +7,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QProgressDialog>
-#include <QPushButton>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QWebEngineDownloadRequest>
@@ -36,10 +34,13 @@ Downloads::Downloads(QWebEngineProfile* profile, QWidget* dialogParent)
         return QFileDialog::getSaveFileName(dialogParent_, QStringLiteral("Save File"), suggested);
     };
     Tell = [this](const QString& text, bool failed) {
-        if (failed)
-            QMessageBox::warning(dialogParent_, QStringLiteral("Download"), text);
-        else
-            QMessageBox::information(dialogParent_, QStringLiteral("Download"), text);
+        // A saved download shows in the Downloads window; a failure before it started gets a box
+        // that does not stop the user.
+        if (!failed) return;
+        auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Download"), text, QMessageBox::Ok,
+                                    dialogParent_);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
     };
     connect(profile, &QWebEngineProfile::downloadRequested, this, &Downloads::onRequested);
 }
@@ -61,8 +62,8 @@ void Downloads::onRequested(QWebEngineDownloadRequest* download) {
     if (asked_.contains(download->id())) {
         download->cancel();
         // The engine raises a download again when it was cut off and it tries to resume it.
-        if (QProgressDialog* progress = progress_.value(download->id()))
-            failed(download->id(), progress, QStringLiteral("the connection to the server was lost"));
+        if (targets_.contains(download->id()))
+            failed(download->id(), QStringLiteral("the connection to the server was lost"));
         return;
     }
     asked_.insert(download->id());
@@ -90,45 +91,17 @@ void Downloads::onRequested(QWebEngineDownloadRequest* download) {
 }
 
 void Downloads::track(QWebEngineDownloadRequest* download) {
-    auto* progress = new QProgressDialog(
-        QStringLiteral("Downloading %1...").arg(ShortDisplayName(download->downloadFileName())),
-        QStringLiteral("Cancel"), 0, 100, dialogParent_);
-    progress->setWindowTitle(QStringLiteral("Download"));
-    progress->setAttribute(Qt::WA_DeleteOnClose);
-    progress->setAutoClose(false);
-    progress->setAutoReset(false);
-    progress->setMinimumDuration(0);
-    progress->setValue(0);
-    progress->show();
     const quint32 id = download->id();
-    progress_.insert(id, progress);
     targets_.insert(id, targetOf(download));
     requests_.insert(id, download);
-
-    QPointer<QWebEngineDownloadRequest> guarded(download);
-    connect(progress, &QProgressDialog::canceled, progress, [guarded, progress] {
-        if (guarded && !guarded->isFinished() &&
-            guarded->state() != QWebEngineDownloadRequest::DownloadInterrupted)
-            guarded->cancel();
-        progress->close(); // Cancel always closes the window, whatever state the download is in
-    });
-    connect(download, &QWebEngineDownloadRequest::receivedBytesChanged, progress, [download, progress] {
-        const qint64 total = download->totalBytes();
-        if (total > 0) {
-            progress->setMaximum(100);
-            progress->setValue(int(download->receivedBytes() * 100 / total));
-        } else {
-            progress->setMaximum(0); // size unknown: a busy bar
-        }
-    });
-    connect(download, &QWebEngineDownloadRequest::stateChanged, progress,
-            [this, download, progress](QWebEngineDownloadRequest::DownloadState state) {
-                if (ended_.contains(download->id())) return;
+    connect(download, &QWebEngineDownloadRequest::stateChanged, this,
+            [this, download](QWebEngineDownloadRequest::DownloadState state) {
+                const quint32 id = download->id();
+                if (ended_.contains(id)) return;
                 const QString file = targetOf(download);
                 switch (state) {
                 case QWebEngineDownloadRequest::DownloadCompleted: {
-                    ended_.insert(download->id());
-                    progress->close();
+                    ended_.insert(id);
                     const QFileInfo saved(file);
                     const QString text =
                         QStringLiteral("Saved %1")
@@ -139,21 +112,21 @@ void Downloads::track(QWebEngineDownloadRequest* download) {
                     break;
                 }
                 case QWebEngineDownloadRequest::DownloadCancelled:
-                    ended_.insert(download->id());
+                    ended_.insert(id);
                     removePartial(file);
-                    progress->close();
                     emit finished(false, QString());
                     break; // the user asked for it
                 case QWebEngineDownloadRequest::DownloadInterrupted:
-                    failed(download->id(), progress, download->interruptReasonString());
+                    failed(id, download->interruptReasonString());
                     break;
                 default:
                     break;
                 }
             });
+    emit started(download);
 }
 
-void Downloads::failed(quint32 id, QProgressDialog* progress, const QString& why) {
+void Downloads::failed(quint32 id, const QString& why) {
     if (ended_.contains(id)) return;
     ended_.insert(id);
     const QString file = targets_.value(id);
@@ -161,17 +134,13 @@ void Downloads::failed(quint32 id, QProgressDialog* progress, const QString& why
                              .arg(ShortDisplayName(QFileInfo(file).fileName()),
                                   why.isEmpty() ? QStringLiteral("the server stopped sending it") : why);
     // An interrupted download could be resumed by the engine; it is over, and its part goes.
-    if (QWebEngineDownloadRequest* download = requests_.value(id)) download->cancel();
+    QPointer<QWebEngineDownloadRequest> download = requests_.value(id);
+    if (download) {
+        download->setProperty(kFailureProperty, text); // its row in the Downloads window says why
+        download->cancel();
+    }
     removePartial(file);
     // The engine may still be writing the part: remove it again once it has let go.
     QTimer::singleShot(500, this, [file] { removePartial(file); });
-    progress->setLabelText(text);
-    progress->setCancelButtonText(QStringLiteral("Close"));
-    progress->setMaximum(100);
-    progress->setValue(0);
-    QPointer<QProgressDialog> window(progress);
-    QTimer::singleShot(kFailureShownMs, progress, [window] {
-        if (window) window->close();
-    });
-    connect(progress, &QObject::destroyed, this, [this, text] { emit finished(false, text); });
+    emit finished(false, text);
 }

@@ -21,6 +21,8 @@ FindBar::FindBar(QWidget* parent)
     next->setText(QStringLiteral("\u25BC"));
     next->setToolTip(QStringLiteral("Next match (Enter)"));
     matches_ = new QLabel(this);
+    // Room for the longest count from the start, so that the bar keeps its shape as the count grows.
+    matches_->setMinimumWidth(matches_->fontMetrics().horizontalAdvance(QStringLiteral("99,999 of 99,999")));
     auto* close = new QToolButton(this);
     close->setText(QStringLiteral("\u2715"));
     close->setToolTip(QStringLiteral("Close (Escape)"));
@@ -52,11 +54,21 @@ void FindBar::Open() {
     edit_->selectAll();
 }
 
-void FindBar::ShowMatches(int matches) {
-    matches_->setText(edit_->text().isEmpty() ? QString()
-                      : matches == 0          ? QStringLiteral("No matches")
-                      : matches == 1          ? QStringLiteral("1 match")
-                                              : QStringLiteral("%1 matches").arg(matches));
+void FindBar::ShowMatches(int active, int matches) {
+    QString text;
+    if (edit_->text().isEmpty())
+        text.clear();
+    else if (matches == 0)
+        text = QStringLiteral("No matches");
+    else if (active > 0)
+        text = QStringLiteral("%L1 of %L2").arg(active).arg(matches);
+    else
+        text = matches == 1 ? QStringLiteral("1 match") : QStringLiteral("%L1 matches").arg(matches);
+    matches_->setText(text);
+}
+
+QString FindBar::MatchesText() const {
+    return matches_->text();
 }
 
 void FindBar::Close() {

@@ -13,7 +13,9 @@ public:
     explicit FindBar(QWidget* parent);
     void Open();
     QLineEdit* Edit() const { return edit_; }
-    void ShowMatches(int matches);
+    // "3 of 306" once the engine has selected a match, else how many there are.
+    void ShowMatches(int active, int matches);
+    QString MatchesText() const;
     // Hides the bar and clears the highlight.
     void Close();
 

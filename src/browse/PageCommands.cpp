@@ -25,8 +25,8 @@ PageCommands::PageCommands(Browsers& pages, QWidget& window, QWidget& area)
         BrowserControl* page = pages_.Current();
         if (!page) return;
         const int generation = ++findGeneration_;
-        page->FindText(text, backward, [this, generation](int matches) {
-            if (generation == findGeneration_) findBar_->ShowMatches(matches);
+        page->FindText(text, backward, [this, generation](int active, int matches) {
+            if (generation == findGeneration_) findBar_->ShowMatches(active, matches);
         });
     });
     QObject::connect(findBar_, &FindBar::Closed, findBar_, [this] {
@@ -116,6 +116,7 @@ void PageCommands::Zoom(int step) {
     if (!page || pages_.CurInterface() != InterfaceBrowser) return;
     if (step == 0) {
         page->SetZoom(1.0);
+        if (Zoomed) Zoomed(1.0);
         return;
     }
     const double now = page->Zoom();
@@ -128,4 +129,10 @@ void PageCommands::Zoom(int step) {
         next = it == kZoomSteps.begin() ? kZoomSteps.front() : *(it - 1);
     }
     page->SetZoom(next);
+    if (Zoomed) Zoomed(next);
+}
+
+void PageCommands::ItemFileSaveAs_Click() {
+    if (pages_.CurInterface() != InterfaceBrowser) return;
+    if (BrowserControl* page = pages_.Current()) page->SaveAs();
 }

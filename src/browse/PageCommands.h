@@ -27,12 +27,16 @@ public:
     void PlaceFindBar();
     void ItemFilePrint_Click();
     void Zoom(int step); // +1 in, -1 out, 0 back to 100 %
+    // File > Save Page As...: the page on show (a PDF too) through the download's save dialog.
+    void ItemFileSaveAs_Click();
 
     FindBar* Finder() const { return findBar_; }
     // Tests answer the Open dialog instead of a user.
     std::function<void(FormOpen&)> RunOpenDialog;
     // How a failure is told; the window shows a message box.
     std::function<void(const QString& title, const QString& text)> ShowMessage;
+    // Told after the user changed the current page's zoom (its site keeps it).
+    std::function<void(double factor)> Zoomed;
 
 private:
     // Hands the address to the desktop, and says so when no program took it.

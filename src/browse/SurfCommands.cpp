@@ -5,6 +5,7 @@
 #include "browse/BrowserControl.h"
 #include "browse/Browsers.h"
 #include "browse/PageEvents.h"
+#include "browse/TypedAddress.h"
 
 SurfCommands::SurfCommands(Browsers& pages, const PageEvents& events, const PreferencesStore& prefs)
     : pages_(pages)
@@ -16,9 +17,9 @@ bool SurfCommands::cornerShown(int corner) const {
 }
 
 void SurfCommands::EditUrl_Enter(const QString& text) {
-    const AddressInput input = AddressInput::Classify(text);
-    if (input.kind == AddressInput::Blank) return;
-    if (input.kind == AddressInput::TooLong) {
+    const TypedAddress typed = TypedAddress::Resolve(text, prefs_.Values().SearchAddress);
+    if (typed.kind == TypedAddress::Blank) return;
+    if (typed.kind == TypedAddress::TooLong) {
         if (ShowMessage)
             ShowMessage(QStringLiteral("Address"),
                         QStringLiteral("This address is %L1 characters long; an address can have at most %L2 "
@@ -27,10 +28,12 @@ void SurfCommands::EditUrl_Enter(const QString& text) {
                             .arg(AddressInput::kMaxLength));
         return;
     }
+    // Words go to the search address; an address goes as typed.
+    const QString target = typed.kind == TypedAddress::Search ? typed.target : text;
     if (BrowserControl* page = pages_.Current())
-        page->Navigate(text);
+        page->Navigate(target);
     else
-        pages_.OpenInNewBrowser(text);
+        pages_.OpenInNewBrowser(target);
 }
 
 void SurfCommands::ImgGoBack_Click() {

@@ -12,8 +12,9 @@ class SurfCommands {
 public:
     SurfCommands(Browsers& pages, const PageEvents& events, const PreferencesStore& prefs);
 
-    // Enter in the address box: the current page goes there, or a new page when none is open.
-    // Blank text does nothing; an address longer than the engine takes is refused with a message.
+    // Enter in the address box: the current page goes there, or a new page when none is open. Words
+    // that are no address are looked up with the search address. Blank text does nothing; an
+    // address longer than the engine takes is refused with a message.
     void EditUrl_Enter(const QString& text);
     // How a refusal is told; the window shows a message box.
     std::function<void(const QString& title, const QString& text)> ShowMessage;

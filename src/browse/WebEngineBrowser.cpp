@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDataStream>
 #include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
@@ -20,6 +21,7 @@
 #include <QTimer>
 #include <QWebEngineFindTextResult>
 #include <QWebEngineFullScreenRequest>
+#include <QWebEngineHistory>
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
@@ -92,6 +94,9 @@ WebEngineBrowser::WebEngineBrowser(QWebEngineProfile* profile, QWidget* parent)
     view_->setPage(page_);
     page_->settings()->setAttribute(QWebEngineSettings::FullScreenSupportEnabled, true);
     page_->settings()->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, true);
+    // PDF documents show in the page, in the engine's own viewer (which has a save button).
+    page_->settings()->setAttribute(QWebEngineSettings::PluginsEnabled, true);
+    page_->settings()->setAttribute(QWebEngineSettings::PdfViewerEnabled, true);
     // A script opens a window only right after a click or a key press.
     page_->settings()->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
     QWebEngineScript popupWatch;
@@ -253,13 +258,27 @@ void WebEngineBrowser::RunScript(const QString& script, ScriptCallback callback)
                          });
 }
 
-void WebEngineBrowser::FindText(const QString& text, bool backward, std::function<void(int)> done) {
+void WebEngineBrowser::FindText(const QString& text, bool backward, std::function<void(int, int)> done) {
     QWebEnginePage::FindFlags flags;
     if (backward) flags |= QWebEnginePage::FindBackward;
     QPointer<WebEngineBrowser> self(this);
     page_->findText(text, flags, [self, done = std::move(done)](const QWebEngineFindTextResult& result) {
-        if (self && !self->dying_ && done) done(result.numberOfMatches());
+        if (self && !self->dying_ && done) done(result.activeMatch(), result.numberOfMatches());
     });
+}
+
+QByteArray WebEngineBrowser::SaveHistory() const {
+    QByteArray saved;
+    QDataStream out(&saved, QIODevice::WriteOnly);
+    out << *page_->history();
+    return out.status() == QDataStream::Ok ? saved : QByteArray();
+}
+
+bool WebEngineBrowser::RestoreHistory(const QByteArray& saved) {
+    QDataStream in(saved);
+    in >> *page_->history();
+    // The engine loads the entry that was current; a list it could not read leaves the page blank.
+    return in.status() == QDataStream::Ok && page_->history()->count() > 0;
 }
 
 void WebEngineBrowser::Print(QWidget* dialogParent) {
@@ -277,6 +296,11 @@ void WebEngineBrowser::Print(QWidget* dialogParent) {
         },
         Qt::SingleShotConnection);
     PrintTo(std::move(printer));
+}
+
+void WebEngineBrowser::SaveAs() {
+    // The page's own address once more, as a download: a PDF is saved as the file it is.
+    if (!page_->url().isEmpty()) page_->download(page_->url());
 }
 
 void WebEngineBrowser::PrintTo(std::unique_ptr<QPrinter> printer) {

@@ -55,9 +55,12 @@ public:
     void RequestClose() override;
     bool DialogOpen() const override;
     void Dispose() override;
+    QByteArray SaveHistory() const override;
+    bool RestoreHistory(const QByteArray& saved) override;
     void RunScript(const QString& script, ScriptCallback callback) override;
-    void FindText(const QString& text, bool backward, std::function<void(int)> done) override;
+    void FindText(const QString& text, bool backward, std::function<void(int, int)> done) override;
     void Print(QWidget* dialogParent) override;
+    void SaveAs() override;
     // Prints the page on a printer already set up; PrintFinished tells how it went.
     void PrintTo(std::unique_ptr<QPrinter> printer);
     void SetZoom(double factor) override;
@@ -121,9 +124,7 @@ public:
     BrowserControl* Create(QWidget* parent) override;
     void SetDialogParent(QWidget* parent);
     // The downloads of these pages; null before the first page.
-    class Downloads* Saving() const {
-        return downloads_;
-    }
+    Downloads* Saving() const override { return downloads_; }
 
     // Whether the engine's helper process is installed; without it no page can be shown.
     static bool EngineInstalled();

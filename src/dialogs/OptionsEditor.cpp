@@ -42,6 +42,12 @@ QString OptionsEditor::SaveFailedText() {
     return QStringLiteral("Your options could not be saved: the settings file cannot be written.");
 }
 
+QString OptionsEditor::SearchAddressRefusedText() {
+    return QStringLiteral(
+        "The search address was not changed: it must be a web address with {searchTerms} where "
+        "the words go.");
+}
+
 void OptionsEditor::EditOptions(int page) {
     if (dialog_) {
         // A character command can ask again while the dialog is up.
@@ -80,6 +86,11 @@ void OptionsEditor::applyOK(FormOptions& dialog) {
     Preferences chosen = host_.Prefs->Values();
     chosen.StartupPage = dialog.General->ChosenStartupPage();
     chosen.SearchPage = dialog.General->ChosenSearchPage();
+    const QString searchAddress = dialog.General->ChosenSearchAddress();
+    const bool searchAddressRefused = !searchAddress.isEmpty() && searchAddress != chosen.SearchAddress &&
+                                      !PreferencesStore::IsSearchAddress(searchAddress);
+    if (!searchAddress.isEmpty()) chosen.SearchAddress = searchAddress;
+    chosen.RestorePages = dialog.General->RestoreChosen();
     chosen.BackgroundIndex = dialog.General->fgGenBackgroundIndex;
     host_.Prefs->Save(chosen);
 
@@ -97,5 +108,8 @@ void OptionsEditor::applyOK(FormOptions& dialog) {
     if (dialog.Agent->UseAgentChecked() && dialog.Agent->UseAgentTicked) agent.BringBack();
     agent.SaveSizeFactor();
 
-    if (!RegUtil::SettingsWritable() && host_.StatusText) host_.StatusText(SaveFailedText());
+    if (!RegUtil::SettingsWritable() && host_.StatusText)
+        host_.StatusText(SaveFailedText());
+    else if (searchAddressRefused && host_.StatusText)
+        host_.StatusText(SearchAddressRefusedText());
 }

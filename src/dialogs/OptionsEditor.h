@@ -23,6 +23,7 @@ public:
     FormOptions* Dialog() const;
 
     static QString SaveFailedText();
+    static QString SearchAddressRefusedText();
 
 signals:
     // The dialog is gone and its choices applied or undone.

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -50,12 +51,18 @@ OptionsGeneralPage::OptionsGeneralPage(OptionsHost& host, QWidget* parent)
     Label3 = new QLabel(QStringLiteral("Search:"), Frame2);
     GenEditSearch = new QLineEdit(Frame2);
     GenLabSearch = new QLabel(Frame2);
-    for (QLabel* fixed : {GenLabStartup, GenLabSearch}) {
+    LabelSearchAddress = new QLabel(QStringLiteral("Search &address:"), Frame2);
+    GenEditSearchAddress = new QLineEdit(Frame2);
+    GenEditSearchAddress->setToolTip(QStringLiteral("Words typed into the address box are looked up here; "
+                                                    "{searchTerms} stands for the words."));
+    GenLabSearchAddress = new QLabel(Frame2);
+    for (QLabel* fixed : {GenLabStartup, GenLabSearch, GenLabSearchAddress}) {
         fixed->setTextInteractionFlags(Qt::TextSelectableByMouse);
         fixed->hide();
     }
     Label2->setBuddy(GenEditStartup);
     Label3->setBuddy(GenEditSearch);
+    LabelSearchAddress->setBuddy(GenEditSearchAddress);
     auto* pages = new QGridLayout(Frame2);
     pages->addWidget(Label2, 0, 0);
     pages->addWidget(GenEditStartup, 0, 1);
@@ -63,11 +70,22 @@ OptionsGeneralPage::OptionsGeneralPage(OptionsHost& host, QWidget* parent)
     pages->addWidget(Label3, 1, 0);
     pages->addWidget(GenEditSearch, 1, 1);
     pages->addWidget(GenLabSearch, 1, 1);
+    pages->addWidget(LabelSearchAddress, 2, 0);
+    pages->addWidget(GenEditSearchAddress, 2, 1);
+    pages->addWidget(GenLabSearchAddress, 2, 1);
     pages->setColumnStretch(1, 1);
+
+    FrameStart = new QGroupBox(QStringLiteral("When Glisterwood starts:"), this);
+    GenOptStartPage = new QRadioButton(QStringLiteral("show the &start page"), FrameStart);
+    GenOptRestore = new QRadioButton(QStringLiteral("open the pages from &last time"), FrameStart);
+    auto* start = new QVBoxLayout(FrameStart);
+    start->addWidget(GenOptStartPage);
+    start->addWidget(GenOptRestore);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Frame3, 1);
     layout->addWidget(Frame2);
+    layout->addWidget(FrameStart);
 
     connect(GenListBackgrounds, &QListWidget::itemSelectionChanged, this,
             &OptionsGeneralPage::GenListBackgrounds_Click);
@@ -81,6 +99,8 @@ void OptionsGeneralPage::Fill() {
     fgGenBackgroundIndex = g.BackgroundIndex;
     showPage(GenEditStartup, GenLabStartup, g.StartupPageEditable, g.StartupPage);
     showPage(GenEditSearch, GenLabSearch, g.SearchPageEditable, g.SearchPage);
+    showPage(GenEditSearchAddress, GenLabSearchAddress, g.SearchPageEditable, g.SearchAddress);
+    (g.RestorePages ? GenOptRestore : GenOptStartPage)->setChecked(true);
 
     GenListBackgrounds->clear();
     for (int n = 1; n <= kBackgroundCount; ++n)
@@ -97,6 +117,14 @@ QString OptionsGeneralPage::ChosenStartupPage() const {
 
 QString OptionsGeneralPage::ChosenSearchPage() const {
     return host_.Prefs->Values().SearchPageEditable ? GenEditSearch->text().trimmed() : QString();
+}
+
+QString OptionsGeneralPage::ChosenSearchAddress() const {
+    return host_.Prefs->Values().SearchPageEditable ? GenEditSearchAddress->text().trimmed() : QString();
+}
+
+bool OptionsGeneralPage::RestoreChosen() const {
+    return GenOptRestore->isChecked();
 }
 
 void OptionsGeneralPage::GenListBackgrounds_Click() {

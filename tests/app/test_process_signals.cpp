@@ -50,6 +50,22 @@ private slots:
         QTRY_COMPARE(activated.size(), 1);
         QVERIFY(SingleInstance(name).HandOver());
         QTRY_COMPARE(activated.size(), 2);
+
+        // A second start with addresses hands them over as they are, to open in the first.
+        QSignalSpy received(running, &SingleInstance::addressesReceived);
+        const QStringList given{QStringLiteral("https://example.org/a b?x=1&y=%20#top"),
+                                QStringLiteral("file:///tmp/snow\nflake.html"),
+                                QStringLiteral("about:blank")};
+        QVERIFY(SingleInstance(name).HandOver(given));
+        QTRY_COMPARE(received.size(), 1);
+        QCOMPARE(received.first().first().toStringList(), given);
+        QCOMPARE(activated.size(), 2); // not a bare "come to the front"
+        // An address longer than the program takes is left out; the others still arrive.
+        QVERIFY(SingleInstance(name).HandOver({QString(SingleInstance::kMaxRequestBytes, QLatin1Char('a')),
+                                               QStringLiteral("http://fits.example/")}));
+        QTRY_COMPARE(received.size(), 2);
+        QCOMPARE(received.last().first().toStringList(), QStringList{"http://fits.example/"});
+
         QMetaObject::invokeMethod(
             running, [running] { delete running; }, Qt::BlockingQueuedConnection);
         first.quit();

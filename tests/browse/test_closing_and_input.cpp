@@ -154,16 +154,16 @@ private slots:
     void findShowsOnlyTheLatestSearchesCount() {
         FakeWindow w;
         FakeBrowser* one = page(w, 1);
-        QList<std::function<void(int)>> answers;
-        one->deferFind = [&answers](std::function<void(int)> done) { answers << done; };
+        QList<std::function<void(int, int)>> answers;
+        one->deferFind = [&answers](std::function<void(int, int)> done) { answers << done; };
         w.mod->Commands->ItemEditFind_Click();
         FindBar* bar = w.mod->Commands->Finder();
         bar->Edit()->setText(QStringLiteral("a"));
         bar->Edit()->setText(QStringLiteral("ab"));
         QCOMPARE(answers.size(), 2);
-        answers[1](7); // the current search answers first
-        answers[0](0); // the earlier one, late: dropped
-        QCOMPARE(bar->findChildren<QLabel*>().last()->text(), QStringLiteral("7 matches"));
+        answers[1](3, 7); // the current search answers first
+        answers[0](0, 0); // the earlier one, late: dropped
+        QCOMPARE(bar->findChildren<QLabel*>().last()->text(), QStringLiteral("3 of 7"));
     }
 };
 

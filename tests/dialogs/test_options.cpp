@@ -23,6 +23,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -61,6 +62,8 @@ class TestOptions : public QObject {
             g.BackgroundIndex = 1;
             g.StartupPage = product.Product_StartupPage();
             g.SearchPage = product.Product_SearchPage();
+            g.SearchAddress = product.Product_SearchAddress();
+            g.RestorePages = false;
             g.StartupPageEditable = g.SearchPageEditable = true;
             App().Prefs.Replace(g);
             Music::LoadMusicSettings();
@@ -191,6 +194,44 @@ private slots:
         d->General->GenEditStartup->setText(QStringLiteral("http://sneaky.example/"));
         w.ok(*d);
         QCOMPARE(w.stored(RegUtil::kStartupPage), QString());
+    }
+
+    void searchAddressAndWhatStartShowsAreStored() {
+        World w;
+        const ProductProfile product;
+        FormOptions* d = &w.open(FormOptions::PageGeneral);
+        OptionsGeneralPage* g = d->General;
+        QCOMPARE(g->GenEditSearchAddress->text(), product.Product_SearchAddress());
+        QVERIFY(g->GenOptStartPage->isChecked() && !g->GenOptRestore->isChecked());
+        QCOMPARE(g->FrameStart->title(), QStringLiteral("When Glisterwood starts:"));
+        g->GenEditSearchAddress->setText(QStringLiteral(" http://127.0.0.1:8/?q={searchTerms} "));
+        g->GenOptRestore->setChecked(true);
+        w.ok(*d);
+        QCOMPARE(w.stored(RegUtil::kSearchAddress), QStringLiteral("http://127.0.0.1:8/?q={searchTerms}"));
+        QCOMPARE(w.stored(RegUtil::kRestorePages), QStringLiteral("1"));
+        QCOMPARE(App().Prefs.Values().SearchAddress, QStringLiteral("http://127.0.0.1:8/?q={searchTerms}"));
+        QVERIFY(App().Prefs.Values().RestorePages);
+        QVERIFY(w.status.isEmpty());
+
+        // An address without a place for the words is refused and said so; the one in use stays.
+        d = &w.open(FormOptions::PageGeneral);
+        QVERIFY(d->General->GenOptRestore->isChecked());
+        d->General->GenEditSearchAddress->setText(QStringLiteral("http://127.0.0.1:8/?q="));
+        d->General->GenOptStartPage->setChecked(true);
+        w.ok(*d);
+        QCOMPARE(App().Prefs.Values().SearchAddress, QStringLiteral("http://127.0.0.1:8/?q={searchTerms}"));
+        QCOMPARE(w.status, QStringList{OptionsEditor::SearchAddressRefusedText()});
+        QCOMPARE(w.stored(RegUtil::kRestorePages), QStringLiteral("0"));
+
+        // The product's own address is not stored; a new run reads it back from the product.
+        d = &w.open(FormOptions::PageGeneral);
+        d->General->GenEditSearchAddress->setText(product.Product_SearchAddress());
+        w.ok(*d);
+        QCOMPARE(w.stored(RegUtil::kSearchAddress), QString());
+        PreferencesStore again;
+        again.Load();
+        QCOMPARE(again.Values().SearchAddress, product.Product_SearchAddress());
+        QVERIFY(!again.Values().RestorePages);
     }
 
     void musicFoldersAreEditedAndStored() {

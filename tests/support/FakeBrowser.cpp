@@ -13,12 +13,19 @@ void FakeBrowser::RunScript(const QString& script, ScriptCallback callback) {
     pendingScripts << callback;
 }
 
-void FakeBrowser::FindText(const QString& text, bool, std::function<void(int)> done) {
+void FakeBrowser::FindText(const QString& text, bool, std::function<void(int, int)> done) {
     commands << QStringLiteral("find:") + text;
     if (deferFind && done)
         deferFind(std::move(done));
     else if (done)
-        done(text.isEmpty() ? 0 : 1);
+        done(text.isEmpty() ? 0 : 1, text.isEmpty() ? 0 : 1);
+}
+
+bool FakeBrowser::RestoreHistory(const QByteArray& saved) {
+    if (!saved.startsWith("list:")) return false;
+    restoredLists << QString::fromUtf8(saved.mid(5));
+    navigations << QString::fromUtf8(saved.mid(5)); // the engine loads the current entry
+    return true;
 }
 
 void FakeBrowser::Begin(const QString& address, const QString& frame) {

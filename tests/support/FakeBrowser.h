@@ -27,8 +27,14 @@ public:
     void RequestClose() override;
     bool DialogOpen() const override { return dialogOpen; }
     void RunScript(const QString& script, ScriptCallback callback) override;
-    void FindText(const QString& text, bool, std::function<void(int)> done) override;
+    void FindText(const QString& text, bool, std::function<void(int, int)> done) override;
+    // The saved list is the address it was saved at, marked, so that tests can tell a restore.
+    QByteArray SaveHistory() const override {
+        return keepsHistory ? "list:" + location.toUtf8() : QByteArray();
+    }
+    bool RestoreHistory(const QByteArray& saved) override;
     void Print(QWidget*) override { commands << QStringLiteral("print"); }
+    void SaveAs() override { commands << QStringLiteral("save"); }
     void SetZoom(double factor) override { zoom = factor; }
     double Zoom() const override { return zoom; }
     bool CanEdit(EditCommand command) const override { return canEdit[command]; }
@@ -56,7 +62,9 @@ public:
     bool dialogOpen = false;
     int closeRequests = 0;
     // When set, find answers go here for the test to give later.
-    std::function<void(std::function<void(int)>)> deferFind;
+    std::function<void(std::function<void(int, int)>)> deferFind;
+    bool keepsHistory = true;  // the engine gives its back/forward list
+    QStringList restoredLists; // lists given back, in order
     double zoom = 1.0;
     bool canEdit[3] = {}; // Cut, Copy, Paste
     QList<int> edits;
