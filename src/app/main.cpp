@@ -1,8 +1,10 @@
 #include "app/AppSetup.h"
 #include "app/FormMain.h"
+#include "app/Graphics.h"
 #include "app/SignalRelay.h"
 #include "app/SingleInstance.h"
 #include "app/Startup.h"
+#include "app/StartupTrace.h"
 #include "browse/BrowserControl.h"
 #include "browse/WebEngineBrowser.h"
 
@@ -32,14 +34,18 @@ void BenchWatchFirstLoad(FormMain& form, const QElapsedTimer& clock) {
 int main(int argc, char** argv) {
     QElapsedTimer clock; // from the very start, so the program's own figures include everything
     clock.start();
+    StartupTrace::Begin();
     PrepareBeforeApplication();
     QApplication app(argc, argv);
     NameApplication();
+    StartupTrace::Step("application");
 
     // One program per profile: a second start brings the first to the front and ends.
     SingleInstance instance(
         SingleInstance::NameFor(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
     if (instance.HandOver()) return 0;
+    ChooseComposition(); // before the first page view
+    StartupTrace::Step("composition");
     // A signal from the system ends the program as File > Exit does, storage written.
     SignalRelay systemSignals;
 
