@@ -24,10 +24,11 @@ int main(int argc, char** argv) {
     parser.addOption(programOption);
     parser.addOption(secondsOption);
     parser.addOption(characterOption);
-    parser.addPositionalArgument(QStringLiteral("runs"), QStringLiteral("Runs of each side (default 1)."));
+    parser.addPositionalArgument(QStringLiteral("runs"),
+                                 QStringLiteral("Runs of each side (default 5; the median counts)."));
     parser.process(app);
     const int runs =
-        parser.positionalArguments().isEmpty() ? 1 : parser.positionalArguments().first().toInt();
+        parser.positionalArguments().isEmpty() ? 5 : parser.positionalArguments().first().toInt();
     const int seconds = parser.value(secondsOption).toInt();
     const QString program = parser.value(programOption);
     if (runs < 1 || seconds < 1) parser.showHelp(1);
