@@ -37,6 +37,7 @@ public:
     void RecallSizeFactor() override {}
     void SaveSizeFactor() override {}
     void SelectAgent(const QString&) override {}
+    void BringBack() override {}
     void Script(const QString&, bool) override {}
     QStringList CharacterFolders() const override { return {QStringLiteral(GW_BUILD_CHARACTERS)}; }
     void ShowStandardProperties() override {}

@@ -11,6 +11,7 @@
 #include "base/RegUtil.h"
 
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QRandomGenerator>
 #include <QScreen>
@@ -43,6 +44,8 @@ public:
     void MoveTo(int x, int y) override { c_.MoveTo(x, y); }
     void MoveToGestureAt(double x, double y, double w, double h) override { c_.MoveToGestureAt(x, y, w, h); }
     void RandomizePosition(int chancePercent) override { c_.RandomizePosition(chancePercent); }
+    void MoveToFreePlace(int x, int y) override { c_.MoveToFreePlace(QPoint(x, y)); }
+    void ReturnToFreePlace() override { c_.ReturnToFreePlace(); }
     void PointAt(const QRectF& rect, const ClientToScreenMap& window) override { c_.pointAt(rect, window); }
     void PointReturn() override {
         if (c_.charLoaded_) c_.info_->PointReturn(*c_.char_);
@@ -108,6 +111,20 @@ QSize AgentController::screenSize() const {
     return screen ? screen->geometry().size() : QSize(1024, 768);
 }
 
+FreePlace::Ground AgentController::ground() const {
+    FreePlace::Ground ground =
+        Surroundings.StandingGround ? Surroundings.StandingGround() : FreePlace::Ground{};
+    if (ground.WorkArea.isEmpty()) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        ground.WorkArea = screen ? screen->availableGeometry() : QRect(QPoint(0, 0), screenSize());
+    }
+    return ground;
+}
+
+QSize AgentController::figureSize() const {
+    return char_ ? QSize(char_->Width(), char_->Height()) : QSize();
+}
+
 bool AgentController::SelectAgent(const QString& requested, bool centre) {
     if (!useAgentFlag_) return true;
     QString name = ProperCaseName(requested);
@@ -116,18 +133,17 @@ bool AgentController::SelectAgent(const QString& requested, bool centre) {
         return false;
     }
     UnloadCharacter();
+    lastRefusal_.clear();
     if (!info_->FindByName(name) && !info_->FindByFile(name) && !info_->FindByFile(QStringLiteral("merlin")))
         return false;
     CharacterLoad load = info_->LoadSelected();
     if (!load.Character) {
-        qWarning("The character %s cannot be used: %s.", qPrintable(info_->FilePath()),
-                 qPrintable(load.Problem));
+        refuse(load.Problem);
         name = QStringLiteral("Merlin");
         if (!info_->FindByFile(QStringLiteral("merlin"))) return false;
         load = info_->LoadSelected();
         if (!load.Character) {
-            qWarning("The character %s cannot be used: %s.", qPrintable(info_->FilePath()),
-                     qPrintable(load.Problem));
+            refuse(load.Problem);
             return false;
         }
     }
@@ -148,15 +164,39 @@ bool AgentController::SelectAgent(const QString& requested, bool centre) {
     char_->SetHeight(rounded(info_->HeightAtPercent(percentage)));
     char_->SetWidth(rounded(info_->WidthAtPercent(percentage)));
     info_->SetLoaded(load.Character, QSize(char_->Width(), char_->Height()));
+    // It appears where the last one went, unless that place is in the way now; the first time
+    // near the middle of the screen, on a free place.
     const QSize screen = screenSize();
-    if (centre)
-        char_->Engine().SetPosition(QPoint(screen.width() / 2 - char_->Width() / 2, screen.height() / 3));
+    const FreePlace::Ground free = ground();
+    const QPoint saved(rounded(savedLeft_), rounded(savedTop_));
+    QPoint place;
+    if (!centre && hasSavedPlace_ && FreePlace::IsFree(free, QRect(saved, figureSize())))
+        place = saved;
     else
-        char_->Engine().SetPosition(QPoint(rounded(savedLeft_), rounded(savedTop_)));
+        place = FreePlace::Choose(free, figureSize(),
+                                  centre || !hasSavedPlace_
+                                      ? QPoint(screen.width() / 2 - char_->Width() / 2, screen.height() / 3)
+                                      : saved);
+    char_->Engine().SetPosition(place);
+    connect(char_.get(), &AgentCharacter::visibilityChanged, this, &AgentController::presenceChanged);
     activeAgents_->AddActive(kCharacterId, name);
     char_->Show();
     char_->Speak(info_->GreetingText());
+    // The character that stands in for a refused one says why it came instead.
+    if (!lastRefusal_.isEmpty()) char_->SpeakAsWritten(lastRefusal_);
+    emit presenceChanged();
     return true;
+}
+
+void AgentController::refuse(const QString& problem) {
+    QString line =
+        QStringLiteral("The character \"%1\" cannot be used: %2.")
+            .arg(info_->CharName().isEmpty() ? QFileInfo(info_->FilePath()).fileName() : info_->CharName(),
+                 problem);
+    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    qWarning("%s", qPrintable(line));
+    lastRefusal_ = line;
+    emit characterRefused(line);
 }
 
 void AgentController::UnloadCharacter() {
@@ -166,6 +206,7 @@ void AgentController::UnloadCharacter() {
     char_->Hide();
     savedLeft_ = char_->Left();
     savedTop_ = char_->Top();
+    hasSavedPlace_ = true;
     // The farewell and the hiding animation play out first, for a few seconds at most.
     QElapsedTimer waited;
     waited.start();
@@ -178,6 +219,7 @@ void AgentController::UnloadCharacter() {
     curName_.clear();
     activeAgents_->RemoveActive(kCharacterId);
     charLoaded_ = false;
+    emit presenceChanged();
 }
 
 void AgentController::AddCharCommands() {
@@ -265,7 +307,51 @@ void AgentController::RandomizePosition(int chancePercent) {
     const QSize screen = screenSize();
     const double x = random->generateDouble() * (screen.width() - char_->Width());
     const double y = random->generateDouble() * (screen.height() - char_->Height());
-    MoveTo(rounded(x), rounded(y));
+    MoveToFreePlace(QPoint(rounded(x), rounded(y)));
+}
+
+void AgentController::MoveToFreePlace(QPoint wish) {
+    if (!charLoaded_) return;
+    const QPoint place = FreePlace::Choose(ground(), figureSize(), wish);
+    MoveTo(place.x(), place.y());
+}
+
+void AgentController::ReturnToFreePlace() {
+    if (!charLoaded_) return;
+    const QPoint at = char_->Destination();
+    const FreePlace::Ground free = ground();
+    if (FreePlace::IsFree(free, QRect(at, figureSize()))) return;
+    const QPoint place = FreePlace::Choose(free, figureSize(), at);
+    MoveTo(place.x(), place.y());
+}
+
+void AgentController::jumpClear(const FreePlace::Ground& free) {
+    const QRect figure(char_->Engine().Position(), figureSize());
+    if (!FreePlace::IsFree(free, figure))
+        char_->Engine().SetPosition(FreePlace::Choose(free, figureSize(), figure.topLeft()));
+}
+
+void AgentController::StepAside(const QRect& window) {
+    if (!charLoaded_ || !char_->Visible()) return;
+    if (!QRect(char_->Engine().Position(), figureSize()).intersects(window)) return;
+    FreePlace::Ground free = ground();
+    free.Avoid << window;
+    // At once: the figure must not stand over the window while it waits for its turn to walk.
+    jumpClear(free);
+}
+
+void AgentController::Settle() {
+    if (charLoaded_) jumpClear(ground());
+}
+
+void AgentController::BringBack() {
+    if (!charLoaded_ || char_->Visible()) return;
+    jumpClear(ground());
+    char_->Show();
+}
+
+bool AgentController::Hidden() const {
+    return charLoaded_ && !char_->Visible();
 }
 
 void AgentController::RecallSizeFactor() {
@@ -328,6 +414,18 @@ void AgentController::Speak(const QString& text) {
 void AgentController::Think(const QString& text) {
     if (!charLoaded_) return;
     char_->Think(text);
+    timerAutoHide_.start();
+}
+
+void AgentController::SpeakAsWritten(const QString& text) {
+    if (!charLoaded_) return;
+    char_->SpeakAsWritten(text);
+    timerAutoHide_.start();
+}
+
+void AgentController::ThinkAsWritten(const QString& text) {
+    if (!charLoaded_) return;
+    char_->ThinkAsWritten(text);
     timerAutoHide_.start();
 }
 

@@ -42,7 +42,21 @@ public:
     void MoveToClient(double x, double y);
     void MoveToGestureAt(double x, double y, double w, double h);
     void Play(const QString& animation);
+    // Walks to a random place that hides none of the program (see FreePlace).
     void RandomizePosition(int chancePercent);
+    // Walks to the place nearest the point (screen pixels) that hides none of the program.
+    void MoveToFreePlace(QPoint wish);
+    // Walks from where its queued requests leave the figure to the nearest such place, unless it
+    // stands on one already: after pointing at something, it gets out of the way again.
+    void ReturnToFreePlace();
+    // A window of the program appeared there: a figure standing over it jumps to a free place.
+    void StepAside(const QRect& window);
+    // The program's window is in place: a figure standing in its way jumps to a free place.
+    void Settle();
+    // A character the user hid shows again, on a free place when its own one is not.
+    void BringBack();
+    // The character is loaded but not on show.
+    bool Hidden() const;
     void RecallSizeFactor();
     void RememberCurSizeFactor() { rememberedSizeFactor_ = curSizeFactor_; }
     void SaveSizeFactor();
@@ -57,6 +71,10 @@ public:
     static int SizePercentageToFactor(int percentage);
     virtual void Speak(const QString& text);
     virtual void Think(const QString& text);
+    // Text that is not the program's own (a page read aloud) is said and shown as it stands: bars,
+    // backslashes and tags in it are words like any other.
+    virtual void SpeakAsWritten(const QString& text);
+    virtual void ThinkAsWritten(const QString& text);
     bool SelectAgent(const QString& name, bool centre);
     bool UseAgent() const { return useAgentFlag_; }
     void SetUseAgent(bool use);
@@ -65,6 +83,9 @@ public:
     void SetWidth(double value);
 
     bool AgentAvailable() const { return agentAvailable_; }
+    // Why the character last asked for was refused ("" when none was); said again once the window
+    // that shows it exists.
+    QString LastRefusal() const { return lastRefusal_; }
     bool CharLoaded() const { return charLoaded_; }
     AgentInfo& Info() const { return *info_; }
     AgentCharacter* Character() const { return char_.get(); }
@@ -85,6 +106,10 @@ signals:
     void readThePageRequested();
     // The user changed the character's properties; they are saved already.
     void characterSettingsChanged();
+    // A character folder could not be used; the line says which and why.
+    void characterRefused(const QString& line);
+    // A character was loaded or unloaded, or it appeared or went.
+    void presenceChanged();
 
 protected:
     // For characters that are not on a screen (tests that only record what is asked).
@@ -97,9 +122,14 @@ private:
     void pointAt(const QRectF& rect, const ClientToScreenMap& window);
     static QString ProperCaseName(const QString& name);
     void ShutdownAgent();
+    void refuse(const QString& problem);
     void UnloadCharacter();
     void autoHideTick();
     QSize screenSize() const;
+    FreePlace::Ground ground() const;
+    // At once, without walking: onto the free place nearest, unless the figure stands on one.
+    void jumpClear(const FreePlace::Ground& ground);
+    QSize figureSize() const;
 
     std::function<std::unique_ptr<VoiceOutput>()> makeVoice_;
     std::unique_ptr<AgentInfo> info_;
@@ -113,8 +143,10 @@ private:
     bool useAgentFlag_ = false;
     QString curBaseName_;
     QString curName_;
+    QString lastRefusal_;
     double savedLeft_ = 0;
     double savedTop_ = 0;
+    bool hasSavedPlace_ = false;
     int curSizeFactor_ = 0;
     int rememberedSizeFactor_ = 0;
 };

@@ -3,14 +3,16 @@
 #include "agent/engine/AgentCharacter.h"
 #include "base/Folders.h"
 #include "base/ProductProfile.h"
+#include "base/RegularFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStandardPaths>
+#include <QThread>
 #include <cmath>
 
 namespace {
@@ -46,9 +48,10 @@ void AgentInfo::ScanCharacters() {
         const QFileInfoList entries =
             QDir(folder).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
         for (const QFileInfo& entry : entries) {
-            QFile file(entry.absoluteFilePath() + QStringLiteral("/character.json"));
-            if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxManifestBytes) continue;
-            const QJsonObject json = QJsonDocument::fromJson(file.readAll()).object();
+            const RegularFile::Read manifest = RegularFile::ReadAll(
+                entry.absoluteFilePath() + QStringLiteral("/character.json"), kMaxManifestBytes);
+            if (!manifest.ok()) continue;
+            const QJsonObject json = QJsonDocument::fromJson(manifest.Bytes).object();
             Found f{entry.fileName().toLower(),
                     json.value(u"name").toString().trimmed(),
                     entry.absoluteFilePath(),
@@ -108,7 +111,19 @@ QString AgentInfo::CharName() const {
 
 CharacterLoad AgentInfo::LoadSelected() const {
     if (selected_ < 0) return {nullptr, QStringLiteral("no character is selected")};
-    return LoadCharacterFolder(found_.at(selected_).Folder);
+    // Read on a thread of its own: a large or hostile character folder must not stop the window
+    // from painting or the program from answering a request to end. The caller waits for the
+    // result, with the events of everything but the user's input running meanwhile.
+    const QString folder = found_.at(selected_).Folder;
+    CharacterLoad load;
+    QThread* reader = QThread::create([&load, folder] { load = LoadCharacterFolder(folder); });
+    QEventLoop waiting;
+    QObject::connect(reader, &QThread::finished, &waiting, &QEventLoop::quit);
+    reader->start();
+    if (!reader->isFinished()) waiting.exec(QEventLoop::ExcludeUserInputEvents);
+    reader->wait(); // the program ending meanwhile ends the loop early
+    delete reader;
+    return load;
 }
 
 void AgentInfo::SetLoaded(std::shared_ptr<const CharacterData> character, QSize size) {

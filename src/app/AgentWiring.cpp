@@ -3,17 +3,33 @@
 #include "agent/commands/CommandMailbox.h"
 #include "agent/voice/VoiceListener.h"
 #include "app/AppGlobals.h"
+#include "app/AssistantTray.h"
+#include "app/DialogWatch.h"
 #include "app/FormMain.h"
+#include "app/MainMenus.h"
 #include "app/Widgets.h"
 #include "bookmarks/BookmarkView.h"
 #include "bookmarks/Cards.h"
 #include "bookmarks/DesktopCards.h"
 #include "browse/LinksMenu.h"
 #include "browse/PageEvents.h"
+#include "decor/DesktopSurface.h"
 #include "music/box/MusicBox.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTabBar>
+
+namespace {
+QRect onScreen(const QWidget* widget) {
+    return {widget->mapToGlobal(QPoint(0, 0)), widget->size()};
+}
+} // namespace
 
 void FormMain::connectAgent() {
     AgentController& agent = *App().Agent;
@@ -46,6 +62,36 @@ void FormMain::connectAgent() {
         const ImageButton* button = buttons[which];
         return ScriptSurroundings::Corner{button->geometry(), button->isVisible()};
     };
+    at.StandingGround = [this] { return standingGround(); };
+    agent.Settle(); // a character loaded before the window was there may stand in its way
+
+    // Out of the way of every dialog that opens, and of those open already.
+    auto* dialogs = new DialogWatch(
+        [](const QRect& dialog) {
+            if (App().Agent) App().Agent->StepAside(dialog);
+        },
+        this);
+    for (const QRect& open : dialogs->OpenDialogs())
+        agent.StepAside(open);
+
+    // A way back for a character the user hid: the Help menu, and the system tray where there is one.
+    auto* tray = new AssistantTray(this);
+    auto presence = [this, tray] {
+        const AgentController* a = App().Agent.get();
+        const bool hidden = a && a->Hidden();
+        ui_.Menus->ItemHelpShowAssistant->setEnabled(hidden);
+        tray->Update(a && a->CharLoaded(), hidden, a ? a->CurName() : QString());
+    };
+    connect(&agent, &AgentController::presenceChanged, this, presence);
+    presence();
+    auto bringBack = [] {
+        if (App().Agent) App().Agent->BringBack();
+    };
+    connect(ui_.Menus->ItemHelpShowAssistant, &QAction::triggered, this, bringBack);
+    connect(tray, &AssistantTray::showRequested, this, bringBack);
+    connect(tray, &AssistantTray::hideRequested, this, [] {
+        if (App().Agent) App().Agent->Hide();
+    });
 
     // A chosen command waits for the next tick, after the character's event has returned.
     m_.AgentCommands = std::make_unique<CommandMailbox>();
@@ -57,6 +103,10 @@ void FormMain::connectAgent() {
     connect(mailbox, &CommandMailbox::propertiesRequested, this,
             [this] { EditOptions(FormOptions::PageAgent); });
     connect(&agent, &AgentController::readThePageRequested, this, [this] { m_.Links->ReadThePage(); });
+    // A character folder that was refused says why where the user looks; one refused while the
+    // program started is told now.
+    connect(&agent, &AgentController::characterRefused, m_.Events.get(), &PageEvents::SetStatusBarText);
+    if (!agent.LastRefusal().isEmpty()) m_.Events->SetStatusBarText(agent.LastRefusal());
 
     // The same commands by voice, while the listening key is held.
     m_.Voice = std::make_unique<VoiceListener>(
@@ -68,4 +118,34 @@ void FormMain::disconnectAgent() {
     if (!App().Agent) return;
     App().Agent->ClientToScreen = nullptr; // the character may outlive the window
     App().Agent->Surroundings = {};
+}
+
+FreePlace::Ground FormMain::standingGround() const {
+    FreePlace::Ground ground;
+    if (isMinimized()) return ground; // nothing of the window to keep clear of
+    if (const QScreen* shownOn = screen()) ground.WorkArea = shownOn->availableGeometry();
+    ground.Window = frameGeometry();
+    ground.Avoid << onScreen(menuBar()) << onScreen(ui_.PicTabBorder) << onScreen(ui_.TabMain)
+                 << onScreen(ui_.EditUrl) << onScreen(ui_.PicStatusBar);
+    // The corners are kept clear also while empty: their buttons come and go with the page.
+    for (const ImageButton* corner : {ui_.ImgGoBack, ui_.ImgGoForward, ui_.ImgStop, ui_.ImgReload})
+        ground.Avoid << onScreen(corner);
+    if (ui_.ImgRadio->isVisible()) ground.Avoid << onScreen(ui_.ImgRadio);
+    for (int card = 1; card <= m_.Desktop->CardSlots(); ++card)
+        if (const QLabel* image = m_.Desktop->Image(card);
+            image && m_.Desktop->InUse(card) && image->isVisible())
+            ground.Avoid << onScreen(image);
+    ground.Avoid << DialogWatch::OpenDialogs();
+
+    // The free surface: the snow columns left and right of the bulb strips, below the tab strip.
+    const QWidget* surface = ui_.Surface;
+    const int top = ui_.PicTabBorder->geometry().bottom() + 1;
+    const int height = surface->height() - top;
+    const int leftWidth = ui_.RegionBulbs[3]->x();
+    const int rightStart = ui_.RegionBulbs[1]->geometry().right() + 1;
+    for (const QRect& column :
+         {QRect(0, top, leftWidth, height), QRect(rightStart, top, surface->width() - rightStart, height)})
+        if (column.isValid())
+            ground.Preferred << QRect(surface->mapToGlobal(column.topLeft()), column.size());
+    return ground;
 }

@@ -15,6 +15,14 @@ void CharacterRequests::Think(const QString& text) {
     if (AgentController* a = agent()) a->Think(text);
 }
 
+void CharacterRequests::SpeakAsWritten(const QString& text) {
+    if (AgentController* a = agent()) a->SpeakAsWritten(text);
+}
+
+void CharacterRequests::ThinkAsWritten(const QString& text) {
+    if (AgentController* a = agent()) a->ThinkAsWritten(text);
+}
+
 void CharacterRequests::Interrupt() {
     if (AgentController* a = agent()) a->Interrupt();
 }
@@ -30,5 +38,7 @@ void CharacterRequests::VoiceCommandVisible(const QString& command, bool visible
 void CharacterRequests::TellProblem(const QString& script, const QString& message) {
     AgentController* a = agent();
     if (a) a->Script(script, false, {message});
-    if ((!a || !a->CharLoaded()) && !message.isEmpty()) emit statusText(message);
+    // Not every problem has a script of its own (bookmarks that could not be saved have none), so the
+    // status bar says it whether or not a character is there to.
+    if (!message.isEmpty()) emit statusText(message);
 }

@@ -15,11 +15,13 @@ public:
 
     void Speak(const QString& text);
     void Think(const QString& text);
+    // Words from a page: shown and said as they stand, without the speech mark-up.
+    void SpeakAsWritten(const QString& text);
+    void ThinkAsWritten(const QString& text);
     void Interrupt();
     void Script(const QString& name, bool immediately = false, const QVariantList& args = {});
     void VoiceCommandVisible(const QString& command, bool visible);
-    // A file could not be read or written: the character's script tells it, or the status bar when
-    // there is no character to tell it.
+    // A file could not be read or written: the character's script tells it, and the status bar.
     void TellProblem(const QString& script, const QString& message);
 
 signals:

@@ -50,6 +50,7 @@ void createModules(MainModules& m, MainControls& ui, BrowserFactory& factory, co
     m.Gestures = std::make_unique<PointerGestures>();
     DropRules* drops = &m.Drops;
     m.Gestures->IsBadDrop = [drops](QPoint at) { return drops->IsInBadDropRect(at); };
+    m.Gestures->IsBadCardPlace = [drops](const QRect& place) { return drops->CoversMusicBox(place); };
     ui.ImgRadio = new Music::MusicBox(*m.Gestures, ui.Surface);
     ui.ImgRadio->hide();
     m.Jukebox = std::make_unique<Music::Jukebox>();
@@ -58,7 +59,7 @@ void createModules(MainModules& m, MainControls& ui, BrowserFactory& factory, co
         *m.Lights, *m.Pages,
         std::array<QWidget*, 4>{ui.RegionBulbs[0], ui.RegionBulbs[1], ui.RegionBulbs[2], ui.RegionBulbs[3]},
         *ui.Surface);
-    m.BulbDrag->IsBadDrop = [drops](QPoint at) { return drops->IsInBadDropRect(at); };
+    m.BulbDrag->IsBadDrop = [drops](QPoint at) { return drops->IsBadBulbDrop(at); };
     m.Desktop = std::make_unique<Cards>(*ui.Surface, *m.Gestures, prefs.Values().SitesFile);
     m.CardRules = std::make_unique<DesktopCards>(*m.Desktop);
     m.BookmarkList = std::make_unique<Bookmarks>(ui.Surface, *m.Gestures, prefs.Values().BookmarkFile);
@@ -89,9 +90,9 @@ void connectPages(MainModules& m) {
         m.Character->Script(QStringLiteral("page_loaded"));
     });
     QObject::connect(events, &PageEvents::speakRequested, character, &CharacterRequests::Speak);
-    QObject::connect(events, &PageEvents::thinkRequested, character, &CharacterRequests::Think);
+    QObject::connect(events, &PageEvents::thinkRequested, character, &CharacterRequests::ThinkAsWritten);
     QObject::connect(links, &LinksMenu::interruptRequested, character, &CharacterRequests::Interrupt);
-    QObject::connect(links, &LinksMenu::speakRequested, character, &CharacterRequests::Speak);
+    QObject::connect(links, &LinksMenu::speakRequested, character, &CharacterRequests::SpeakAsWritten);
     QObject::connect(pages, &Browsers::paneChanged, character, [character](Interface pane) {
         character->VoiceCommandVisible(QStringLiteral("read"), pane == InterfaceBrowser);
     });
@@ -119,7 +120,10 @@ void connectDesktop(MainModules& m) {
             pages->OpenInNewBrowser(address);
     });
     QObject::connect(cards, &DesktopCards::openInNewPageRequested, pages, &Browsers::OpenInNewBrowser);
-    QObject::connect(cards, &DesktopCards::bookmarkRequested, m.BookmarkList.get(), &Bookmarks::AddBookmark);
+    QObject::connect(cards, &DesktopCards::bookmarkRequested, m.BookmarkList.get(),
+                     &Bookmarks::AddToBookmarks);
+    QObject::connect(m.BookmarkList.get(), &Bookmarks::statusText, m.Events.get(),
+                     &PageEvents::SetStatusBarText);
     QObject::connect(m.Desktop.get(), &Cards::problem, character, &CharacterRequests::TellProblem);
     QObject::connect(m.BookmarkList.get(), &Bookmarks::problem, character, &CharacterRequests::TellProblem);
     QObject::connect(m.BookmarkList.get(), &Bookmarks::openRequested, pages, [pages](const QString& address) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "agent/FreePlace.h"
 #include "app/MainLayout.h"
 #include "app/MainModules.h"
 #include "browse/BrowserPage.h"
@@ -77,6 +78,8 @@ private:
     // What the character points at, and where its commands go; undone when the window goes.
     void connectAgent();
     void disconnectAgent();
+    // Where the character may stand by itself, in screen pixels, as the window is now.
+    FreePlace::Ground standingGround() const;
     // Edit > Options and the other ways into the options dialog.
     void connectOptions();
     void stopCurrentPage();

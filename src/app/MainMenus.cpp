@@ -41,9 +41,9 @@ MainMenus::MainMenus(QMenuBar* bar, QWidget* owner)
     ItemFileExit->setShortcutContext(Qt::ApplicationShortcut);
 
     MenuEdit = bar->addMenu(QStringLiteral("&Edit"));
-    ItemEditCut = item(MenuEdit, "Cu&t");
-    ItemEditCopy = item(MenuEdit, "&Copy");
-    ItemEditPaste = item(MenuEdit, "&Paste");
+    ItemEditCut = item(MenuEdit, "Cu&t", QKeySequence::Cut);
+    ItemEditCopy = item(MenuEdit, "&Copy", QKeySequence::Copy);
+    ItemEditPaste = item(MenuEdit, "&Paste", QKeySequence::Paste);
     ItemEditSep1 = MenuEdit->addSeparator();
     ItemEditFind = item(MenuEdit, "&Find (Text on this Page)...", QKeySequence(Qt::CTRL | Qt::Key_F));
     ItemEditOptions = item(MenuEdit, "&Options...");
@@ -65,6 +65,9 @@ MainMenus::MainMenus(QMenuBar* bar, QWidget* owner)
 
     MenuHelp = bar->addMenu(QStringLiteral("&Help"));
     ItemHelpWeb = item(MenuHelp, "Via the &Web", QKeySequence(Qt::Key_F1));
+    ItemHelpShowAssistant = item(MenuHelp, "Show the &Assistant");
+    ItemHelpShowAssistant->setEnabled(false); // only while the assistant is on and hidden
+    MenuHelp->addSeparator();
     ItemHelpAbout = item(MenuHelp, "&About...");
 
     MenuMusic = new QMenu(QStringLiteral("Music"), owner);
@@ -147,10 +150,9 @@ void MainMenus::Apply(const MenuState& m) {
     ItemFileClose->setEnabled(m.fileCloseEnabled);
     ItemFileOpenExternal->setEnabled(m.fileOpenExternalEnabled);
     ItemFilePrint->setEnabled(m.filePrintEnabled);
-    for (QAction* a : {ItemEditCut, ItemEditCopy, ItemEditPaste, ItemEditSep1}) {
+    // Whether they are enabled follows the focus (EditCommands).
+    for (QAction* a : {ItemEditCut, ItemEditCopy, ItemEditPaste, ItemEditSep1})
         a->setVisible(m.editClipboardVisible);
-        a->setEnabled(false);
-    }
     ItemEditFind->setEnabled(m.editFindEnabled);
     ItemEditOptions->setEnabled(true);
     for (QAction* a : {ItemSurfReload, ItemSurfStop, ItemSurfBack, ItemSurfForward, ItemSurfStartupPage,

@@ -32,6 +32,7 @@ public:
 
     QMenu* MenuHelp;
     QAction *ItemHelpWeb, *ItemHelpAbout;
+    QAction* ItemHelpShowAssistant; // brings back the assistant the user hid
 
     // Pop-up menus.
     QMenu* MenuMusic;

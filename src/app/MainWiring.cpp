@@ -1,6 +1,7 @@
 // How the window's menus and controls reach the modules, and how the modules' reports reach the
 // controls. The modules' connections to each other are in Composition.cpp.
 #include "app/CharacterRequests.h"
+#include "app/EditCommands.h"
 #include "app/FormMain.h"
 #include "app/MainMenus.h"
 #include "app/MenuState.h"
@@ -92,6 +93,7 @@ void FormMain::connectMenus() {
     on(m.KeyZoomIn, [&commands] { commands.Zoom(1); });
     on(m.KeyZoomOut, [&commands] { commands.Zoom(-1); });
     on(m.KeyZoomReset, [&commands] { commands.Zoom(0); });
+    new EditCommands(m, *ui_.EditUrl, pages, *m_.BookmarkList, *m_.HistoryList, this);
     // Escape stops a loading page wherever the focus is, the page itself included.
     on(m.KeyEscape, [this, &commands] {
         if (!ui_.ImgStop->isHidden())
@@ -256,11 +258,12 @@ void FormMain::showBookmarkMenu(QPoint globalAt) {
 void FormMain::addPageToBookmarks() {
     if (m_.Pages->CurInterface() == InterfaceHistory) {
         if (const QString line = m_.HistoryList->SelectedAddress(); !line.isEmpty())
-            m_.BookmarkList->AddBookmark(line, line, 1);
+            m_.BookmarkList->AddToBookmarks(line, line, 1);
     } else if (m_.Pages->CurInterface() == InterfaceBrowser && m_.Pages->Current()) {
         const int slot = m_.Pages->CurBrowser();
         const PageShown* shown = m_.Events->Shown(slot);
-        m_.BookmarkList->AddBookmark(m_.Pages->Page(slot).Title, shown ? shown->AddressText : QString(), 1);
+        m_.BookmarkList->AddToBookmarks(m_.Pages->Page(slot).Title, shown ? shown->AddressText : QString(),
+                                        1);
     }
 }
 
@@ -275,6 +278,12 @@ void FormMain::showPane(Interface pane) {
     ui_.ListBookmarks->setVisible(pane == InterfaceBookmarks);
     if (pane == InterfaceHistory) history->raise();
     if (pane == InterfaceBookmarks) ui_.ListBookmarks->raise();
+    // A list on show takes the keys, however it was chosen; not from a tab strip being walked
+    // with the arrow keys.
+    if (!ui_.TabMain->hasFocus()) {
+        if (pane == InterfaceHistory) history->setFocus();
+        if (pane == InterfaceBookmarks) ui_.ListBookmarks->CurrentView()->setFocus();
+    }
     ui_.Menus->Apply(MenuStateFor(pane, m_.HistoryList->LineSelected()));
     ui_.EditUrl->setEnabled(pane == InterfaceBrowser);
 }

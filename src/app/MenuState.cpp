@@ -14,7 +14,7 @@ MenuState MenuStateFor(int pane, bool lineSelected) {
     m.fileCloseEnabled = browser;
     m.fileOpenExternalEnabled = browser || line;
     m.filePrintEnabled = !history;
-    m.editClipboardVisible = !browser;
+    m.editClipboardVisible = true; // the address box and the page have text to cut, copy and paste too
     m.editFindEnabled = browser;
     m.surfEnabled = browser;
     m.surfAddToBookmarksEnabled = browser || line;

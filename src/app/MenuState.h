@@ -8,7 +8,7 @@ struct MenuState {
     bool fileCloseEnabled = false;
     bool fileOpenExternalEnabled = false;
     bool filePrintEnabled = false;
-    bool editClipboardVisible = false; // Cut, Copy, Paste and the separator after them; never enabled
+    bool editClipboardVisible = false; // Cut, Copy, Paste and the separator after them
     bool editFindEnabled = false;
     bool surfEnabled = false; // Reload, Stop, Back, Forward and the three product pages
     bool surfAddToBookmarksEnabled = false;

@@ -33,7 +33,9 @@ void FormMain::connectMusic() {
         if (const QString address = ProductProfile().Product_GetMoreTunesPage(); !address.isEmpty())
             m_.Pages->OpenInNewBrowser(address);
     });
-    on(m.ItemMusicVolume, [] { Music::OpenVolumeControl(); });
+    on(m.ItemMusicVolume, [this] {
+        if (!Music::OpenVolumeControl()) m_.Events->SetStatusBarText(Music::NoVolumeControlText());
+    });
     on(m.ItemMusicWhatsThis, [character] { character->Script(QStringLiteral("whatsthis_music"), true); });
     // The options dialog connects to this signal to open on its Music page.
     on(m.ItemMusicProperties, [this] { emit musicPropertiesRequested(); });

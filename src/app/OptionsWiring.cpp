@@ -39,6 +39,9 @@ public:
     void SelectAgent(const QString& name) override {
         if (agent()) agent()->SelectAgent(name, false);
     }
+    void BringBack() override {
+        if (agent()) agent()->BringBack();
+    }
     void Script(const QString& name, bool immediately) override {
         if (agent()) agent()->Script(name, immediately);
     }

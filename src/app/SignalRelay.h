@@ -13,10 +13,16 @@ public:
     ~SignalRelay() override;
     // False when the pipe could not be made; the signals then keep their default action.
     bool Installed() const { return notifier_ != nullptr; }
+    // The last signal relayed, 0 when none was: one that came before anyone listened still counts.
+    int Received() const { return received_; }
+
+    // How long the program has to end by itself once a signal came; then it ends at once.
+    static constexpr unsigned kGraceSeconds = 5;
 
 signals:
     void endRequested(int signalNumber);
 
 private:
     QSocketNotifier* notifier_ = nullptr;
+    int received_ = 0;
 };

@@ -1,4 +1,5 @@
 #include "app/AppSetup.h"
+#include "app/ExitGuard.h"
 #include "app/FormMain.h"
 #include "app/Graphics.h"
 #include "app/SignalRelay.h"
@@ -73,7 +74,10 @@ int main(int argc, char** argv) {
         form->ExitNow();
         app.quit();
     });
-    const int code = app.exec();
+    // A signal that came while the program was starting ends it now.
+    ExitGuard::Arm();
+    const int code = systemSignals.Received() ? (form->ExitNow(), 0) : app.exec();
+    ExitGuard::Disarm();
     delete form;
     return code;
 }

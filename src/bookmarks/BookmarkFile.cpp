@@ -1,9 +1,9 @@
 #include "bookmarks/BookmarkFile.h"
 
+#include "base/SaveFile.h"
 #include "base/TextEncoding.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringEncoder>
 #include <algorithm>
 #include <charconv>
@@ -134,8 +134,5 @@ QByteArray FormatBookmarks(const QList<BookmarkRecord>& records) {
 
 bool SaveBookmarkFile(const QString& path, const QList<BookmarkRecord>& records) {
     const QByteArray bytes = FormatBookmarks(records);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(bytes) != bytes.size()) return false; // the destructor throws the new file away
-    return file.commit();
+    return SaveFile::WriteWhole(path, bytes);
 }

@@ -1,14 +1,58 @@
 #include "bookmarks/BookmarkView.h"
 
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QListView>
 #include <QStandardItemModel>
+#include <QStyledItemDelegate>
+#include <QToolTip>
 #include <QTreeView>
 
 namespace {
+// A bookmark's tool tip: its whole title, which the list may have cut short, and its address.
+class BookmarkTipDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override {
+        if (event->type() != QEvent::ToolTip || !index.isValid())
+            return QStyledItemDelegate::helpEvent(event, view, option, index);
+        const QString title = index.siblingAtColumn(0).data(Qt::DisplayRole).toString();
+        const QString address = index.data(Qt::ToolTipRole).toString();
+        QToolTip::showText(
+            event->globalPos(),
+            title.isEmpty() || title == address ? address : title + QLatin1Char('\n') + address, view);
+        return true;
+    }
+};
+
+// A bookmark's face in the small icons and list views: never wider than the grid's cell, so that a
+// long title is cut short with an ellipsis instead of running over its neighbours.
+class GridItemDelegate : public BookmarkTipDelegate {
+public:
+    explicit GridItemDelegate(QListView* view)
+        : BookmarkTipDelegate(view)
+        , view_(view) {}
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = BookmarkTipDelegate::sizeHint(option, index);
+        // Large icons wrap and cut their titles inside the cell by themselves.
+        const QSize grid = view_->gridSize();
+        if (view_->viewMode() == QListView::ListMode && grid.isValid())
+            size = size.boundedTo(grid - QSize(2 * view_->spacing() + 4, 0));
+        return size;
+    }
+
+private:
+    QListView* view_;
+};
+
 void setUpView(QAbstractItemView* view) {
     view->setSelectionMode(QAbstractItemView::SingleSelection);
-    view->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    // Renamed with F2 or the menu only: a click on the selected bookmark must leave Delete to the
+    // bookmark, not to the text of a rename.
+    view->setEditTriggers(QAbstractItemView::EditKeyPressed);
     view->setDragDropMode(QAbstractItemView::NoDragDrop);
 }
 } // namespace
@@ -22,6 +66,8 @@ BookmarkView::BookmarkView(QStandardItemModel* model, QWidget* parent)
     icons_->setSelectionModel(details_->selectionModel());
     setUpView(icons_);
     setUpView(details_);
+    icons_->setItemDelegate(new GridItemDelegate(icons_));
+    details_->setItemDelegate(new BookmarkTipDelegate(details_));
     icons_->setTextElideMode(Qt::ElideRight);
     details_->setRootIsDecorated(false);
     details_->setUniformRowHeights(true);
@@ -42,6 +88,14 @@ QAbstractItemView* BookmarkView::CurrentView() const {
 
 QItemSelectionModel* BookmarkView::Selection() const {
     return details_->selectionModel();
+}
+
+bool BookmarkView::Renaming() const {
+    // The editor lies on the list while it is open, and is hidden as it closes.
+    const QList<QWidget*> onList =
+        CurrentView()->viewport()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    return std::any_of(onList.begin(), onList.end(),
+                       [](const QWidget* editor) { return !editor->isHidden(); });
 }
 
 void BookmarkView::SetMode(int mode) {

@@ -29,6 +29,8 @@ public:
     QListView* IconView() const { return icons_; }
     QTreeView* DetailsView() const { return details_; }
     QItemSelectionModel* Selection() const;
+    // A bookmark's name is being edited in place.
+    bool Renaming() const;
 
 private:
     void arrange();

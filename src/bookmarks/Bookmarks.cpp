@@ -1,18 +1,22 @@
 #include "bookmarks/Bookmarks.h"
 
+#include "bookmarks/BookmarkClipboard.h"
 #include "bookmarks/BookmarkView.h"
 #include "bookmarks/CardIcons.h"
 #include "bookmarks/FormProperties.h"
 #include "bookmarks/NetscapeBookmarks.h"
 #include "decor/PointerGestures.h"
 
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QSet>
 #include <QStandardItemModel>
@@ -49,6 +53,7 @@ Bookmarks::Bookmarks(QWidget* area, PointerGestures& gestures, const QString& fi
         });
     }
     connect(view_->DetailsView()->header(), &QHeaderView::sectionClicked, this, &Bookmarks::SortByColumn);
+    connect(view_->Selection(), &QItemSelectionModel::selectionChanged, this, &Bookmarks::selectionChanged);
     // An in-place rename is always kept, an empty name too.
     connect(model_, &QStandardItemModel::itemChanged, this, [this](QStandardItem* item) {
         if (item->column() != 0 || loading_) return;
@@ -127,6 +132,23 @@ void Bookmarks::AddBookmark(const QString& name, const QString& address, int ico
     SaveBookmarks();
 }
 
+bool Bookmarks::AddToBookmarks(const QString& name, const QString& address, int icon) {
+    if (const int known = Find(address); known >= 0) {
+        SelectRow(known);
+        emit statusText(QStringLiteral("Already in bookmarks"));
+        return false;
+    }
+    AddBookmark(name, address, icon);
+    emit statusText(QStringLiteral("Added to bookmarks"));
+    return true;
+}
+
+int Bookmarks::Find(const QString& address) const {
+    for (int row = 0; row < Count(); ++row)
+        if (SameAddress(Record(row).Address, address)) return row;
+    return -1;
+}
+
 int Bookmarks::Count() const {
     return model_->rowCount();
 }
@@ -157,6 +179,42 @@ void Bookmarks::DeleteSelected() {
     if (row < 0) return;
     model_->removeRow(row);
     SaveBookmarks();
+}
+
+void Bookmarks::CopySelected() const {
+    if (const int row = SelectedRow(); row >= 0)
+        QGuiApplication::clipboard()->setMimeData(BookmarkMimeData({Record(row)}));
+}
+
+void Bookmarks::CutSelected() {
+    if (SelectedRow() < 0) return;
+    CopySelected();
+    DeleteSelected();
+}
+
+void Bookmarks::Paste(const QMimeData& data) {
+    const QList<BookmarkRecord> pasted = BookmarksFromMimeData(data);
+    int added = 0;
+    for (const BookmarkRecord& bookmark : pasted) {
+        if (Find(bookmark.Address) >= 0) continue;
+        append(bookmark);
+        ++added;
+    }
+    if (added > 0) {
+        keepSorted();
+        SaveBookmarks();
+    }
+    // The last one pasted is selected, new or known.
+    if (!pasted.isEmpty()) SelectRow(Find(pasted.last().Address));
+    if (pasted.size() == 1)
+        emit statusText(added ? QStringLiteral("Added to bookmarks")
+                              : QStringLiteral("Already in bookmarks"));
+    else if (pasted.size() > 1)
+        emit statusText(QStringLiteral("%1 of %2 links added to bookmarks").arg(added).arg(pasted.size()));
+}
+
+bool Bookmarks::CanPaste(const QMimeData* data) {
+    return data && !BookmarksFromMimeData(*data).isEmpty();
 }
 
 void Bookmarks::Rename(int row, const QString& name) {
@@ -268,6 +326,21 @@ bool Bookmarks::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const int row = SelectedRow();
+        // Keys that end or edit a rename reach the list too: they belong to the editor.
+        if (view_->Renaming()) return false;
+        // The clipboard holds the bookmark's address, not the text of the list's line.
+        if (key->matches(QKeySequence::Copy)) {
+            CopySelected();
+            return true;
+        }
+        if (key->matches(QKeySequence::Cut)) {
+            CutSelected();
+            return true;
+        }
+        if (key->matches(QKeySequence::Paste)) {
+            if (const QMimeData* data = QGuiApplication::clipboard()->mimeData()) Paste(*data);
+            return true;
+        }
         if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && row >= 0) {
             emit openRequested(Record(row).Address);
             return true;

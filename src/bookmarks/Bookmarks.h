@@ -8,6 +8,7 @@
 
 class BookmarkView;
 class FormProperties;
+class QMimeData;
 class PointerGestures;
 class QStandardItem;
 class QStandardItemModel;
@@ -30,12 +31,23 @@ public:
     void LoadBookmarks();
     bool SaveBookmarks();
     void AddBookmark(const QString& name, const QString& address, int icon);
+    // Add to bookmarks as the user asks for it: a page that is there already is not added again
+    // but selected. Says which in the status bar; true when the bookmark was added.
+    bool AddToBookmarks(const QString& name, const QString& address, int icon);
+    // The row of the bookmark of that page, or -1.
+    int Find(const QString& address) const;
     int Count() const;
     BookmarkRecord Record(int row) const;
     // The selected bookmark's row, or -1.
     int SelectedRow() const;
     void SelectRow(int row);
     void DeleteSelected();
+    // The clipboard: the selected bookmark's address (its title with it for rich text), and
+    // pasted links as new bookmarks.
+    void CopySelected() const;
+    void CutSelected();
+    void Paste(const QMimeData& data);
+    static bool CanPaste(const QMimeData* data);
     void RenameSelected();
     void Rename(int row, const QString& name);
     void EditBookmarkProperties(int row);
@@ -59,6 +71,10 @@ signals:
     void viewModeChanged(int mode, bool autoArrange, bool canAutoArrange);
     // The keyboard's menu key on the list (the mouse's menu comes through the pointer rules).
     void menuKeyPressed(QPoint globalAt);
+    // A short message for the status bar.
+    void statusText(const QString& text);
+    // The selection moved; what Cut and Copy can do changed.
+    void selectionChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

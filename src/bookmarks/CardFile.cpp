@@ -1,10 +1,10 @@
 #include "bookmarks/CardFile.h"
 
+#include "base/SaveFile.h"
 #include "base/TextEncoding.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QtEndian>
 #include <limits>
 #include <optional>
@@ -132,8 +132,5 @@ QByteArray FormatCards(const QList<CardRecord>& cards) {
 bool SaveCardFile(const QString& path, const QList<CardRecord>& cards) {
     const QByteArray bytes = FormatCards(cards);
     if (bytes.isEmpty()) return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(bytes) != bytes.size()) return false; // the destructor throws the new file away
-    return file.commit();
+    return SaveFile::WriteWhole(path, bytes);
 }

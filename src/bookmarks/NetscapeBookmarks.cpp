@@ -1,9 +1,9 @@
 #include "bookmarks/NetscapeBookmarks.h"
 
+#include "base/SaveFile.h"
 #include "base/TextEncoding.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <cctype>
 #include <utility>
@@ -368,8 +368,5 @@ QByteArray FormatNetscapeBookmarks(const QList<BookmarkRecord>& bookmarks) {
 
 bool ExportNetscapeFile(const QString& path, const QList<BookmarkRecord>& bookmarks) {
     const QByteArray bytes = FormatNetscapeBookmarks(bookmarks);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(bytes) != bytes.size()) return false;
-    return file.commit();
+    return SaveFile::WriteWhole(path, bytes);
 }

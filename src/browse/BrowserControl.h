@@ -58,6 +58,12 @@ public:
     // Commands of the CommandStateChange event.
     enum Command { CommandForward = 1, CommandBack = 2 };
 
+    // The engine's own Cut, Copy and Paste on what has the focus in the page, and whether each can
+    // run now; EditStateChanged tells when that may have changed.
+    enum EditCommand { EditCut, EditCopy, EditPaste };
+    virtual bool CanEdit(EditCommand) const { return false; }
+    virtual void Edit(EditCommand) {}
+
 signals:
     void BeforeNavigate2(const QString& address, int flags, const QString& targetFrame,
                          const QByteArray& postData, const QString& headers);
@@ -77,6 +83,8 @@ signals:
     void CloseAnswered(bool close);
     // Something the user should read in the status bar ("Pop-up blocked", printing done).
     void Notice(const QString& text);
+    // A selection was made or dropped, or the focus moved within the page.
+    void EditStateChanged();
 };
 
 // Makes browser controls; returns nullptr when no page can be created.

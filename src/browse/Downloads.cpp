@@ -1,5 +1,7 @@
 #include "browse/Downloads.h"
 
+#include "browse/DownloadName.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -17,10 +19,13 @@ QString targetOf(const QWebEngineDownloadRequest* download) {
     return QDir(download->downloadDirectory()).filePath(download->downloadFileName());
 }
 
+// The engine writes a download under its name with this added until it is whole.
+const QString kPartSuffix = QStringLiteral(".crdownload");
+
 // What the engine wrote of a download that did not finish.
 void removePartial(const QString& file) {
     QFile::remove(file);
-    QFile::remove(file + QStringLiteral(".crdownload"));
+    QFile::remove(file + kPartSuffix);
 }
 } // namespace
 
@@ -40,10 +45,14 @@ Downloads::Downloads(QWebEngineProfile* profile, QWidget* dialogParent)
 }
 
 QString Downloads::SuggestedPath(const QString& folder, const QString& fileName) {
-    QString name = QFileInfo(fileName).fileName(); // never a path the page chose
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
-        name = QStringLiteral("download");
-    return QDir(folder).filePath(name);
+    return QDir(folder).filePath(SafeDownloadName(fileName, kMaxFileNameBytes - int(kPartSuffix.size())));
+}
+
+QString Downloads::DownloadFolder() {
+    // The user's download folder, made when it is missing; the home folder only when it cannot be.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+    if (!folder.isEmpty() && QDir().mkpath(folder) && QFileInfo(folder).isWritable()) return folder;
+    return QDir::homePath();
 }
 
 void Downloads::onRequested(QWebEngineDownloadRequest* download) {
@@ -58,9 +67,7 @@ void Downloads::onRequested(QWebEngineDownloadRequest* download) {
     }
     asked_.insert(download->id());
     // The engine cancels a download that is not accepted before this handler returns.
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
-    if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
-    const QString path = AskForPath(SuggestedPath(folder, download->downloadFileName()));
+    const QString path = AskForPath(SuggestedPath(DownloadFolder(), download->downloadFileName()));
     if (path.isEmpty()) {
         download->cancel();
         return;
@@ -76,15 +83,16 @@ void Downloads::onRequested(QWebEngineDownloadRequest* download) {
         return;
     }
     download->setDownloadDirectory(target.absolutePath());
-    download->setDownloadFileName(target.fileName());
+    download->setDownloadFileName(
+        SafeDownloadName(target.fileName(), kMaxFileNameBytes - int(kPartSuffix.size())));
     download->accept();
     track(download);
 }
 
 void Downloads::track(QWebEngineDownloadRequest* download) {
-    auto* progress =
-        new QProgressDialog(QStringLiteral("Downloading %1...").arg(download->downloadFileName()),
-                            QStringLiteral("Cancel"), 0, 100, dialogParent_);
+    auto* progress = new QProgressDialog(
+        QStringLiteral("Downloading %1...").arg(ShortDisplayName(download->downloadFileName())),
+        QStringLiteral("Cancel"), 0, 100, dialogParent_);
     progress->setWindowTitle(QStringLiteral("Download"));
     progress->setAttribute(Qt::WA_DeleteOnClose);
     progress->setAutoClose(false);
@@ -121,7 +129,11 @@ void Downloads::track(QWebEngineDownloadRequest* download) {
                 case QWebEngineDownloadRequest::DownloadCompleted: {
                     ended_.insert(download->id());
                     progress->close();
-                    const QString text = QStringLiteral("Saved %1").arg(QDir::toNativeSeparators(file));
+                    const QFileInfo saved(file);
+                    const QString text =
+                        QStringLiteral("Saved %1")
+                            .arg(QDir::toNativeSeparators(
+                                QDir(saved.absolutePath()).filePath(ShortDisplayName(saved.fileName()))));
                     emit finished(true, text);
                     Tell(text, false);
                     break;
@@ -146,7 +158,7 @@ void Downloads::failed(quint32 id, QProgressDialog* progress, const QString& why
     ended_.insert(id);
     const QString file = targets_.value(id);
     const QString text = QStringLiteral("The download of %1 failed: %2.")
-                             .arg(QFileInfo(file).fileName(),
+                             .arg(ShortDisplayName(QFileInfo(file).fileName()),
                                   why.isEmpty() ? QStringLiteral("the server stopped sending it") : why);
     // An interrupted download could be resumed by the engine; it is over, and its part goes.
     if (QWebEngineDownloadRequest* download = requests_.value(id)) download->cancel();

@@ -23,6 +23,8 @@ public:
 
     // Where the save dialog starts for a suggested file name.
     static QString SuggestedPath(const QString& folder, const QString& fileName);
+    // The folder downloads are offered in.
+    static QString DownloadFolder();
 
     // The save dialog: the chosen path, or "" when cancelled. Tests answer it.
     std::function<QString(const QString& suggested)> AskForPath;

@@ -152,7 +152,10 @@ void LinksMenu::ReadThePage() {
             emit speakRequested(QStringLiteral("Selected text: ") + selText);
             return;
         }
-        emit speakRequested(QStringLiteral("Page title: ") + doc.value(QStringLiteral("title")).toString());
-        emit speakRequested(QStringLiteral("Page text: ") + doc.value(QStringLiteral("body")).toString());
+        // The page's words are read as they stand: the speech mark-up is for the program's own lines.
+        emit speakRequested(QStringLiteral("Page title: ") +
+                                    doc.value(QStringLiteral("title")).toString());
+        emit speakRequested(QStringLiteral("Page text: ") +
+                                    doc.value(QStringLiteral("body")).toString());
     });
 }

@@ -44,7 +44,8 @@ public:
     static QVector<Link> LinksFromAnswer(const QVariant& answer);
 
 signals:
-    // Reading the page: the character stops what it says, then says the page.
+    // Reading the page: the character stops what it says, then says the page's words as they stand
+    // (they are no script of ours, so no speech mark-up applies to them).
     void interruptRequested();
     void speakRequested(const QString& text);
 

@@ -65,7 +65,8 @@ signals:
     void statusTextChanged(const QString& text, int indent);
     void windowCaptionChanged(const QString& caption);
 
-    // What the character is asked to say or think about the pages.
+    // What the character is asked to say (the program's own words) or to think about a page (its
+    // title as it stands, so no speech mark-up applies).
     void speakRequested(const QString& text);
     void thinkRequested(const QString& text);
 

@@ -116,6 +116,9 @@ WebEngineBrowser::WebEngineBrowser(QWebEngineProfile* profile, QWidget* parent)
         lastStatusText_ = text;
         emit StatusTextChange(text);
     });
+    // The engine keeps its editing actions enabled as the selection and the focus allow.
+    for (QWebEnginePage::WebAction edit : {QWebEnginePage::Cut, QWebEnginePage::Copy, QWebEnginePage::Paste})
+        connect(page_->action(edit), &QAction::changed, this, &BrowserControl::EditStateChanged);
     // The history has no signals of its own; the actions' enabled state follows it.
     connect(page_->action(QWebEnginePage::Back), &QAction::changed, this,
             &WebEngineBrowser::onBackForwardChanged);
@@ -431,4 +434,27 @@ bool WebEngineBrowserFactory::EngineInstalled() {
 BrowserControl* WebEngineBrowserFactory::Create(QWidget* parent) {
     if (!startEngine()) return nullptr;
     return new WebEngineBrowser(profile_, parent);
+}
+
+namespace {
+QWebEnginePage::WebAction engineAction(BrowserControl::EditCommand command) {
+    switch (command) {
+    case BrowserControl::EditCut:
+        return QWebEnginePage::Cut;
+    case BrowserControl::EditCopy:
+        return QWebEnginePage::Copy;
+    case BrowserControl::EditPaste:
+        return QWebEnginePage::Paste;
+    }
+    return QWebEnginePage::NoWebAction;
+}
+} // namespace
+
+bool WebEngineBrowser::CanEdit(EditCommand command) const {
+    const QAction* action = page_ ? page_->action(engineAction(command)) : nullptr;
+    return action && action->isEnabled();
+}
+
+void WebEngineBrowser::Edit(EditCommand command) {
+    if (CanEdit(command)) page_->triggerAction(engineAction(command));
 }

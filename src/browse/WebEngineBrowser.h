@@ -62,6 +62,8 @@ public:
     void PrintTo(std::unique_ptr<QPrinter> printer);
     void SetZoom(double factor) override;
     double Zoom() const override;
+    bool CanEdit(EditCommand command) const override;
+    void Edit(EditCommand command) override;
 
     EnginePage* Page() const { return page_; }
 

@@ -24,6 +24,14 @@ bool DropRules::IsInBadDropRect(QPoint at) const {
     return false;
 }
 
+bool DropRules::CoversMusicBox(const QRect& landing) const {
+    return rects_[3].intersects(landing);
+}
+
+bool DropRules::IsBadBulbDrop(QPoint at) const {
+    return IsInBadDropRect(at) || CoversMusicBox(QRect(at - QPoint(16, 16), QSize(32, 32)));
+}
+
 namespace {
 QPoint clampInto(QPoint at, QSize size, const QRect& area) {
     return QPoint(qBound(area.left(), at.x(), qMax(area.left(), area.right() + 1 - size.width())),

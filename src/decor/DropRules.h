@@ -18,6 +18,10 @@ public:
     void UpdateBadDropRects(const Places& places);
     // Edges included.
     bool IsInBadDropRect(QPoint at) const;
+    // A card may not cover any part of the music box, wherever the pointer let go of it.
+    bool CoversMusicBox(const QRect& landing) const;
+    // A bulb makes a 32 x 32 card centred where it is dropped.
+    bool IsBadBulbDrop(QPoint at) const;
     const std::array<QRect, 4>& Rects() const { return rects_; }
 
 private:

@@ -58,7 +58,8 @@ void PointerGestures::Generic_MouseUp(QWidget* object, int kind, int index, Qt::
         suppressClick_ = true;
         dragging_ = false;
         const QPoint drop = object->pos() + at;
-        if (IsBadDrop && IsBadDrop(drop)) {
+        const bool badPlace = kind == KindCard && IsBadCardPlace && IsBadCardPlace(object->geometry());
+        if ((IsBadDrop && IsBadDrop(drop)) || badPlace) {
             object->move(startTopLeft_);
             emit movedBack(kind, index, startTopLeft_);
         } else {

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QRect>
 #include <functional>
 
 class QWidget;
@@ -29,6 +30,8 @@ public:
 
     // Where the object's grab point would land; true refuses the drop.
     std::function<bool(QPoint)> IsBadDrop;
+    // Where a card would lie (window pixels); true refuses the drop.
+    std::function<bool(QRect)> IsBadCardPlace;
 
 signals:
     // The object was dropped at its new place (window pixels of its top-left corner).

@@ -93,6 +93,7 @@ QString OptionsAgentPage::percentText(int factor) {
 
 void OptionsAgentPage::Fill() {
     PageFilling = true;
+    UseAgentTicked = false;
     OptionsCharacter& agent = *host_.Character;
     AgentCheckUseAgent->setChecked(agent.UseAgent());
 
@@ -126,6 +127,7 @@ bool OptionsAgentPage::UseAgentChecked() const {
 void OptionsAgentPage::AgentCheckUseAgent_Click() {
     if (PageFilling) return;
     if (AgentCheckUseAgent->isChecked()) {
+        UseAgentTicked = true;
         host_.Character->Script(QStringLiteral("opt_useagent"), true);
         if (AgentListNames->count() > 0 && AgentListNames->currentIndex() < 0)
             AgentListNames->setCurrentIndex(0);

@@ -40,6 +40,8 @@ public:
 
     // The character the user chose; compared with the loaded one after OK.
     QString ChosenAgentName;
+    // The user ticked "Use the Agent" while the dialog was open (after unticking it, say).
+    bool UseAgentTicked = false;
     bool PageFilling = false;
 
     static QString CopyrightNotice();

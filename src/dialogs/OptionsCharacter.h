@@ -22,6 +22,8 @@ public:
     virtual void SaveSizeFactor() = 0;
     // Loads the named character where the last one stood.
     virtual void SelectAgent(const QString& name) = 0;
+    // Shows again a character the user hid.
+    virtual void BringBack() = 0;
     virtual void Script(const QString& name, bool immediately) = 0;
     // Where the installed characters are found.
     virtual QStringList CharacterFolders() const = 0;

@@ -93,6 +93,8 @@ void OptionsEditor::applyOK(FormOptions& dialog) {
     agent.SetUseAgent(dialog.Agent->UseAgentChecked());
     if (dialog.Agent->ChosenAgentName != agent.CurBaseName())
         agent.SelectAgent(dialog.Agent->ChosenAgentName);
+    // Switched off and on again: a character the user hid comes back.
+    if (dialog.Agent->UseAgentChecked() && dialog.Agent->UseAgentTicked) agent.BringBack();
     agent.SaveSizeFactor();
 
     if (!RegUtil::SettingsWritable() && host_.StatusText) host_.StatusText(SaveFailedText());

@@ -123,6 +123,12 @@ bool BulbGestures::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonPress:
         RegionBulbs_MouseDown(side, mouse->button(), mouse->position());
         return true;
+    case QEvent::MouseButtonDblClick:
+        // The second press of a double click starts a drag like any press; its release opens
+        // nothing more, as the first click did already.
+        RegionBulbs_MouseDown(side, mouse->button(), mouse->position());
+        if (mouse->button() == Qt::LeftButton) suppressClick_ = true;
+        return true;
     case QEvent::MouseMove:
         RegionBulbs_MouseMove(side, mouse->position());
         return true;

@@ -1,6 +1,7 @@
 #include "music/Download.h"
 
 #include "base/ProductProfile.h"
+#include "base/SaveFile.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -35,6 +36,8 @@ void FileDownload::Start(const QString& address, const QString& file) {
     if (reply_) return;
     received_ = 0;
     failure_ = Done;
+    content_.clear();
+    refusedBecause_.clear();
     const QUrl url = QUrl::fromUserInput(address.trimmed());
     const QString scheme = url.scheme().toLower();
     if (!url.isValid() || url.host().isEmpty() ||
@@ -86,6 +89,7 @@ void FileDownload::readAvailable() {
         reply_->abort();
         return;
     }
+    if (CheckContent) content_.append(bytes);
     if (file_->write(bytes) != bytes.size()) {
         failure_ = Failed;
         reply_->abort();
@@ -99,7 +103,11 @@ void FileDownload::replyFinished() {
     if (result == Done && reply_->error() != QNetworkReply::NoError) result = Failed;
     const int status = reply_->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (result == Done && (status < 200 || status > 299)) result = Failed;
-    if (result == Done && !file_->commit()) result = Failed;
+    if (result == Done && CheckContent) {
+        refusedBecause_ = CheckContent(content_);
+        if (!refusedBecause_.isEmpty()) result = Refused;
+    }
+    if (result == Done && !SaveFile::Commit(*file_)) result = Failed;
     end(result);
 }
 
@@ -107,6 +115,7 @@ void FileDownload::end(Result result) {
     stall_->stop();
     if (file_ && result != Done) file_->cancelWriting();
     file_.reset();
+    content_.clear();
     reply_->disconnect(this);
     reply_->deleteLater();
     reply_ = nullptr;

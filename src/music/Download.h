@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QUrl>
+#include <functional>
 #include <memory>
 
 class QNetworkAccessManager;
@@ -17,7 +18,7 @@ namespace Music {
 class FileDownload : public QObject {
     Q_OBJECT
 public:
-    enum Result { Done, Failed, Cancelled, TooBig, NotWebAddress, NoResponse };
+    enum Result { Done, Failed, Cancelled, TooBig, NotWebAddress, NoResponse, Refused };
     Q_ENUM(Result)
 
     static constexpr qint64 kMaxBytes = 10 * 1024 * 1024;
@@ -34,6 +35,10 @@ public:
     // Limits; tests make them small.
     qint64 MaxBytes = kMaxBytes;
     int StallTimeoutMs = kStallTimeoutMs;
+    // Looks at the whole file once it has arrived, before it is kept: why it is refused, or "".
+    std::function<QString(const QByteArray& content)> CheckContent;
+    // Why the last download was refused.
+    QString RefusedBecause() const { return refusedBecause_; }
 
 signals:
     void progress(qint64 received, qint64 total);
@@ -50,6 +55,8 @@ private:
     QTimer* stall_ = nullptr;
     qint64 received_ = 0;
     Result failure_ = Done; // why the reply was aborted, when it was
+    QByteArray content_;    // kept for the check (the size is limited)
+    QString refusedBecause_;
 };
 
 } // namespace Music

@@ -1,5 +1,7 @@
 #include "music/Jukebox.h"
 
+#include "base/Folders.h"
+#include "base/Random.h"
 #include "music/Midi.h"
 #include "music/MusicSettings.h"
 #include "music/SongLibrary.h"
@@ -9,6 +11,27 @@ namespace {
 // The device's answer when another program holds the MIDI output.
 constexpr int kMidiPortInUse = 337;
 constexpr int kPicksBeforeGivingUp = 10;
+
+// Errors of the device itself, which no other song would escape; every other error belongs to the
+// song (missing, unreadable, not a MIDI file, a name the device cannot take).
+bool isDeviceError(int code) {
+    static const QList<int> device = {262, 264, 266, kMidiPortInUse, 338, 340, 343};
+    return device.contains(code);
+}
+
+// Why a song cannot be played, in a few words.
+QString songProblem(int code) {
+    switch (code) {
+    case 275:
+        return QStringLiteral("the file is not there any more");
+    case 296:
+        return QStringLiteral("it is not a MIDI song, or it is damaged");
+    case 348:
+        return QStringLiteral("the file cannot be read");
+    default:
+        return Midi::GetMciErrorText(static_cast<quint32>(code));
+    }
+}
 } // namespace
 
 Jukebox::Jukebox(QObject* parent)
@@ -63,42 +86,93 @@ void Jukebox::UpdateMusicMenu(int state) {
     emit menuChanged(menu_);
 }
 
-void Jukebox::PlaySong(const QString& path) {
+Jukebox::Start Jukebox::startSong(const QString& path) {
     const int code = Midi::PlayMidiFile(path);
     if (code == 0) {
         Midi::SetMusicState(Midi::StatePlaying);
         songTitle_ = GetSongTitle(path);
         emit scriptRequested(QStringLiteral("music_start"), false, {});
         UpdateMusicMenu(Midi::StatePlaying);
-        emit statusText(menu_.hint);
+        // Songs skipped on the way stay in view beside the one that plays.
+        emit statusText(skipped_.isEmpty()
+                            ? menu_.hint
+                            : skipped_.join(QStringLiteral("; ")) + QStringLiteral(". ") + menu_.hint);
         Midi::SaveMusicState(Midi::StatePlaying);
-    } else if (code == kMidiPortInUse) {
+        return Start::Playing;
+    }
+    if (code == kMidiPortInUse) {
         emit scriptRequested(QStringLiteral("midi_busy"), false, {GetSongTitle(path)});
         CloseMusicBox();
-    } else {
+        return Start::DeviceFailed;
+    }
+    if (isDeviceError(code)) {
         emit speakRequested(Midi::GetMciErrorText(static_cast<quint32>(code)));
         CloseMusicBox();
+        return Start::DeviceFailed;
     }
+    // One bad song does not silence the box: it is named, with the reason, and skipped.
+    const QString title = GetSongTitle(path);
+    const QString why = songProblem(code);
+    skipped_ << QStringLiteral("Skipped \"%1\": %2").arg(title, why);
+    emit statusText(skipped_.join(QStringLiteral("; ")));
+    emit scriptRequested(QStringLiteral("music_song_skipped"), false, {title, why});
+    return Start::SongFailed;
+}
+
+void Jukebox::PlaySong(const QString& path) {
+    skipped_.clear();
+    if (startSong(path) == Start::SongFailed) playNextSkipping({path});
 }
 
 QString Jukebox::PickNextSong() {
+    return pickSkipping({});
+}
+
+QString Jukebox::pickSkipping(const QStringList& skip) {
     const QStringList folders = Folders ? Folders() : QStringList();
     for (int i = 0; i < kPicksBeforeGivingUp; ++i) {
         const QString song = PickRandomSong(folders);
-        if (song != lastSong_) {
+        if (song != lastSong_ && !skip.contains(song)) {
             lastSong_ = song;
             return song;
         }
     }
-    return {};
+    if (skip.isEmpty()) return {};
+    // With songs skipped, the draws above may keep meeting them: choose among the rest instead.
+    QStringList rest;
+    for (const QString& folder : folders)
+        for (const QString& name : ListSongs(folder)) {
+            const QString song = AddBackslash(folder) + name;
+            if (song != lastSong_ && !skip.contains(song)) rest << song;
+        }
+    if (rest.isEmpty()) return {};
+    lastSong_ = rest.at(qMin(int(Rnd() * rest.size()), int(rest.size()) - 1));
+    return lastSong_;
 }
 
 void Jukebox::PlayNextSong() {
-    const QString path = PickNextSong();
-    if (path.isEmpty())
-        CloseMusicBox();
-    else
-        PlaySong(path);
+    skipped_.clear();
+    playNextSkipping({});
+}
+
+void Jukebox::playNextSkipping(QStringList skipped) {
+    for (;;) {
+        const QString path = pickSkipping(skipped);
+        if (path.isEmpty()) break;
+        const Start start = startSong(path);
+        if (start != Start::SongFailed) return;
+        skipped << path;
+    }
+    int total = 0;
+    for (const QString& folder : Folders ? Folders() : QStringList())
+        total += CountSongs(folder);
+    CloseMusicBox();
+    if (total == 0) {
+        emit statusText(QStringLiteral("No songs in your music folders"));
+    } else if (!skipped.isEmpty() && skipped.size() >= total) {
+        emit statusText(QStringLiteral("Music stopped: no song in your music folders can be played"));
+        emit scriptRequested(QStringLiteral("music_none_playable"), true, {});
+    }
 }
 
 void Jukebox::Click() {

@@ -64,10 +64,17 @@ signals:
     void speakRequested(const QString& text);
 
 private:
+    enum class Start { Playing, SongFailed, DeviceFailed };
+    Start startSong(const QString& path);
+    QString pickSkipping(const QStringList& skip);
+    // Plays the next song that can be played; the box closes, saying why, when none can.
+    void playNextSkipping(QStringList skipped);
+
     bool musicOn_ = false;
     MusicMenuState menu_;
     QString songTitle_;
     QString lastSong_;
+    QStringList skipped_; // what was skipped, and why, on the way to the song that plays
     QTimer timerMusic_;
     QTimer timerThemeSong_;
 };

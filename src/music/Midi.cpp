@@ -23,7 +23,9 @@ MciBackend& device() {
     return backend ? *backend : ProgramDevice();
 }
 
-QString quoted(const QString& text) {
+// A word in quotes; a quote inside it is doubled, so that a file name may hold any character.
+QString quoted(QString text) {
+    text.replace(QLatin1Char('"'), QStringLiteral("\"\""));
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
@@ -80,7 +82,14 @@ bool MidiOpen() {
 
 int PlayMidiFile(const QString& path) {
     if (midiOpen) SendMciCommand(QStringLiteral("close vhmidi"));
-    SendMciCommand(QStringLiteral("open ") + quoted(path) + QStringLiteral(" type sequencer alias vhmidi"));
+    // A song that cannot be opened says why itself (file not found, not a MIDI file), rather than
+    // leaving the play command to report an alias that is not open.
+    const int openError = replyNumber(SendMciCommand(QStringLiteral("open ") + quoted(path) +
+                                                     QStringLiteral(" type sequencer alias vhmidi")));
+    if (openError != 0) {
+        midiOpen = false;
+        return static_cast<qint16>(openError);
+    }
     const int error = replyNumber(SendMciCommand(QStringLiteral("play vhmidi from 0")));
     if (error == 0) {
         midiOpen = true;

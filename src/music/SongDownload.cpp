@@ -1,7 +1,9 @@
 #include "music/SongDownload.h"
 
 #include "base/Folders.h"
+#include "music/MusicSettings.h"
 #include "music/SongLibrary.h"
+#include "music/fluid/SmfInfo.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -11,7 +13,7 @@
 
 namespace Music {
 namespace {
-QString failureText(FileDownload::Result result) {
+QString failureText(FileDownload::Result result, const QString& why) {
     switch (result) {
     case FileDownload::TooBig:
         return QStringLiteral("The song was not downloaded: it is larger than 10 MB.");
@@ -20,6 +22,8 @@ QString failureText(FileDownload::Result result) {
             "The song was not downloaded: only web addresses (http, https) can be fetched.");
     case FileDownload::NoResponse:
         return QStringLiteral("The song was not downloaded: the server stopped answering.");
+    case FileDownload::Refused:
+        return QStringLiteral("The song was not saved: %1.").arg(why);
     default:
         return QStringLiteral("The song could not be downloaded.");
     }
@@ -28,11 +32,24 @@ QString failureText(FileDownload::Result result) {
 QString nameOnly(const QString& address) {
     return QUrl::fromUserInput(address).fileName();
 }
+
+// A song link that answers with anything but a song (a web page, an error text) is not kept: the
+// jukebox would meet it again on every pick.
+QString notASong(const QByteArray& content) {
+    const Mci::SmfInfo song = Mci::SmfInfo::Read(content);
+    if (song.valid()) return {};
+    const QByteArray start = content.left(512).trimmed().toLower();
+    if (start.startsWith('<') || start.contains("<html") || start.contains("<!doctype"))
+        return QStringLiteral("the address sent a web page, not a MIDI song");
+    if (!content.startsWith("MThd")) return QStringLiteral("what arrived is not a MIDI song");
+    return QStringLiteral("the MIDI song is damaged (%1)").arg(song.problem());
+}
 } // namespace
 
 SongDownload::SongDownload(QWidget* window)
     : window_(window) {
     AskSaveFileName = [this](const QString& suggested) { return askWithDialog(suggested); };
+    transfer_.CheckContent = notASong;
     connect(&transfer_, &FileDownload::finished, this, &SongDownload::transferFinished);
 }
 
@@ -82,17 +99,23 @@ void SongDownload::transferFinished(FileDownload::Result result) {
         break;
     default:
         emit scriptRequested(QStringLiteral("music_download_failed"), true, {});
-        emit statusText(failureText(result));
+        emit statusText(failureText(result, transfer_.RefusedBecause()));
         break;
     }
 }
 
+QString SongDownload::SaveFolder() {
+    // The first music folder, so that the jukebox finds the song; the desktop's music folder when
+    // that one cannot be written (the program's own folder of an installed copy).
+    const QStringList folders = MusicSettings().MusicFolders;
+    if (!folders.isEmpty() && QFileInfo(folders.first()).isDir() && QFileInfo(folders.first()).isWritable())
+        return folders.first();
+    const QString music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
+    return QFileInfo(music).isDir() ? music : QStandardPaths::writableLocation(QStandardPaths::HomeLocation);
+}
+
 QString SongDownload::askWithDialog(const QString& suggestedName) {
-    // The program's own Music folder, unless it cannot be written (an installed copy).
-    QString folder = ProgramFolder() + QStringLiteral("Music");
-    if (!QFileInfo(folder).isWritable())
-        folder = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
-    QFileDialog dialog(window_, QStringLiteral("Save As"), folder);
+    QFileDialog dialog(window_, QStringLiteral("Save As"), SaveFolder());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(QStringLiteral("MIDI files (*.mid)"));

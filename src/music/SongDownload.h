@@ -28,6 +28,8 @@ public:
     // Tests do without the progress dialog.
     bool ShowProgress = true;
     FileDownload& Transfer() { return transfer_; }
+    // Where the save dialog opens.
+    static QString SaveFolder();
 
 signals:
     void scriptRequested(const QString& name, bool immediately, const QVariantList& args);

@@ -23,10 +23,14 @@ MixerCommand FindVolumeMixer(const std::function<QString(const QString&)>& findE
     return {};
 }
 
-void OpenVolumeControl() {
+bool OpenVolumeControl() {
     const MixerCommand mixer =
         FindVolumeMixer([](const QString& name) { return QStandardPaths::findExecutable(name); });
-    if (!mixer.program.isEmpty()) QProcess::startDetached(mixer.program, mixer.arguments);
+    return !mixer.program.isEmpty() && QProcess::startDetached(mixer.program, mixer.arguments);
+}
+
+QString NoVolumeControlText() {
+    return QStringLiteral("No volume control program found");
 }
 
 } // namespace Music

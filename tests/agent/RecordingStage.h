@@ -17,6 +17,8 @@ public:
         log << QStringLiteral("gesture:%1,%2,%3,%4").arg(x).arg(y).arg(w).arg(h);
     }
     void RandomizePosition(int chance) override { log << QStringLiteral("random:%1").arg(chance); }
+    void MoveToFreePlace(int x, int y) override { log << QStringLiteral("free:%1,%2").arg(x).arg(y); }
+    void ReturnToFreePlace() override { log << QStringLiteral("return"); }
     void PointAt(const QRectF& r, const ClientToScreenMap& window) override {
         log << QStringLiteral("point:%1,%2,%3,%4%5")
                    .arg(r.x())

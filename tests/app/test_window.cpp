@@ -87,7 +87,7 @@ private slots:
         clickTab(w, 3);
         QVERIFY(w.ui->ListBookmarks->isHidden() && !w.mod->Pages->Control(1)->View()->isHidden());
         QVERIFY(m.ItemFileOpen->isVisible() && !m.ItemFileOpenNew->isVisible() &&
-                !m.ItemEditCut->isVisible());
+                m.ItemEditCut->isVisible()); // for the address box and the page
         QVERIFY(m.ItemEditFind->isEnabled() && m.MenuLinks->isEnabled() && m.ItemCardOpen->isVisible());
         QVERIFY(w.ui->EditUrl->isEnabled());
         QCOMPARE(w.agent->said.last(), QStringLiteral("voice:read=1"));

@@ -6,19 +6,24 @@
 #include "app/WindowProbe.h"
 #include "bookmarks/BookmarkView.h"
 #include "bookmarks/Bookmarks.h"
+#include "bookmarks/DesktopCards.h"
 #include "bookmarks/FormProperties.h"
 #include "bookmarks/NetscapeBookmarks.h"
 #include "browse/Browsers.h"
 #include "browse/History.h"
+#include "browse/PageEvents.h"
 #include "decor/PointerGestures.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -55,14 +60,211 @@ private slots:
         QCOMPARE(list.Record(0).Icon, 1);
         QCOMPARE(file(), QByteArray("Glisterwood 97 Bookmarks\r\n1\r\nCarols\r\nhttp://carols.example/\r\n"));
         // From the history: the selected line, as name and address.
+        page->Begin(QStringLiteral("http://elves.example/"));
+        page->Commit(QStringLiteral("http://elves.example/"));
         w.ui->TabMain->setCurrentIndex(1);
-        w.mod->HistoryList->List()->setCurrentRow(0);
+        w.mod->HistoryList->List()->setCurrentRow(0); // the newest line
         w.ui->Menus->ItemSurfAddToBookmarks->trigger();
-        QCOMPARE(list.Record(1).Name, QStringLiteral("http://carols.example/"));
+        QCOMPARE(list.Record(1).Name, QStringLiteral("http://elves.example/"));
         // In the bookmark list itself: nothing.
         w.ui->TabMain->setCurrentIndex(0);
         w.ui->Menus->ItemSurfAddToBookmarks->trigger();
         QCOMPARE(list.Count(), 2);
+    }
+
+    void addingAPageTwiceSaysSoAndSelectsIt() {
+        FakeWindow w;
+        Bookmarks& list = *w.mod->BookmarkList;
+        FakeBrowser* page = static_cast<FakeBrowser*>(w.mod->Pages->Current());
+        list.AddBookmark(QStringLiteral("Elves"), QStringLiteral("http://elves.example/"), 2);
+        page->Begin(QStringLiteral("http://carols.example/"));
+        page->Commit(QStringLiteral("http://carols.example/"));
+        page->Title(QStringLiteral("Carols"));
+        QAction* add = w.ui->Menus->ItemSurfAddToBookmarks;
+        add->trigger();
+        QCOMPARE(list.Count(), 2);
+        QCOMPARE(w.mod->Events->StatusBarText(), QStringLiteral("Added to bookmarks"));
+        add->trigger();
+        QCOMPARE(list.Count(), 2);
+        QCOMPARE(w.mod->Events->StatusBarText(), QStringLiteral("Already in bookmarks"));
+        QCOMPARE(list.SelectedRow(), 1);
+        // The same page by another spelling of its address, from the history list.
+        page->Begin(QStringLiteral("http://Elves.example"));
+        page->Commit(QStringLiteral("http://Elves.example"));
+        w.ui->TabMain->setCurrentIndex(1);
+        w.mod->HistoryList->List()->setCurrentRow(0);
+        add->trigger();
+        QCOMPARE(list.Count(), 2);
+        QCOMPARE(list.SelectedRow(), 0);
+        QCOMPARE(LoadBookmarkFile(App().Prefs.Values().BookmarkFile).Records.size(), 2);
+        // A card's "Add to bookmarks" follows the same rule.
+        emit w.mod->CardRules->bookmarkRequested(QStringLiteral("Carols card"),
+                                                 QStringLiteral("http://carols.example/"), 4);
+        QCOMPARE(list.Count(), 2);
+    }
+
+    void renameTakesEnterAndClicksLeaveDeleteToTheBookmark() {
+        FakeWindow w;
+        Bookmarks& list = *w.mod->BookmarkList;
+        for (const char* name : {"Holly", "Ivy"})
+            list.AddBookmark(QString::fromLatin1(name), QStringLiteral("http://%1.example/").arg(name), 1);
+        w.mod->Pages->SelectTab(1);
+        w.form->show();
+        QTreeView* details = list.List()->DetailsView();
+        const int pages = w.mod->Pages->BrowserCount();
+        // F2, a new name and Enter: renamed, and nothing opened.
+        list.SelectRow(0);
+        QTest::keyClick(details, Qt::Key_F2);
+        QVERIFY(list.List()->Renaming());
+        auto* editor = details->viewport()->findChild<QLineEdit*>();
+        QVERIFY(editor);
+        editor->selectAll();
+        QTest::keyClicks(editor, QStringLiteral("Holly and Ivy"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_COMPARE(list.Record(0).Name, QStringLiteral("Holly and Ivy"));
+        QVERIFY(!list.List()->Renaming());
+        QCOMPARE(w.mod->Pages->BrowserCount(), pages);
+        QCOMPARE(LoadBookmarkFile(App().Prefs.Values().BookmarkFile).Records.first().Name,
+                 QStringLiteral("Holly and Ivy"));
+        // Escape gives up a rename, also without opening anything.
+        QTest::keyClick(details, Qt::Key_F2);
+        editor = details->viewport()->findChild<QLineEdit*>();
+        QTest::keyClicks(editor, QStringLiteral("lost"));
+        QTest::keyClick(editor, Qt::Key_Escape);
+        QTRY_VERIFY(!list.List()->Renaming());
+        QCOMPARE(list.Record(0).Name, QStringLiteral("Holly and Ivy"));
+
+        // A slow second click on the selected bookmark starts no rename, so Delete deletes it.
+        for (QAbstractItemView* face : {static_cast<QAbstractItemView*>(details),
+                                        static_cast<QAbstractItemView*>(list.List()->IconView())}) {
+            list.SetViewMode(face == details ? BookmarkView::Details : BookmarkView::SmallIcons);
+            const QPoint on = face->visualRect(face->model()->index(0, 0)).center();
+            QTest::mouseClick(face->viewport(), Qt::LeftButton, {}, on);
+            QTest::qWait(QApplication::doubleClickInterval() + 50);
+            QTest::mouseClick(face->viewport(), Qt::LeftButton, {}, on);
+            QTest::qWait(QApplication::doubleClickInterval() + 50);
+            QVERIFY(!list.List()->Renaming());
+            QCOMPARE(list.SelectedRow(), 0);
+            const int before = list.Count();
+            QTest::keyClick(face, Qt::Key_Delete);
+            QCOMPARE(list.Count(), before - 1);
+        }
+        QCOMPARE(list.Count(), 0);
+    }
+
+    void longTitlesStayInTheirPlaceInEveryView() {
+        FakeWindow w;
+        Bookmarks& list = *w.mod->BookmarkList;
+        for (int i = 0; i < 6; ++i)
+            list.AddBookmark(QStringLiteral("Bookmark %1 with a title far too long for any list view to show "
+                                            "in one piece, as pages like to have")
+                                 .arg(i),
+                             QStringLiteral("http://long%1.example/").arg(i), 1);
+        w.mod->Pages->SelectTab(1);
+        w.form->show();
+        QListView* icons = list.List()->IconView();
+        for (const int mode : {BookmarkView::LargeIcons, BookmarkView::SmallIcons, BookmarkView::List}) {
+            list.SetViewMode(mode);
+            icons->doItemsLayout();
+            for (int a = 0; a < list.Count(); ++a) {
+                const QRect first = icons->visualRect(icons->model()->index(a, 0));
+                QVERIFY(first.width() <= icons->gridSize().width());
+                for (int b = a + 1; b < list.Count(); ++b)
+                    QVERIFY2(!first.intersects(icons->visualRect(icons->model()->index(b, 0))),
+                             qPrintable(QStringLiteral("view %1: %2 and %3").arg(mode).arg(a).arg(b)));
+            }
+        }
+    }
+
+    void copyGivesTheAddressAndPasteTakesLinks() {
+        FakeWindow w;
+        Bookmarks& list = *w.mod->BookmarkList;
+        MainMenus& m = *w.ui->Menus;
+        list.AddBookmark(QStringLiteral("Carols & more"), QStringLiteral("http://carols.example/"), 1);
+        w.mod->Pages->SelectTab(1);
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        clipboard->clear();
+        // Nothing selected: nothing to cut or copy, and nothing to paste yet.
+        QVERIFY(!m.ItemEditCut->isEnabled() && !m.ItemEditCopy->isEnabled() && !m.ItemEditPaste->isEnabled());
+        list.SelectRow(0);
+        QVERIFY(m.ItemEditCut->isEnabled() && m.ItemEditCopy->isEnabled());
+        // Ctrl+C on the list and Edit > Copy give the same: the address, and the title as a link.
+        QTest::keyClick(list.List()->DetailsView(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(clipboard->text(), QStringLiteral("http://carols.example/"));
+        QCOMPARE(clipboard->mimeData()->html(),
+                 QStringLiteral("<a href=\"http://carols.example/\">Carols &amp; more</a>"));
+        clipboard->clear();
+        m.ItemEditCopy->trigger();
+        QCOMPARE(clipboard->text(), QStringLiteral("http://carols.example/"));
+        QCOMPARE(list.Count(), 1);
+        // Words cannot be pasted as a bookmark; an address can, once.
+        clipboard->setText(QStringLiteral("silent night"));
+        QVERIFY(!m.ItemEditPaste->isEnabled());
+        clipboard->setText(QStringLiteral("https://snow.example/flakes"));
+        QVERIFY(m.ItemEditPaste->isEnabled());
+        m.ItemEditPaste->trigger();
+        QCOMPARE(list.Count(), 2);
+        QCOMPARE(list.Record(1).Address, QStringLiteral("https://snow.example/flakes"));
+        QCOMPARE(w.mod->Events->StatusBarText(), QStringLiteral("Added to bookmarks"));
+        m.ItemEditPaste->trigger();
+        QCOMPARE(list.Count(), 2);
+        QCOMPARE(w.mod->Events->StatusBarText(), QStringLiteral("Already in bookmarks"));
+        // Cut: on the clipboard, and out of the list and its file.
+        list.SelectRow(0);
+        m.ItemEditCut->trigger();
+        QCOMPARE(clipboard->text(), QStringLiteral("http://carols.example/"));
+        QCOMPARE(list.Count(), 1);
+        QCOMPARE(LoadBookmarkFile(App().Prefs.Values().BookmarkFile).Records.size(), 1);
+        // And back in with Ctrl+V, title and all.
+        QTest::keyClick(list.List()->DetailsView(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(list.Count(), 2);
+        QCOMPARE(list.Record(1).Name, QStringLiteral("Carols & more"));
+    }
+
+    void theEditItemsFollowTheAddressBoxAndThePage() {
+        FakeWindow w;
+        MainMenus& m = *w.ui->Menus;
+        FakeBrowser* page = static_cast<FakeBrowser*>(w.mod->Pages->Current());
+        QVERIFY(m.ItemEditCut->isVisible() && m.ItemEditCopy->isVisible() && m.ItemEditPaste->isVisible());
+        // The page: what the engine allows.
+        page->canEdit[BrowserControl::EditCopy] = true;
+        emit page->EditStateChanged();
+        QVERIFY(!m.ItemEditCut->isEnabled() && m.ItemEditCopy->isEnabled() && !m.ItemEditPaste->isEnabled());
+        m.ItemEditCopy->trigger();
+        QCOMPARE(page->edits, QList<int>{BrowserControl::EditCopy});
+        // The address box, with the focus: its selection and the clipboard.
+        w.form->show();
+        w.form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
+        QLineEdit* address = w.ui->EditUrl;
+        address->setText(QStringLiteral("http://holly.example/"));
+        address->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), address);
+        address->setSelection(7, 5);
+        QVERIFY(m.ItemEditCut->isEnabled() && m.ItemEditCopy->isEnabled());
+        m.ItemEditCut->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("holly"));
+        QCOMPARE(address->text(), QStringLiteral("http://.example/"));
+        QVERIFY(!m.ItemEditCopy->isEnabled() && m.ItemEditPaste->isEnabled());
+        address->setCursorPosition(7);
+        m.ItemEditPaste->trigger();
+        QCOMPARE(address->text(), QStringLiteral("http://holly.example/"));
+        QCOMPARE(page->edits.size(), 1); // the page was left alone
+    }
+
+    void aListChosenFromTheKeyboardTakesTheKeys() {
+        FakeWindow w;
+        Bookmarks& list = *w.mod->BookmarkList;
+        for (const char* name : {"Holly", "Ivy"})
+            list.AddBookmark(QString::fromLatin1(name), QStringLiteral("http://%1.example/").arg(name), 1);
+        w.form->show();
+        MainMenus& m = *w.ui->Menus;
+        m.KeyPreviousTab->trigger(); // the history list
+        QCOMPARE(w.form->focusWidget(), w.mod->HistoryList->List());
+        m.KeyPreviousTab->trigger(); // the bookmarks
+        QCOMPARE(w.form->focusWidget(), list.List()->DetailsView());
+        m.ItemBmView[0]->trigger(); // another face keeps the keys
+        QCOMPARE(w.form->focusWidget(), list.List()->IconView());
     }
 
     void editsAreSavedAndSurviveARestart() {

@@ -11,6 +11,7 @@
 #include "decor/DesktopSurface.h"
 #include "lights/BulbGestures.h"
 #include "lights/LightString.h"
+#include "music/box/MusicBox.h"
 
 #include <QDir>
 #include <QFile>
@@ -164,6 +165,67 @@ private slots:
         // A plain click opens the card in the page on show.
         click(image, QPoint(10, 10));
         QCOMPARE(page(w)->navigations.last(), QStringLiteral("http://card.example/"));
+    }
+
+    // Nothing may cover the music box: a bulb or a card let go on it or beside it, so that the card
+    // would lie over it, comes back where it was.
+    void theMusicBoxIsNoPlaceToDrop() {
+        FakeWindow w;
+        page(w)->Begin(QStringLiteral("http://carols.example/"));
+        int asked = 0;
+        w.form->AskForIcon = [&](int) {
+            ++asked;
+            return 5;
+        };
+        const QRect box = w.ui->ImgRadio->geometry();
+        QVERIFY(box.width() > 8);
+        const QPoint onTheBox = box.center();
+        const QPoint besideTheBox(box.right() + 6, box.center().y()); // the card would overlap it
+        for (const QPoint& at : {onTheBox, besideTheBox}) {
+            drag(topStrip(w), QPoint(5, 8), topStrip(w)->mapFrom(w.ui->Surface, at));
+            QCOMPARE(asked, 0);
+            QCOMPARE(w.agent->said.last(), QStringLiteral("script:bulb_dropped_bad"));
+        }
+        QCOMPARE(w.mod->Desktop->CardCount(), 0);
+        QCOMPARE(page(w)->navigations.size(), 0);
+
+        Cards& desktop = *w.mod->Desktop;
+        QCOMPARE(desktop.NewCard(3, QStringLiteral("http://card.example/"), QStringLiteral("Card"),
+                                 QPoint(300, 400)),
+                 1);
+        QLabel* image = desktop.Image(1);
+        const QPoint home = image->pos();
+        for (const QPoint& at : {onTheBox, besideTheBox}) {
+            dragAlong(image, QPoint(16, 16), at);
+            QCOMPARE(image->pos(), home);
+            QVERIFY(!image->geometry().intersects(box));
+        }
+        // Well clear of it the card goes where it is put.
+        dragAlong(image, QPoint(16, 16), QPoint(box.center().x() + 10, box.bottom() + 300));
+        QVERIFY(image->pos() != home);
+    }
+
+    // A drag that begins with the second press of a double click is a drag all the same: dropped
+    // back on the string it is refused and the page stays as it is.
+    void aBulbDroppedBackOnTheStringChangesNothing() {
+        FakeWindow w;
+        page(w)->Begin(QStringLiteral("http://one.example/"));
+        page(w)->Begin(QStringLiteral("http://two.example/"));
+        page(w)->Begin(QStringLiteral("http://three.example/"));
+        click(topStrip(w), QPoint(5, 8)); // opens slot 1
+        const int navigations = int(page(w)->navigations.size());
+        const int commands = int(page(w)->commands.size());
+        mouse(topStrip(w), QEvent::MouseButtonDblClick, QPoint(5, 8), Qt::LeftButton, Qt::LeftButton);
+        mouse(topStrip(w), QEvent::MouseMove, QPoint(20, 8), Qt::NoButton, Qt::LeftButton);
+        mouse(topStrip(w), QEvent::MouseMove, QPoint(37, 8), Qt::NoButton, Qt::LeftButton);
+        mouse(topStrip(w), QEvent::MouseButtonRelease, QPoint(37, 8), Qt::LeftButton, Qt::NoButton);
+        QCOMPARE(page(w)->navigations.size(), navigations);
+        QCOMPARE(page(w)->commands.size(), commands);
+        QCOMPARE(w.agent->said.last(), QStringLiteral("script:bulb_dropped_bad"));
+        // The same as a plain drag.
+        drag(topStrip(w), QPoint(5, 8), QPoint(37, 8));
+        QCOMPARE(page(w)->navigations.size(), navigations);
+        QCOMPARE(page(w)->commands.size(), commands);
     }
 
     void cardsFromALargerScreenAreShownWithinReach() {

@@ -1,5 +1,6 @@
 #include "bookmarks/BookmarkFile.h"
 #include "bookmarks/CardFile.h"
+#include "bookmarks/NetscapeBookmarks.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -70,6 +71,29 @@ int saveWithFullDisk(const QString& dir) {
     return bookmarksSaved || cardsSaved ? 1 : 0;
 }
 
+// Files under the 16 KiB that Qt keeps in its buffer: the failing write comes only as the file is
+// put in place. A limit of 4 KiB cuts every one of them.
+const QList<BookmarkRecord> kSmallOld = [] {
+    QList<BookmarkRecord> list;
+    for (int i = 0; i < 300; ++i)
+        list.append(
+            {QStringLiteral("Carol %1").arg(i), QStringLiteral("https://c.example/%1").arg(i), 1, true});
+    return list;
+}();
+const QList<CardRecord> kSmallCards = cards(100, "s");
+
+int saveSmallWithFileSizeLimit(const QString& dir) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{4096, 4096};
+    if (setrlimit(RLIMIT_FSIZE, &limit) != 0) return 3;
+    QList<BookmarkRecord> changed = kSmallOld;
+    changed.first().Name = QStringLiteral("Carol renamed");
+    const bool bookmarksSaved = SaveBookmarkFile(bookmarkPath(dir), changed);
+    const bool cardsSaved = SaveCardFile(cardPath(dir), kSmallCards.mid(1));
+    const bool exported = ExportNetscapeFile(dir + QStringLiteral("/export.html"), kSmallOld);
+    return bookmarksSaved || cardsSaved || exported ? 1 : 0;
+}
+
 } // namespace
 
 class TestSafeSave : public QObject {
@@ -97,6 +121,25 @@ private slots:
         QCOMPARE(c.Status, CardLoadStatus::Ok);
         QVERIFY(c.Cards == kOldCards);
         // and the half-written new files were cleared away
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+                 (QStringList{QStringLiteral("BookMark.gwb"), QStringLiteral("sites.gws")}));
+    }
+
+    void aSmallFileUnderASizeLimitKeepsTheOldOneAndSaysSo() {
+        QVERIFY(FormatBookmarks(kSmallOld).size() > 4096 && FormatBookmarks(kSmallOld).size() < 16384);
+        QVERIFY(SaveBookmarkFile(bookmarkPath(dir.path()), kSmallOld));
+        QVERIFY(SaveCardFile(cardPath(dir.path()), kSmallCards));
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--save-small"), dir.path()});
+        QVERIFY(child.waitForFinished(60000));
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.exitCode(), 0); // every save said it failed
+        const BookmarkLoad b = LoadBookmarkFile(bookmarkPath(dir.path()));
+        QCOMPARE(b.Status, BookmarkLoadStatus::Ok);
+        QVERIFY(b.Records == kSmallOld);
+        const CardLoad c = LoadCardFile(cardPath(dir.path()));
+        QCOMPARE(c.Status, CardLoadStatus::Ok);
+        QVERIFY(c.Cards == kSmallCards);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
                  (QStringList{QStringLiteral("BookMark.gwb"), QStringLiteral("sites.gws")}));
     }
@@ -130,6 +173,8 @@ private slots:
 int main(int argc, char** argv) {
     if (argc == 3 && qstrcmp(argv[1], "--save-loop") == 0)
         return saveForever(QString::fromLocal8Bit(argv[2]));
+    if (argc == 3 && qstrcmp(argv[1], "--save-small") == 0)
+        return saveSmallWithFileSizeLimit(QString::fromLocal8Bit(argv[2]));
     if (argc == 3 && qstrcmp(argv[1], "--save-full") == 0)
         return saveWithFullDisk(QString::fromLocal8Bit(argv[2]));
     QCoreApplication app(argc, argv);

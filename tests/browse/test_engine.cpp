@@ -3,6 +3,7 @@
 #include "TestEnvironment.h"
 #include "app/AppGlobals.h"
 #include "app/AppSetup.h"
+#include "app/MainMenus.h"
 #include "app/WindowProbe.h"
 #include "browse/BrowserControl.h"
 #include "browse/Browsers.h"
@@ -14,6 +15,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -140,6 +142,35 @@ private slots:
         QVERIFY(bytes.size() < 200000);
         QCOMPARE(notices.size(), 1);
         QVERIFY(notices.first().first().toString().startsWith(QStringLiteral("Printed to ")));
+    }
+
+    void editMenuCopiesAndPastesThroughTheEngine() {
+        const QString url =
+            write(QStringLiteral("edit.html"),
+                  "<html><body><p id=p>Deck the halls</p><input id=box value=''></body></html>");
+        current()->Navigate(url);
+        QTRY_VERIFY_WITH_TIMEOUT(loaded(1, url), kLoadTimeoutMs);
+        MainMenus& m = *ui().Menus;
+        QVERIFY(!current()->CanEdit(BrowserControl::EditCopy)); // nothing selected yet
+        QSignalSpy changed(current(), &BrowserControl::EditStateChanged);
+        auto* page = static_cast<WebEngineBrowser*>(current())->Page();
+        page->runJavaScript(QStringLiteral("getSelection().selectAllChildren(document.getElementById('p'))"));
+        QTRY_VERIFY_WITH_TIMEOUT(current()->CanEdit(BrowserControl::EditCopy), kLoadTimeoutMs);
+        QVERIFY(!changed.isEmpty());
+        QApplication::clipboard()->clear();
+        m.ItemEditCopy->trigger();
+        QTRY_COMPARE(QApplication::clipboard()->text(), QStringLiteral("Deck the halls"));
+        // Pasted into the page's own field.
+        page->runJavaScript(QStringLiteral("document.getElementById('box').focus()"));
+        QTRY_VERIFY_WITH_TIMEOUT(current()->CanEdit(BrowserControl::EditPaste), kLoadTimeoutMs);
+        m.ItemEditPaste->trigger();
+        auto value = std::make_shared<QString>();
+        auto ask = [page, value] {
+            page->runJavaScript(QStringLiteral("document.getElementById('box').value"),
+                                [value](const QVariant& v) { *value = v.toString(); });
+            return *value;
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(ask(), QStringLiteral("Deck the halls"), kLoadTimeoutMs);
     }
 
     void ownPagesAndTypedAddressesLoad() {

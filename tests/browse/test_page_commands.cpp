@@ -256,14 +256,14 @@ private slots:
                                     {QStringLiteral("selText"), QStringLiteral("just this")},
                                     {QStringLiteral("title"), QStringLiteral("T")},
                                     {QStringLiteral("body"), QStringLiteral("B")}});
-        QCOMPARE(w.agent->said.last(), QStringLiteral("speak:Selected text: just this"));
+        QCOMPARE(w.agent->said.last(), QStringLiteral("say:Selected text: just this"));
         w.mod->Links->ReadThePage();
         p->AnswerScript(QVariantMap{{QStringLiteral("selType"), QStringLiteral("Caret")},
                                     {QStringLiteral("title"), QStringLiteral("Carols")},
                                     {QStringLiteral("body"), QStringLiteral("Deck the halls")}});
         QCOMPARE(w.agent->said.mid(w.agent->said.size() - 2),
-                 (QStringList{QStringLiteral("speak:Page title: Carols"),
-                              QStringLiteral("speak:Page text: Deck the halls")}));
+                 (QStringList{QStringLiteral("say:Page title: Carols"),
+                              QStringLiteral("say:Page text: Deck the halls")}));
         // Not in the list panes.
         w.ui->TabMain->setCurrentIndex(1);
         const int before = w.agent->said.size();

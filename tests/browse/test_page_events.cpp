@@ -14,7 +14,7 @@ class TestPageEvents : public QObject {
             : events(*pages) {
             // What the character is asked, as the program wires it.
             connect(&events, &PageEvents::thinkRequested, &events,
-                    [this](const QString& t) { agent.Think(t); });
+                    [this](const QString& t) { agent.ThinkAsWritten(t); });
             connect(&events, &PageEvents::speakRequested, &events,
                     [this](const QString& t) { agent.Speak(t); });
             start();
@@ -129,12 +129,12 @@ private slots:
         r.page(2)->location = QStringLiteral("HTTPS://two.example/");
         r.page(2)->name = QStringLiteral("Two");
         emit r.page(2)->DocumentComplete(r.page(2)->location);
-        QCOMPARE(r.agent.said.last(), QStringLiteral("think:Loaded secure page: Two."));
+        QCOMPARE(r.agent.said.last(), QStringLiteral("muse:Loaded secure page: Two."));
         emit r.page(1)->DocumentComplete(QStringLiteral("http://one.example/"));
-        QCOMPARE(r.agent.said.last(), QStringLiteral("think:Loaded secure page: Two."));
+        QCOMPARE(r.agent.said.last(), QStringLiteral("muse:Loaded secure page: Two."));
         r.page(2)->location = QStringLiteral("http://two.example/");
         emit r.page(2)->DocumentComplete(r.page(2)->location);
-        QCOMPARE(r.agent.said.last(), QStringLiteral("think:Loaded: Two."));
+        QCOMPARE(r.agent.said.last(), QStringLiteral("muse:Loaded: Two."));
         emit r.page(2)->OnQuit();
         QCOMPARE(r.agent.said.last(), QStringLiteral("speak:On Quit"));
     }

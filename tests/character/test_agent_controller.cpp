@@ -2,6 +2,7 @@
 #include "TestEnvironment.h"
 #include "agent/AgentController.h"
 #include "agent/AgentInfo.h"
+#include "agent/FreePlace.h"
 #include "agent/engine/AgentCharacter.h"
 #include "agent/engine/CharacterEngine.h"
 #include "agent/engine/CharacterProperties.h"
@@ -12,11 +13,16 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
+#include <QSvgRenderer>
+#include <QThread>
+#include <QTimer>
 
 // The program's side of the character: choosing and loading one, its size and place, and the voice.
 class TestAgentController : public QObject {
@@ -41,6 +47,22 @@ class TestAgentController : public QObject {
         c->UnloadWaitMs = 2000;
         return c;
     }
+
+    // A window filling the screen, with a bar across its top and a column on its right to stand on.
+    struct Window {
+        QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QRect bar{screen.left(), screen.top(), screen.width(), 50};
+        QRect column{screen.right() - 79, screen.top() + 50, 80, screen.height() - 50};
+        QList<QRect> dialogs;
+        FreePlace::Ground Ground() const {
+            FreePlace::Ground g;
+            g.WorkArea = screen;
+            g.Window = screen;
+            g.Avoid = QList<QRect>{bar} + dialogs;
+            g.Preferred = {column};
+            return g;
+        }
+    };
 
 private slots:
     void choosesTheCharacterOrFallsBackToMerlin_data() {
@@ -84,6 +106,53 @@ private slots:
         QVERIFY(RegUtil::GetRegString(RegUtil::kScriptsKey, QStringLiteral("startup")).isEmpty());
         broken.Command(QStringLiteral("tip"));
         broken.VoiceCommandVisible(QStringLiteral("read"), false);
+    }
+
+    // A character that is refused says why in one line, and Merlin comes instead and says it too.
+    void aRefusedCharacterSaysWhy() {
+        TestEnvironment env;
+        const QStringList where = folders();
+        WriteTestCharacter(dir_, QStringLiteral("evil"), [](QString& m) {
+            m.replace(QStringLiteral("\"Tester\""), QStringLiteral("\"Evil\""));
+        });
+        QFile frame(dir_.filePath(QStringLiteral("evil/b.svg")));
+        QVERIFY(frame.open(QIODevice::WriteOnly));
+        frame.write("<svg xmlns='http://www.w3.org/2000/svg' xmlns:xlink='http://www.w3.org/1999/xlink'>"
+                    "<image xlink:href='file:///etc/hostname' width='9' height='9'/></svg>");
+        frame.close();
+        RegUtil::SetRegString(RegUtil::kProductKey, RegUtil::kUseAgent, QStringLiteral("1"));
+        RegUtil::SetRegString(RegUtil::kProductKey, RegUtil::kAgentName, QStringLiteral("Evil"));
+        AgentController c([] { return std::make_unique<SilentVoice>(); }, where);
+        QCOMPARE(c.CurName(), QStringLiteral("Merlin"));
+        QVERIFY2(c.LastRefusal().startsWith(QLatin1String("The character \"Evil\" cannot be used: ")),
+                 qPrintable(c.LastRefusal()));
+        QVERIFY(c.LastRefusal().contains(QLatin1String("<image>")));
+        QVERIFY(!c.LastRefusal().contains(QLatin1Char('\n')));
+        QSignalSpy refused(&c, &AgentController::characterRefused);
+        QVERIFY(c.SelectAgent(QStringLiteral("Evil"), true));
+        QCOMPARE(refused.size(), 1);
+        QVERIFY(c.SelectAgent(QStringLiteral("Tester"), true));
+        QVERIFY(c.LastRefusal().isEmpty());
+    }
+
+    // Reading a character goes on beside the window's events: timers fire and the window paints.
+    void loadingLeavesTheEventLoopRunning() {
+        const QString program = QStringLiteral(GW_BUILD_CHARACTERS);
+        if (!QFileInfo::exists(program + QStringLiteral("/merlin")))
+            QSKIP("the program's characters are not drawn yet");
+        AgentInfo info({program});
+        info.ScanCharacters();
+        QVERIFY(info.FindByFile(QStringLiteral("merlin")));
+        int ticks = 0;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, this, [&ticks] { ++ticks; });
+        ticker.start(0);
+        const CharacterLoad load = info.LoadSelected();
+        ticker.stop();
+        QVERIFY2(load.Character, qPrintable(load.Problem));
+        QVERIFY(ticks > 0);
+        // The pictures made on the loading thread are used on this one.
+        QCOMPARE(load.Character->Pictures.first()->thread(), QThread::currentThread());
     }
 
     void scriptsAndCommandsReachTheLoadedCharacter() {
@@ -160,6 +229,74 @@ private slots:
         c->MoveToGestureAt((screenWidth - w) / 2.0, 100, w, 20);
         QTRY_VERIFY(!engine.Busy());
         QCOMPARE(engine.Position().x(), int(std::lround((screenWidth - w) / 2.0)) + w + 2);
+    }
+
+    void goesOnlyWhereItHidesNothing() {
+        TestEnvironment env;
+        auto c = controller(QStringLiteral("Tester"));
+        QTRY_VERIFY(c->Character()->Visible());
+        CharacterEngine& engine = c->Character()->Engine();
+        engine.WalkPixelsPerSecond = 100000;
+        Window window;
+        c->Surroundings.StandingGround = [&window] { return window.Ground(); };
+        const QSize figure(40, 60);
+        // Loaded before the window was there, it stood in the middle of the screen.
+        QVERIFY(!window.column.contains(QRect(engine.Position(), figure)));
+        c->Settle();
+        QVERIFY(window.column.contains(QRect(engine.Position(), figure)));
+        for (int i = 0; i < 10; ++i) {
+            c->RandomizePosition(100);
+            QTRY_VERIFY(!engine.Busy());
+            QVERIFY(window.column.contains(QRect(engine.Position(), figure)));
+        }
+        // A tip that points at the middle of the page ends with a walk back to the column.
+        c->Surroundings.MusicBox = [&window] { return QRect(window.screen.center(), QSize(32, 32)); };
+        c->Scripts().Random = [] { return 4.5 / 11; }; // tip 5, the music box
+        c->Command(QStringLiteral("tip"));
+        QVERIFY(window.column.contains(QRect(engine.Destination(), figure)));
+        c->Interrupt();
+        QTRY_VERIFY(!engine.Busy());
+
+        // A dialog opening over the figure sends it aside at once, and later walks keep off it.
+        const QPoint before = engine.Position();
+        window.dialogs << QRect(window.column.left() - 100, before.y() - 10, 300, 100);
+        c->StepAside(window.dialogs.first());
+        QVERIFY(!QRect(engine.Position(), figure).intersects(window.dialogs.first()));
+        QVERIFY(window.column.contains(QRect(engine.Position(), figure)));
+        c->StepAside(QRect(0, 0, 10, 10)); // one elsewhere leaves it be
+        QVERIFY(FreePlace::IsFree(window.Ground(), QRect(engine.Position(), figure)));
+    }
+
+    void theUserCanBringItBack() {
+        TestEnvironment env;
+        auto c = controller(QStringLiteral("Tester"));
+        QTRY_VERIFY(c->Character()->Visible());
+        CharacterEngine& engine = c->Character()->Engine();
+        Window window;
+        c->Surroundings.StandingGround = [&window] { return window.Ground(); };
+        QSignalSpy presence(c.get(), &AgentController::presenceChanged);
+        c->Hide();
+        QTRY_VERIFY(c->Hidden());
+        QVERIFY(presence.size() >= 1);
+        engine.SetPosition(window.bar.topLeft()); // where it went is in the way now
+        c->BringBack();
+        QTRY_VERIFY(c->Character()->Visible());
+        QVERIFY(!c->Hidden());
+        QVERIFY(window.column.contains(QRect(engine.Position(), QSize(40, 60))));
+        // Switched off and on again, it comes back where it was; the first time near the middle,
+        // on a free place.
+        const QPoint place = engine.Position();
+        c->SetUseAgent(false);
+        QVERIFY(!c->Hidden()); // not loaded is not hidden: there is nothing to bring back
+        c->SetUseAgent(true);
+        QVERIFY(c->SelectAgent(QStringLiteral("Tester"), false));
+        QCOMPARE(c->Character()->Engine().Position(), place);
+        RegUtil::SetRegString(RegUtil::kProductKey, RegUtil::kUseAgent, QStringLiteral("0"));
+        auto fresh = controller(QStringLiteral("Tester"), QStringLiteral("0"));
+        fresh->Surroundings.StandingGround = [&window] { return window.Ground(); };
+        fresh->SetUseAgent(true);
+        QVERIFY(fresh->SelectAgent(QStringLiteral("Tester"), false));
+        QVERIFY(window.column.contains(QRect(fresh->Character()->Engine().Position(), QSize(40, 60))));
     }
 
     void turningItOffSaysGoodbyeAndUnloads() {

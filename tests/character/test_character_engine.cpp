@@ -1,4 +1,5 @@
 #include "TestCharacter.h"
+#include "agent/AgentInfo.h"
 #include "agent/engine/AnimationCursor.h"
 #include "agent/engine/CharacterEngine.h"
 #include "agent/engine/CharacterFile.h"
@@ -11,6 +12,7 @@
 #include <QSignalSpy>
 #include <QSvgRenderer>
 #include <QTest>
+#include <sys/stat.h>
 
 using Direction = CharacterEngine::Direction;
 
@@ -185,6 +187,107 @@ private slots:
         QVERIFY(!LoadCharacterFolder(dir.filePath(QStringLiteral("absent"))).Character);
     }
 
+    // A frame picture draws from its own file only; anything that would reach elsewhere, wait on
+    // another program or take too much memory is refused before it is decoded, with the reason.
+    void hostileFramesAreRefused_data() {
+        QTest::addColumn<QByteArray>("picture");
+        QTest::addColumn<QString>("reason");
+        const QByteArray head = "<svg xmlns=\"http://www.w3.org/2000/svg\" "
+                                "xmlns:xlink=\"http://www.w3.org/1999/xlink\" viewBox=\"0 0 40 60\">";
+        QTest::newRow("image from a file")
+            << head + "<image xlink:href=\"file:///etc/hostname\" width=\"40\" height=\"60\"/></svg>"
+            << "<image>";
+        QTest::newRow("image beside it")
+            << head + "<image href=\"photo.png\" width=\"4\" height=\"6\"/></svg>"
+            << "<image>";
+        QTest::newRow("use of another file") << head + "<use xlink:href=\"/tmp/other.svg#figure\"/></svg>"
+                                             << "refers to";
+        QTest::newRow("fill from another file")
+            << head + "<rect width=\"4\" height=\"4\" fill=\"url(other.svg#paint)\"/></svg>"
+            << "refers to";
+        QTest::newRow("style sheet import") << head + "<style>@import url(/etc/style.css);</style></svg>"
+                                            << "style";
+        QTest::newRow("entity from a file")
+            << QByteArray(
+                   "<?xml version=\"1.0\"?><!DOCTYPE svg [<!ENTITY e SYSTEM \"file:///etc/passwd\">]>") +
+                   head + "<text>&e;</text></svg>"
+            << "document type";
+        QTest::newRow("style sheet instruction")
+            << QByteArray("<?xml-stylesheet href=\"http://example.org/a.css\"?>") + head + "</svg>"
+            << "style sheet";
+        QTest::newRow("compressed") << QByteArray("\x1f\x8b\x08\x00\x00\x00\x00\x00", 8) << "well-formed";
+        QTest::newRow("too large") << head + "<desc>" + QByteArray(1100 * 1024, 'x') + "</desc></svg>"
+                                   << "larger than 1 MB";
+    }
+    void hostileFramesAreRefused() {
+        QFETCH(QByteArray, picture);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        const QString folder = WriteTestCharacter(dir, QStringLiteral("hostile"));
+        QFile file(folder + QStringLiteral("/b.svg"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(picture);
+        file.close();
+        const CharacterLoad load = LoadCharacterFolder(folder);
+        QVERIFY(!load.Character);
+        QVERIFY2(load.Problem.contains(reason), qPrintable(load.Problem));
+        QVERIFY2(!load.Problem.contains(QLatin1Char('\n')), qPrintable(load.Problem));
+    }
+
+    void picturesFromPipesAndFrameBombsAreRefusedUnread() {
+        // A frame that is a named pipe would wait for a writer for ever: it is refused at once.
+        QTemporaryDir dir;
+        const QString folder = WriteTestCharacter(dir, QStringLiteral("piped"));
+        QFile::remove(folder + QStringLiteral("/b.svg"));
+        QVERIFY(::mkfifo(QFile::encodeName(folder + QStringLiteral("/b.svg")).constData(), 0600) == 0);
+        CharacterLoad load = LoadCharacterFolder(folder);
+        QVERIFY(!load.Character);
+        QVERIFY2(load.Problem.contains(QLatin1String("not a regular file")), qPrintable(load.Problem));
+        // So is a manifest that is one.
+        QFile::remove(folder + QStringLiteral("/character.json"));
+        QVERIFY(::mkfifo(QFile::encodeName(folder + QStringLiteral("/character.json")).constData(), 0600) ==
+                0);
+        QVERIFY(!LoadCharacterFolder(folder).Character);
+        AgentInfo info({dir.path()});
+        info.ScanCharacters();
+        QCOMPARE(info.CharCount(), 0);
+
+        // Twenty thousand frames, or thousands of different pictures, are refused before any is decoded.
+        for (const bool distinct : {false, true}) {
+            QTemporaryDir bombDir;
+            const QString bomb = WriteTestCharacter(bombDir, QStringLiteral("bomb"), [distinct](QString& m) {
+                QStringList frames;
+                for (int i = 0; i < (distinct ? 1500 : 20000); ++i)
+                    frames
+                        << QStringLiteral("{\"image\": \"f%1.svg\", \"duration\": 10}").arg(distinct ? i : 0);
+                m.replace(QStringLiteral("\"Hide\": {\"frames\": ["),
+                          QStringLiteral("\"Hide\": {\"frames\": [%1, ").arg(frames.join(u',')));
+            });
+            load = LoadCharacterFolder(bomb);
+            QVERIFY(!load.Character);
+            QVERIFY2(load.Problem.contains(distinct ? QLatin1String("pictures") : QLatin1String("frames")),
+                     qPrintable(load.Problem));
+        }
+    }
+
+    // Text from a page is said and shown as it stands: bars and tags are words like any other.
+    void textAsWrittenBypassesTheMarkUp() {
+        ScriptedVoice* voice = nullptr;
+        auto e = engine(&voice);
+        QSignalSpy balloon(e.get(), &CharacterEngine::balloonShown);
+        const QString page = QStringLiteral(R"(Home | About | Contact \Map="x"="y"\ C:\Music \Pau=500\ end)");
+        e->Show();
+        e->SpeakAsWritten(page);
+        e->Speak(page); // the program's own line still chooses one alternative
+        QTRY_COMPARE(voice->said.size(), 2);
+        QCOMPARE(voice->said.first(), page);
+        QCOMPARE(balloon.first().at(1).toString(), page);
+        QCOMPARE(voice->said.last(), QStringLiteral("Home"));
+        e->ThinkAsWritten(QStringLiteral("Loaded: A|B"));
+        QTRY_COMPARE(balloon.size(), 3);
+        QCOMPARE(balloon.last().at(1).toString(), QStringLiteral("Loaded: A|B"));
+    }
+
     void requestsRunInOrderAndIdleStartsOnce() {
         ScriptedVoice* voice = nullptr;
         auto e = engine(&voice);
@@ -244,6 +347,51 @@ private slots:
         e->Stop();
         QTRY_VERIFY(!e->Busy());
         QCOMPARE(voice->said, QStringList{"A long story about reindeer"});
+    }
+
+    void aNewThoughtReplacesOneStillWaiting() {
+        ScriptedVoice* voice = nullptr;
+        auto e = engine(&voice);
+        voice->finishAtOnce = false;
+        e->IdleDelayMs = 60000; // no idling between the thoughts
+        QSignalSpy balloon(e.get(), &CharacterEngine::balloonShown);
+        e->Show();
+        e->Speak(QStringLiteral("Welcome back"));
+        QTRY_VERIFY(voice->talking);
+        // Pages load while the figure talks: only the last one is thought of afterwards.
+        e->Think(QStringLiteral("Loaded: Carols."));
+        e->Play(QStringLiteral("Acknowledge"));
+        e->ThinkAsWritten(QStringLiteral("Loaded: Reindeer."));
+        e->ThinkAsWritten(QStringLiteral("Loaded: Sleighs."));
+        voice->FinishUtterance();
+        QTRY_VERIFY(!e->Busy());
+        QStringList thoughts;
+        for (const QList<QVariant>& shown : balloon)
+            if (shown.at(0).toBool()) thoughts << shown.at(1).toString();
+        QCOMPARE(thoughts, QStringList{"Loaded: Sleighs."});
+        // A thought on show is not cut short by the next one; that one follows it.
+        e->Think(QStringLiteral("Loaded: Snow."));
+        e->Think(QStringLiteral("Loaded: Stars."));
+        QTRY_VERIFY(!e->Busy());
+        QCOMPARE(balloon.size(), 4);
+        QCOMPARE(balloon.at(2).at(1).toString(), QStringLiteral("Loaded: Snow."));
+        QCOMPARE(balloon.at(3).at(1).toString(), QStringLiteral("Loaded: Stars."));
+    }
+
+    void tellsWhereItWillStand() {
+        auto e = engine();
+        e->WalkPixelsPerSecond = 50;
+        e->SetPosition(QPoint(10, 10));
+        QCOMPARE(e->Destination(), QPoint(10, 10));
+        e->Show();
+        e->MoveTo(QPoint(300, 10));
+        e->GestureAt(QPoint(0, 0));
+        e->MoveTo(QPoint(200, 200));
+        e->Play(QStringLiteral("Explain"));
+        QCOMPARE(e->Destination(), QPoint(200, 200)); // the last walk asked for, not where it is
+        e->Stop();
+        QTRY_VERIFY(!e->Busy());
+        QCOMPARE(e->Destination(), e->Position()); // stopped: where it stands
     }
 
     void walksToTheTargetAndPointsTheRightWay() {

@@ -25,6 +25,7 @@ public:
         log << QStringLiteral("select:") + chosen;
         if (use) name = chosen;
     }
+    void BringBack() override { log << QStringLiteral("bringback"); }
     void Script(const QString& script, bool immediately) override {
         log << QStringLiteral("script:") + script + (immediately ? QStringLiteral("!") : QString());
     }

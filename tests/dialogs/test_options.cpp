@@ -277,6 +277,27 @@ private slots:
         w.ok(d);
         QCOMPARE(w.agent.log.filter(QStringLiteral("select:")), QStringList());
         QCOMPARE(w.agent.log.last(), QStringLiteral("savesize:4"));
+        QVERIFY(!w.agent.log.contains(QStringLiteral("bringback"))); // a hidden character stays hidden
+    }
+
+    void offAndOnAgainBringsAHiddenCharacterBack() {
+        World w;
+        w.agent.use = true;
+        w.agent.name = QStringLiteral("Merlin");
+        FormOptions& d = w.open(FormOptions::PageAgent);
+        d.Agent->AgentCheckUseAgent->setChecked(false);
+        d.Agent->AgentCheckUseAgent->setChecked(true);
+        w.ok(d);
+        QVERIFY(w.agent.log.contains(QStringLiteral("bringback")));
+        QCOMPARE(w.agent.log.filter(QStringLiteral("select:")), QStringList()); // the same one, not reloaded
+        // Ticked and unticked again: off, nothing to bring back.
+        w.agent.log.clear();
+        FormOptions& again = w.open(FormOptions::PageAgent);
+        again.Agent->AgentCheckUseAgent->setChecked(false);
+        again.Agent->AgentCheckUseAgent->setChecked(true);
+        again.Agent->AgentCheckUseAgent->setChecked(false);
+        w.ok(again);
+        QVERIFY(!w.agent.log.contains(QStringLiteral("bringback")));
     }
 
     void switchingOffSaysGoodbye() {

@@ -66,6 +66,16 @@ inline QByteArray Smf(const QList<Note>& notes, int endTick, const QList<Tempo>&
            be(quint32(track.size()), 4) + track;
 }
 
+// A format 1 file of several tracks, each one as Smf writes its single track (the tempo goes in
+// every track; players take it from any).
+inline QByteArray MultiTrack(const QList<QByteArray>& singleTrackFiles) {
+    QByteArray out =
+        QByteArray("MThd") + be(6, 4) + be(1, 2) + be(quint32(singleTrackFiles.size()), 2) + be(480, 2);
+    for (const QByteArray& file : singleTrackFiles)
+        out += file.mid(14); // the track chunk after the header
+    return out;
+}
+
 // A tune of quarter notes, one a beat, for the given number of seconds.
 inline QByteArray Tune(int seconds, int program = 0) {
     QList<Note> notes;

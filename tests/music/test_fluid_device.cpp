@@ -6,8 +6,10 @@
 #include "music/fluid/AudioOutput.h"
 #include "music/fluid/FluidDevice.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 class TestFluidDevice : public QObject {
     Q_OBJECT
@@ -113,6 +115,77 @@ private slots:
         // Opened again after a close, the alias takes the new song.
         QCOMPARE(device.Send(openCommand(tune)), QString());
         QCOMPARE(device.Send(QStringLiteral("close vhmidi")), QString());
+    }
+
+    // Whatever a file may be called on this desktop, the program's own command strings open it.
+    void songsPlayWhateverTheirPath_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("exclamation mark") << "carols"
+                                          << "Hark! The Herald Angels Sing.mid";
+        QTest::newRow("two of them") << "carols!"
+                                     << "Joy!to!the!World.mid";
+        QTest::newRow("quotes") << "songs"
+                                << "The \"Holly\" and the 'Ivy'.mid";
+        QTest::newRow("quote at the ends") << "\"quoted\""
+                                           << "\"Noel\".mid";
+        QTest::newRow("spaces and hash") << "my songs #2"
+                                         << "Carol  #1.mid";
+        QTest::newRow("letters of other scripts") << "Weihnachtslieder"
+                                                  << "Stille Nacht – Ĝojo 聖誕.mid";
+        QTest::newRow("folder named type") << "type"
+                                           << "alias.mid";
+        QTest::newRow("words of the command") << "type sequencer alias"
+                                              << "sequencer!.mid";
+    }
+    void songsPlayWhateverTheirPath() {
+        QFETCH(QString, folder);
+        QFETCH(QString, name);
+        QVERIFY(QDir(dir_.path()).mkpath(folder));
+        const QString path = song(folder + QLatin1Char('/') + name, TestSongs::Tune(1, 0));
+        Mci::FluidDevice device;
+        Midi::MciBackend* previous = Midi::SetBackend(&device);
+        Midi::ResetForTesting();
+        QCOMPARE(Midi::PlayMidiFile(path), 0);
+        QVERIFY(Midi::PlayOneSong(path));
+        QCOMPARE(WaitUntilStopped(device, "vhmidi"), QStringLiteral("stopped"));
+        QCOMPARE(WaitUntilStopped(device, "VhOneSong"), QStringLiteral("stopped"));
+        Midi::CheckOneSong();
+        Midi::StopMusic();
+        Midi::SetBackend(previous);
+        QVERIFY2(WavStats(wav_).rms() > 0.01, qPrintable(QString::number(WavStats(wav_).rms())));
+        QVERIFY(WavStats(Mci::AudioOutput::WavPathForAlias(wav_, "VhOneSong")).rms() > 0.01);
+    }
+
+    // A song lasts as long as its longest track, whichever track that is.
+    void aSongLastsAsLongAsItsLongestTrack() {
+        const QByteArray longTrack = TestSongs::Tune(3, 0);
+        const QByteArray shortTrack = TestSongs::Smf({{0, 300, 72, 0}}, 480);
+        for (const QList<QByteArray>& tracks : {QList<QByteArray>{longTrack, shortTrack},
+                                                QList<QByteArray>{shortTrack, longTrack, shortTrack}}) {
+            QFile::remove(wav_);
+            Mci::FluidDevice device;
+            QCOMPARE(device.Send(openCommand(song("tracks.mid", TestSongs::MultiTrack(tracks)))), QString());
+            QCOMPARE(device.Send(QStringLiteral("status vhmidi length")), QStringLiteral("3000"));
+            QCOMPARE(device.Send(QStringLiteral("play vhmidi from 0")), QString());
+            QCOMPARE(WaitUntilStopped(device, "vhmidi"), QStringLiteral("stopped"));
+            QCOMPARE(device.Send(QStringLiteral("status vhmidi position")), QStringLiteral("3000"));
+            device.Send(QStringLiteral("close vhmidi"));
+            const WavStats sound(wav_);
+            QVERIFY2(sound.seconds() > 2.8, qPrintable(QString::number(sound.seconds())));
+            // The long track is heard to its end, after the short one stopped.
+            QVERIFY2(sound.rms(2.0, 2.9) > 0.01, qPrintable(QString::number(sound.rms(2.0, 2.9))));
+        }
+    }
+
+    // A named pipe in a music folder is refused at once instead of waiting for a writer.
+    void aPipeIsNoSong() {
+        const QString pipe = dir_.filePath("pipe.mid");
+        QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+        Mci::FluidDevice device;
+        const QString reply = device.Send(openCommand(pipe));
+        QVERIFY2(reply == QLatin1String("275") || reply == QLatin1String("348"), qPrintable(reply));
+        QFile::remove(pipe);
     }
 
     void themeAndBackgroundPlayTogether() {

@@ -1,8 +1,12 @@
+#include "TestEnvironment.h"
+#include "TestSongs.h"
 #include "music/Download.h"
+#include "music/MusicSettings.h"
 #include "music/SongDownload.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -14,7 +18,9 @@ using namespace Music;
 
 namespace {
 
-const QByteArray kSong = QByteArray("MThd\0\0\0\x06\0\0\0\x01\0\x60", 14) + QByteArray(3000, 'x');
+const QByteArray kSong = TestSongs::Tune(200);
+const QByteArray kPage =
+    "<!DOCTYPE html><html><body><h1>Carols</h1><a href='carol.mid'>Carol</a></body></html>";
 
 // A web server on the loopback that answers by path: a song, a song sent in slow pieces, no
 // answer at all, a file announced too big, a file that streams past the limit, a missing file.
@@ -65,6 +71,14 @@ private:
             const QByteArray block(256 * 1024, 'y');
             for (qint64 written = 0; written <= FileDownload::kMaxBytes; written += block.size())
                 socket->write(block);
+            socket->disconnectFromHost();
+        } else if (path == "/page.mid") {
+            // A song link whose server answers with a web page, as a login or error page would.
+            socket->write(head("200 OK", kPage.size()) + kPage);
+            socket->disconnectFromHost();
+        } else if (path == "/cut.mid") {
+            const QByteArray cut = kSong.left(kSong.size() / 2);
+            socket->write(head("200 OK", cut.size()) + cut);
             socket->disconnectFromHost();
         } else if (path == "/missing.mid") {
             socket->write(head("404 Not Found", 9) + "not found");
@@ -192,12 +206,42 @@ private slots:
                  (QStringList{"music_newsongfilename", "music_downloading!", "music_download_failed!"}));
         QCOMPARE(target(), kSong);
 
+        // What arrives must be a song: a web page or half a song is refused, the old file kept, nothing
+        // left behind, and the status bar says why.
+        QStringList status;
+        connect(&songs, &SongDownload::statusText, this, [&](const QString& text) { status << text; });
+        for (const char* path : {"page.mid", "cut.mid"}) {
+            heard.clear();
+            failed.clear();
+            songs.DownloadSong(server.Address(path));
+            QVERIFY(failed.wait(10000));
+            QCOMPARE(failed.first().first().value<FileDownload::Result>(), FileDownload::Refused);
+            QCOMPARE(heard.last(), QStringLiteral("music_download_failed!"));
+            QCOMPARE(target(), kSong);
+            QCOMPARE(leftovers(), QStringList{"Carol.mid"});
+        }
+        QVERIFY2(status.value(0).contains(QLatin1String("web page")), qPrintable(status.value(0)));
+        QVERIFY2(status.value(1).contains(QLatin1String("damaged")), qPrintable(status.value(1)));
+        QCOMPARE(ready.size(), 1);
+
         // A cancelled save dialog ends it quietly.
         heard.clear();
         songs.AskSaveFileName = [](const QString&) { return QString(); };
         songs.DownloadSong(server.Address("ok.mid"));
         QCOMPARE(heard, QStringList{"music_newsongfilename"});
         QVERIFY(!songs.Transfer().Running());
+    }
+
+    // The save dialog starts in the first music folder, where the jukebox will find the song.
+    void theSaveDialogOpensInTheFirstMusicFolder() {
+        TestEnvironment env;
+        QTemporaryDir first, second;
+        Music::MusicSettings().MusicFolders = {first.path(), second.path()};
+        QCOMPARE(SongDownload::SaveFolder(), first.path());
+        // A first folder that is gone: the desktop's music folder, never the program's own.
+        Music::MusicSettings().MusicFolders = {first.filePath("gone"), second.path()};
+        QVERIFY(SongDownload::SaveFolder() != first.filePath("gone"));
+        QVERIFY(QFileInfo(SongDownload::SaveFolder()).isDir());
     }
 };
 

@@ -109,6 +109,33 @@ private slots:
         QCOMPARE(words.at(1), QString());
     }
 
+    // A file name may hold anything: "!" is a device type's mark only after one, and a quote inside
+    // quotes is written twice.
+    void fileNamesKeepTheirMarks() {
+        const Mci::Command hark = Mci::MciParser::Parse(
+            QStringLiteral("open \"/m/Hark! The Herald.mid\" type sequencer alias vhmidi"));
+        QCOMPARE(hark.error, 0u);
+        QCOMPARE(hark.file, QStringLiteral("/m/Hark! The Herald.mid"));
+        QCOMPARE(hark.deviceType, QStringLiteral("sequencer"));
+        const Mci::Command one =
+            Mci::MciParser::Parse(QStringLiteral("open \"Sequencer!/m/Joy! World.mid\" alias x"));
+        QCOMPARE(one.error, 0u);
+        QCOMPARE(one.file, QStringLiteral("/m/Joy! World.mid"));
+        // Without a type, a name with "!" is still a file, known by its extension.
+        QCOMPARE(Mci::MciParser::Parse(QStringLiteral("open \"/m/Hey!Ho.mid\" alias y")).file,
+                 QStringLiteral("/m/Hey!Ho.mid"));
+
+        QStringList words;
+        quint32 error = 0;
+        QVERIFY(Mci::MciParser::SplitWords(QStringLiteral("open \"The \"\"Holly\"\".mid\" alias x"), words,
+                                           error));
+        QCOMPARE(words.at(1), QStringLiteral("The \"Holly\".mid"));
+        QVERIFY(Mci::MciParser::SplitWords(QStringLiteral("open \"\"\"Noel\"\"\" x"), words, error));
+        QCOMPARE(words.at(1), QStringLiteral("\"Noel\""));
+        QVERIFY(!Mci::MciParser::SplitWords(QStringLiteral("open \"a\"b\""), words, error));
+        QCOMPARE(error, 305u);
+    }
+
     void errorTextsAreThePlatformsWords() {
         QCOMPARE(
             Mci::ErrorText(337),

@@ -31,6 +31,8 @@ public:
     void Print(QWidget*) override { commands << QStringLiteral("print"); }
     void SetZoom(double factor) override { zoom = factor; }
     double Zoom() const override { return zoom; }
+    bool CanEdit(EditCommand command) const override { return canEdit[command]; }
+    void Edit(EditCommand command) override { edits << int(command); }
 
     // A whole navigation as the engine reports it: before-navigate, then commit.
     void Begin(const QString& address, const QString& frame = QString());
@@ -56,6 +58,8 @@ public:
     // When set, find answers go here for the test to give later.
     std::function<void(std::function<void(int)>)> deferFind;
     double zoom = 1.0;
+    bool canEdit[3] = {}; // Cut, Copy, Paste
+    QList<int> edits;
 
 private:
     QWidget* view_;

@@ -12,6 +12,9 @@ public:
     void Interrupt() override { said << QStringLiteral("interrupt"); }
     void Speak(const QString& text) override { said << QStringLiteral("speak:") + text; }
     void Think(const QString& text) override { said << QStringLiteral("think:") + text; }
+    // Text said as it stands, outside the speech mark-up.
+    void SpeakAsWritten(const QString& text) override { said << QStringLiteral("say:") + text; }
+    void ThinkAsWritten(const QString& text) override { said << QStringLiteral("muse:") + text; }
     bool Script(const QString& name, bool, const QVariantList&) override {
         said << QStringLiteral("script:") + name;
         return true;

@@ -34,6 +34,7 @@ AgentCharacter::AgentCharacter(std::shared_ptr<const CharacterData> character,
     });
     connect(engine, &CharacterEngine::visibilityChanged, this, [this](bool visible) {
         if (!visible) balloon_->hide();
+        emit visibilityChanged(visible);
     });
     connect(engine, &CharacterEngine::idleStart, this, [this] {
         speaking_ = false;
@@ -95,6 +96,13 @@ void AgentCharacter::Speak(const QString& text) {
 void AgentCharacter::Think(const QString& text) {
     engine_->Think(text);
 }
+void AgentCharacter::SpeakAsWritten(const QString& text) {
+    speaking_ = true;
+    engine_->SpeakAsWritten(text);
+}
+void AgentCharacter::ThinkAsWritten(const QString& text) {
+    engine_->ThinkAsWritten(text);
+}
 void AgentCharacter::MoveTo(QPoint topLeft) {
     engine_->MoveTo(topLeft);
 }
@@ -110,6 +118,9 @@ bool AgentCharacter::Visible() const {
 }
 int AgentCharacter::Left() const {
     return engine_->Position().x();
+}
+QPoint AgentCharacter::Destination() const {
+    return engine_->Destination();
 }
 int AgentCharacter::Top() const {
     return engine_->Position().y();

@@ -38,6 +38,8 @@ public:
     void Play(const QString& animation);
     void Speak(const QString& text);
     void Think(const QString& text);
+    void SpeakAsWritten(const QString& text);
+    void ThinkAsWritten(const QString& text);
     void MoveTo(QPoint topLeft);
     void GestureAt(QPoint target);
     void Stop();
@@ -45,6 +47,8 @@ public:
     bool Visible() const;
     bool Speaking() const { return speaking_; }
     int Left() const;
+    // Where the figure will stand once its queued requests have run.
+    QPoint Destination() const;
     int Top() const;
     int Width() const;
     int Height() const;
@@ -57,6 +61,8 @@ public:
 
 signals:
     void idleStart();
+    // The figure appeared or went (its own menu's Hide included).
+    void visibilityChanged(bool visible);
     void commandChosen(const QString& name);
 
 private:

@@ -14,6 +14,8 @@ constexpr int kTail = 16; // the room the tail or the thought bubbles take below
 constexpr int kFlags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
 // A long text (a whole page read aloud) is shown a balloonful at a time.
 constexpr int kMaxLines = 8;
+// More words than a balloonful can ever hold: the most that is measured at once.
+constexpr int kMostWordsOnAPage = 400;
 } // namespace
 
 BalloonWindow::BalloonWindow()
@@ -41,13 +43,24 @@ void BalloonWindow::SetFontSize(int points) {
 
 void BalloonWindow::Start(bool thought, const QString& text) {
     thought_ = thought;
-    words_ = text.split(u' ', Qt::SkipEmptyParts);
+    shownText_ = text;
+    words_.clear();
+    for (qsizetype i = 0, n = text.size(); i < n;) {
+        while (i < n && text.at(i).isSpace())
+            ++i;
+        const qsizetype start = i;
+        while (i < n && !text.at(i).isSpace())
+            ++i;
+        if (i > start) words_.append({int(start), int(i - start)});
+    }
     revealed_ = 0;
-    // Sized for the whole text now, so the balloon does not grow while the words appear.
+    // Sized for the whole text now, so the balloon does not grow while the words appear; a balloonful
+    // of it is all that can show.
+    const QString measured = joined(0, qMin(int(words_.size()), kMostWordsOnAPage));
     const QFontMetrics metrics(font());
     const int textWidth =
-        qMax(metrics.boundingRect(QRect(0, 0, kMaxTextWidth, 10000), kFlags, text).width() + 2, 60);
-    const QRect needed = metrics.boundingRect(QRect(0, 0, textWidth, 10000), kFlags, text);
+        qMax(metrics.boundingRect(QRect(0, 0, kMaxTextWidth, 10000), kFlags, measured).width() + 2, 60);
+    const QRect needed = metrics.boundingRect(QRect(0, 0, textWidth, 10000), kFlags, measured);
     const int width = textWidth + 2 * kPadding;
     const int textHeight = qMin(needed.height(), kMaxLines * metrics.lineSpacing());
     const int height = textHeight + 2 * kPadding + kTail;
@@ -63,7 +76,7 @@ void BalloonWindow::Reveal(int words) {
     const QFontMetrics metrics(font());
     const QRect box = textRect();
     auto fits = [&](int first) {
-        const QString text = words_.mid(first, revealed_ - first).join(u' ');
+        const QString text = joined(first, revealed_ - first);
         return metrics.boundingRect(QRect(0, 0, box.width(), 100000), kFlags, text).height() <= box.height();
     };
     if (revealed_ - firstShown_ > 1 && !fits(firstShown_)) {
@@ -72,7 +85,7 @@ void BalloonWindow::Reveal(int words) {
             firstShown_ = revealed_ - 1;
         } else {
             // Many words at once (the end of the speech): the last balloonful of them.
-            int low = firstShown_ + 1, high = revealed_ - 1;
+            int low = qMax(firstShown_ + 1, revealed_ - kMostWordsOnAPage), high = revealed_ - 1;
             while (low < high) {
                 const int middle = (low + high) / 2;
                 if (fits(middle))
@@ -86,12 +99,21 @@ void BalloonWindow::Reveal(int words) {
     update();
 }
 
+QString BalloonWindow::joined(int first, int count) const {
+    QString text;
+    for (int i = first; i < first + count && i < words_.size(); ++i) {
+        if (i > first) text += u' ';
+        text += QStringView(shownText_).mid(words_[i].start, words_[i].length);
+    }
+    return text;
+}
+
 QString BalloonWindow::PageText() const {
-    return words_.mid(firstShown_, revealed_ - firstShown_).join(u' ');
+    return joined(firstShown_, revealed_ - firstShown_);
 }
 
 QString BalloonWindow::ShownText() const {
-    return words_.mid(0, revealed_).join(u' ');
+    return joined(0, revealed_);
 }
 
 void BalloonWindow::PlaceBeside(const QRect& figure) {

@@ -32,7 +32,16 @@ private:
     bool thought_ = false;
     bool tailDown_ = true; // the tail points down to a figure below the balloon
     int tailX_ = 40;
-    QStringList words_;
+    // The words of the text, where they stand in it: a page read aloud may have a million of them,
+    // and only the few on show are ever laid out.
+    struct Word {
+        int start;
+        int length;
+    };
+    QString joined(int first, int count) const;
+
+    QString shownText_;
+    QList<Word> words_;
     int revealed_ = 0;
     int firstShown_ = 0;
     QColor background_ = QColor(255, 255, 225);

@@ -87,7 +87,24 @@ void CharacterEngine::Speak(const QString& text) {
     enqueue({Request::Speak, text, {}});
 }
 void CharacterEngine::Think(const QString& text) {
-    enqueue({Request::Think, text, {}});
+    enqueueThought({Request::Think, text, {}});
+}
+void CharacterEngine::SpeakAsWritten(const QString& text) {
+    enqueue({Request::Speak, text, {}, true});
+}
+void CharacterEngine::ThinkAsWritten(const QString& text) {
+    enqueueThought({Request::Think, text, {}, true});
+}
+
+void CharacterEngine::enqueueThought(Request thought) {
+    // A thought is about the moment: one still waiting is out of date once a newer one comes.
+    std::erase_if(queue_, [](const Request& waiting) { return waiting.kind == Request::Think; });
+    enqueue(std::move(thought));
+}
+
+SpeechText CharacterEngine::speechOf(const Request& request) const {
+    if (request.asWritten) return {request.text, request.text.trimmed()};
+    return ParseSpeechMarkup(request.text, [this](int n) { return percent() * n / 100; });
 }
 void CharacterEngine::MoveTo(QPoint topLeft) {
     enqueue({Request::Move, {}, topLeft});
@@ -198,8 +215,7 @@ void CharacterEngine::start(const Request& request) {
         return;
     }
     case Request::Speak: {
-        const SpeechText speech =
-            ParseSpeechMarkup(request.text, [this](int n) { return percent() * n / 100; });
+        const SpeechText speech = speechOf(request);
         if (!visible_ || speech.Shown.isEmpty()) return finish();
         spokenWords_ = 0;
         spokenTotal_ = CountWords(speech.Spoken);
@@ -221,8 +237,7 @@ void CharacterEngine::start(const Request& request) {
     }
     case Request::Think: {
         if (!visible_ || request.text.trimmed().isEmpty()) return finish();
-        const QString shown =
-            ParseSpeechMarkup(request.text, [this](int n) { return percent() * n / 100; }).Shown;
+        const QString shown = speechOf(request).Shown;
         emit balloonShown(true, shown);
         emit balloonRevealed(CountWords(shown));
         thinkTimer_.start(qBound(kThinkMinimumMs, kThinkPerWordMs * CountWords(shown), kThinkMaximumMs));
@@ -337,9 +352,17 @@ void CharacterEngine::startIdling() {
     playAnimation(idle, nullptr);
 }
 
+QPoint CharacterEngine::Destination() const {
+    for (auto waiting = queue_.rbegin(); waiting != queue_.rend(); ++waiting)
+        if (waiting->kind == Request::Move) return waiting->point;
+    if (current_ && current_->kind == Request::Move && !stopping_) return current_->point;
+    return position_;
+}
+
 void CharacterEngine::SetPosition(QPoint topLeft) {
     if (topLeft == position_) return;
     position_ = topLeft;
+    if (walkTimer_.isActive()) walkAt_ = topLeft; // a walk goes on from the new place
     emit moved(position_);
 }
 

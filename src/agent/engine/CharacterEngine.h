@@ -2,6 +2,7 @@
 
 #include "agent/engine/AnimationCursor.h"
 #include "agent/engine/CharacterFile.h"
+#include "agent/engine/SpeechMarkup.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -36,15 +37,21 @@ public:
     void Hide();
     void Play(const QString& animation);
     void Speak(const QString& text);
-    void Think(const QString& text);
-    void MoveTo(QPoint topLeft);   // screen pixels of the figure's top-left corner
-    void GestureAt(QPoint target); // screen pixels of the point to show
+    void Think(const QString& text); // replaces a thought that is still waiting
+    // Text from elsewhere (a page read aloud): said and shown exactly as it stands, without the
+    // speech mark-up of the program's own scripts.
+    void SpeakAsWritten(const QString& text);
+    void ThinkAsWritten(const QString& text); // replaces a thought that is still waiting
+    void MoveTo(QPoint topLeft);              // screen pixels of the figure's top-left corner
+    void GestureAt(QPoint target);            // screen pixels of the point to show
     // Ends the current request through its exits and drops every one still waiting.
     void Stop();
 
     bool Visible() const { return visible_; }
     bool Busy() const { return current_.has_value() || !queue_.empty(); }
     QPoint Position() const { return position_; }
+    // Where the figure will stand once the requests given so far have run.
+    QPoint Destination() const;
     void SetPosition(QPoint topLeft); // the user put the figure there
     QSize Size() const { return size_; }
     void SetSize(QSize size);
@@ -81,9 +88,11 @@ private:
         enum Kind { Show, Hide, Play, Speak, Think, Move, Gesture } kind;
         QString text;
         QPoint point;
+        bool asWritten = false; // the text is not in the speech mark-up
     };
 
     void enqueue(Request request);
+    void enqueueThought(Request thought);
     void next();
     void start(const Request& request);
     void finish();
@@ -95,6 +104,7 @@ private:
     void startIdling();
     const CharacterAnimation* stateAnimation(const QString& state) const;
     int percent() const;
+    SpeechText speechOf(const Request& request) const;
 
     std::shared_ptr<const CharacterData> character_;
     std::unique_ptr<VoiceOutput> voice_;

@@ -1,16 +1,27 @@
 #include "agent/engine/CharacterFile.h"
 
+#include "agent/engine/SvgSafety.h"
+#include "base/RegularFile.h"
+
+#include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 #include <QSvgRenderer>
 
 namespace {
 constexpr qint64 kMaxManifestBytes = 4 * 1024 * 1024;
 constexpr int kMaxFrameSide = 1024;
+// What a character may ask of the program, checked before any picture is decoded. A decoded picture
+// takes memory in proportion to its SVG text, so the text's size is the measure. The program's own
+// characters use about a fifth of each.
+constexpr int kMaxFrames = 2000;
+constexpr int kMaxPictures = 1000;
+constexpr qint64 kMaxPictureFileBytes = 1024 * 1024;
+constexpr qint64 kMaxPictureBytes = 16 * 1024 * 1024;
 
 struct Reader {
     QString folder;
@@ -23,14 +34,70 @@ struct Reader {
         return false;
     }
 
-    std::shared_ptr<QSvgRenderer> render(const QString& file) {
+    QString pictureProblem; // why the last picture could not be drawn
+
+    // A picture must stay inside the character's folder and be an ordinary file.
+    QString checkedPath(const QString& file) const {
         const QString path = QDir(folder).filePath(file);
-        // A picture must stay inside the character's folder.
         if (file.isEmpty() || QDir::isAbsolutePath(file) ||
             !QFileInfo(path).canonicalFilePath().startsWith(QFileInfo(folder).canonicalFilePath() + u'/'))
+            return {};
+        return path;
+    }
+
+    std::shared_ptr<QSvgRenderer> render(const QString& file) {
+        const QString path = checkedPath(file);
+        if (path.isEmpty()) {
+            pictureProblem = QStringLiteral("it is not a file in the character's folder");
             return nullptr;
-        auto renderer = std::make_shared<QSvgRenderer>(path);
-        return renderer->isValid() ? renderer : nullptr;
+        }
+        const RegularFile::Read read = RegularFile::ReadAll(path, kMaxPictureFileBytes);
+        if (!read.ok()) {
+            pictureProblem = read.Problem;
+            return nullptr;
+        }
+        pictureProblem = SvgReachesOutside(read.Bytes);
+        if (!pictureProblem.isEmpty()) return nullptr;
+        auto renderer = std::make_shared<QSvgRenderer>(read.Bytes);
+        if (!renderer->isValid()) {
+            pictureProblem = QStringLiteral("it is not a picture Qt SVG can draw");
+            return nullptr;
+        }
+        // Made on the loading thread, used on the window's.
+        if (QCoreApplication::instance()) renderer->moveToThread(QCoreApplication::instance()->thread());
+        return renderer;
+    }
+
+    // Counts what the manifest asks for before anything is decoded.
+    bool withinLimits(const QJsonObject& json) {
+        QSet<QString> files;
+        int frames = 0;
+        const QJsonObject mouths = json.value(u"mouths").toObject();
+        for (auto it = mouths.begin(); it != mouths.end(); ++it)
+            files.insert(it.value().toString());
+        const QJsonObject all = json.value(u"animations").toObject();
+        for (auto it = all.begin(); it != all.end(); ++it) {
+            const QJsonArray list = it.value().toObject().value(u"frames").toArray();
+            frames += int(list.size());
+            if (frames > kMaxFrames)
+                return fail(QStringLiteral("it has more than %1 frames").arg(kMaxFrames));
+            for (const QJsonValue& frame : list)
+                files.insert(frame.toObject().value(u"image").toString());
+            if (files.size() > kMaxPictures)
+                return fail(QStringLiteral("it has more than %1 pictures").arg(kMaxPictures));
+        }
+        qint64 bytes = 0;
+        for (const QString& file : std::as_const(files)) {
+            const QString path = checkedPath(file);
+            const QFileInfo info(path);
+            if (path.isEmpty() || !info.isFile()) continue; // told about when it is drawn
+            if (info.size() > kMaxPictureFileBytes)
+                return fail(QStringLiteral("its picture \"%1\" is larger than 1 MB").arg(file));
+            bytes += info.size();
+            if (bytes > kMaxPictureBytes)
+                return fail(QStringLiteral("its pictures together are larger than 16 MB"));
+        }
+        return true;
     }
 
     int picture(const QString& file) {
@@ -47,7 +114,8 @@ struct Reader {
         const QString image = json.value(u"image").toString();
         out.Picture = picture(image);
         if (out.Picture < 0)
-            return fail(QStringLiteral("the picture \"%1\" of %2 cannot be drawn").arg(image, where));
+            return fail(QStringLiteral("the picture \"%1\" of %2 cannot be drawn: %3")
+                            .arg(image, where, pictureProblem));
         out.DurationMs = json.value(u"duration").toInt(0);
         if (out.DurationMs < 10 || out.DurationMs > 60000)
             return fail(QStringLiteral("%1 has no duration between 10 ms and a minute").arg(where));
@@ -139,17 +207,14 @@ const QStringList& RequiredCharacterStates() {
 
 CharacterLoad LoadCharacterFolder(const QString& folder) {
     CharacterLoad load;
-    QFile file(QDir(folder).filePath(QStringLiteral("character.json")));
-    if (!file.open(QIODevice::ReadOnly)) {
-        load.Problem = QStringLiteral("it has no readable character.json");
-        return load;
-    }
-    if (file.size() > kMaxManifestBytes) {
-        load.Problem = QStringLiteral("its character.json is too large");
+    const RegularFile::Read manifest =
+        RegularFile::ReadAll(QDir(folder).filePath(QStringLiteral("character.json")), kMaxManifestBytes);
+    if (!manifest.ok()) {
+        load.Problem = QStringLiteral("its character.json cannot be used: %1").arg(manifest.Problem);
         return load;
     }
     QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
+    const QJsonDocument document = QJsonDocument::fromJson(manifest.Bytes, &error);
     if (error.error != QJsonParseError::NoError || !document.isObject()) {
         load.Problem = QStringLiteral("its character.json is not valid JSON (%1 at byte %2)")
                            .arg(error.errorString())
@@ -174,7 +239,7 @@ CharacterLoad LoadCharacterFolder(const QString& folder) {
     data->BalloonBorder = colour(balloon, u"border", data->BalloonBorder);
     data->BalloonText = colour(balloon, u"text", data->BalloonText);
 
-    Reader reader{data->Folder, {}, data.get(), {}};
+    Reader reader{data->Folder, {}, data.get(), {}, {}};
     if (data->Name.isEmpty()) {
         load.Problem = QStringLiteral("it has no name");
         return load;
@@ -184,12 +249,17 @@ CharacterLoad LoadCharacterFolder(const QString& folder) {
         load.Problem = QStringLiteral("its frame size is missing or out of range");
         return load;
     }
+    if (!reader.withinLimits(json)) {
+        load.Problem = reader.problem;
+        return load;
+    }
     const QJsonObject mouths = json.value(u"mouths").toObject();
     const QStringView mouthNames[] = {u"closed", u"narrow", u"open"};
     for (int i = 0; i < 3; ++i) {
         data->Mouths[i] = reader.render(mouths.value(mouthNames[i]).toString());
         if (!data->Mouths[i]) {
-            load.Problem = QStringLiteral("its \"%1\" mouth cannot be drawn").arg(mouthNames[i]);
+            load.Problem = QStringLiteral("its \"%1\" mouth cannot be drawn: %2")
+                               .arg(mouthNames[i], reader.pictureProblem);
             return load;
         }
     }

@@ -111,7 +111,15 @@ SpeechText ParseSpeechMarkup(const QString& text, const std::function<int(int)>&
 }
 
 int CountWords(const QString& text) {
-    return int(text.simplified().split(u' ', Qt::SkipEmptyParts).size());
+    // Counted where they start, without copying the text: it may be a whole page.
+    int words = 0;
+    bool inWord = false;
+    for (const QChar c : text) {
+        const bool space = c.isSpace();
+        if (!space && !inWord) ++words;
+        inWord = !space;
+    }
+    return words;
 }
 
 int ShownWordsFor(int spokenWords, int spokenTotal, int shownTotal) {

@@ -96,6 +96,15 @@ void ScriptEngine::addScripts() {
     scripts_.insert(QStringLiteral("music_start"), [this, &s](const QVariantList&) {
         if (randomPercent() > 50) s.Speak(QStringLiteral("Let's rock!|Sing along!"));
     });
+    scripts_.insert(QStringLiteral("music_song_skipped"), [&s](const QVariantList& extra) {
+        s.Play(QStringLiteral("Decline"));
+        s.Speak(QStringLiteral("I skipped ") + kQuote + first(extra) + kQuote + QStringLiteral(": ") +
+                extra.value(1).toString() + QStringLiteral("."));
+    });
+    scripts_.insert(
+        QStringLiteral("music_none_playable"),
+        framed(QStringLiteral("Sad"), {QStringLiteral("None of the songs in your music folders "
+                                                      "can be played, so the music box is off.")}));
     scripts_.insert(QStringLiteral("music_downloading"), [&s](const QVariantList&) {
         s.Play(QStringLiteral("Processing"));
         s.Speak(QStringLiteral("Downloading file, please wait..."));
@@ -164,11 +173,12 @@ void ScriptEngine::startup() {
     ScriptStage& s = stage_;
     const QSize screen = s.ScreenSize();
     const QSize figure = s.CharSize();
-    s.MoveTo(screen.width() / 2 - figure.width() / 2, screen.height() / 3);
+    // Near the middle of the screen, then near its lower right corner, where nothing is hidden.
+    s.MoveToFreePlace(screen.width() / 2 - figure.width() / 2, screen.height() / 3);
     s.Show();
     s.Play(QStringLiteral("Pleased"));
     s.Speak(QStringLiteral("Merry Christmas!|Hello!|Thanks for using Varnholt Software Glisterwood 99!"));
-    s.MoveTo(screen.width() - figure.width() - 32, screen.height() - figure.height() - 32);
+    s.MoveToFreePlace(screen.width() - figure.width() - 32, screen.height() - figure.height() - 32);
     if (!ScriptCounters::NotExpired(QStringLiteral("startup"), 2)) return;
     s.Play(QStringLiteral("Announce"));
     s.Speak(QStringLiteral("Howdy!  My name is ") + s.CharName() +

@@ -23,6 +23,11 @@ public:
     virtual void MoveTo(int x, int y) = 0;                  // screen pixels of the figure's corner
     virtual void MoveToGestureAt(double x, double y, double w, double h) = 0; // main window pixels
     virtual void RandomizePosition(int chancePercent) = 0;
+    // Walks to the place nearest that point (screen pixels) that hides none of the program.
+    virtual void MoveToFreePlace(int x, int y) = 0;
+    // Walks on from wherever the requests so far leave the figure to the nearest such place, unless
+    // it stands on one already.
+    virtual void ReturnToFreePlace() = 0;
     // Walks beside the rectangle, in the client pixels of a window (the main window when the
     // mapping is empty), and points at it; PointReturn takes the rest pose again.
     virtual void PointAt(const QRectF& rect, const ClientToScreenMap& window = {}) = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "agent/FreePlace.h"
 #include "agent/scripts/ScriptStage.h"
 
 #include <QRect>
@@ -30,4 +31,8 @@ struct ScriptSurroundings {
     std::function<QRect()> TopBulbBackground;
     std::function<QRect()> BrowserArea;
     std::function<Corner(CornerButton)> CornerButtonAt;
+    // Where the character may stand by itself, in screen pixels: the controls and dialogs to keep
+    // clear of, the free surface beside the page and the window. Asked afresh every time, since the
+    // window can change; an empty work area stands for the screen's.
+    std::function<FreePlace::Ground()> StandingGround;
 };

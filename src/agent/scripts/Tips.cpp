@@ -4,7 +4,7 @@
 #include <algorithm>
 
 // The eleven tips the character gives when asked. They never wear out, but a tip does not come
-// back until four others have been given.
+// back until four others have been given. After a tip the character stands where it hides nothing.
 
 void ScriptEngine::GiveTip() {
     int tip = 0;
@@ -15,6 +15,7 @@ void ScriptEngine::GiveTip() {
     RecentTips[3] = tip;
     stage_.Stop(); // the tip cuts off whatever the character was doing
     performTip(tip);
+    stage_.ReturnToFreePlace(); // out of the way again after pointing at something
 }
 
 void ScriptEngine::performTip(int tip) {

@@ -44,11 +44,15 @@ QString FluidDevice::open(const Command& command) {
     if (openSong(key)) return code(DuplicateAlias);
     const QString file = ResolveSongFile(command.file);
     if (file.isEmpty()) return code(FileNotFound);
-    const SmfInfo info = SmfInfo::ReadFile(file);
+    // The player is handed the very bytes that were checked, never the path again.
+    QString problem;
+    const QByteArray data = SmfInfo::ReadSongBytes(file, &problem);
+    if (!problem.isEmpty()) return code(FileRead);
+    const SmfInfo info = SmfInfo::Read(data);
     if (!info.valid()) return code(InvalidFile);
     std::unique_ptr<FluidSong>& song = songs_[key];
     if (!song) song = std::make_unique<FluidSong>(command.device);
-    if (const quint32 error = song->open(file, info)) return code(error);
+    if (const quint32 error = song->open(data, info)) return code(error);
     return success();
 }
 

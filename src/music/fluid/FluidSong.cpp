@@ -52,11 +52,11 @@ quint32 FluidSong::ensureSynth() {
     return NoError;
 }
 
-quint32 FluidSong::open(const QString& path, const SmfInfo& info) {
+quint32 FluidSong::open(const QByteArray& song, const SmfInfo& info) {
     const quint32 error = ensureSynth();
     if (error) return error;
     dropPlayback();
-    path_ = path;
+    song_ = song;
     info_ = info;
     open_ = true;
     paused_ = false;
@@ -97,7 +97,7 @@ quint32 FluidSong::play(std::optional<qint64> fromMs, std::optional<qint64> toMs
     dropPlayback();
     fluid_synth_system_reset(synth_);
     player_ = new_fluid_player(synth_);
-    if (!player_ || fluid_player_add(player_, path_.toLocal8Bit().constData()) == FLUID_FAILED) {
+    if (!player_ || fluid_player_add_mem(player_, song_.constData(), size_t(song_.size())) == FLUID_FAILED) {
         dropPlayback();
         return InvalidFile;
     }
@@ -186,6 +186,7 @@ qint64 FluidSong::positionMs() {
 void FluidSong::close() {
     dropPlayback();
     silence();
+    song_.clear();
     open_ = false;
     paused_ = false;
     heldTick_ = 0;

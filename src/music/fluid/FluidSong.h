@@ -19,8 +19,8 @@ public:
     FluidSong(const FluidSong&) = delete;
     FluidSong& operator=(const FluidSong&) = delete;
 
-    // Takes a checked song file; 0 or an error code (the SoundFont could not be loaded).
-    quint32 open(const QString& path, const SmfInfo& info);
+    // Takes a checked song; 0 or an error code (the SoundFont could not be loaded).
+    quint32 open(const QByteArray& song, const SmfInfo& info);
     bool isOpen() const { return open_; }
     // Starts at fromMs, or where the song stands; ends early at toMs.
     quint32 play(std::optional<qint64> fromMs, std::optional<qint64> toMs);
@@ -47,7 +47,7 @@ private:
     fluid_synth_t* synth_ = nullptr;
     fluid_player_t* player_ = nullptr;
     fluid_audio_driver_t* driver_ = nullptr;
-    QString path_;
+    QByteArray song_;
     SmfInfo info_;
     bool open_ = false;
     bool playing_ = false;

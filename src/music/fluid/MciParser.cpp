@@ -22,6 +22,11 @@ bool isSequencerFile(const QString& file) {
            lower.endsWith(QLatin1String(".rmi"));
 }
 
+// The device types of the compound "type!file" form.
+bool isDeviceType(const QString& word) {
+    return is(word, "sequencer");
+}
+
 Command failed(quint32 error) {
     Command command;
     command.error = error;
@@ -31,15 +36,18 @@ Command failed(quint32 error) {
 Command parseOpen(const QStringList& words) {
     Command command;
     command.verb = Command::Verb::Open;
+    // "sequencer!file" names the device type before the file; any other "!" is part of the file's
+    // name ("Hark! The Herald Angels Sing.mid").
     const QString& name = words.at(1);
     const qsizetype bang = name.indexOf(QLatin1Char('!'));
-    if (bang >= 0) {
+    const bool compound = bang > 0 && isDeviceType(name.left(bang));
+    if (compound) {
         command.deviceType = name.left(bang).toLower();
         command.file = name.mid(bang + 1);
     } else {
         command.file = name;
     }
-    bool typeGiven = bang >= 0;
+    bool typeGiven = compound;
     for (qsizetype i = 2; i < words.size(); ++i) {
         const QString& word = words.at(i);
         if (is(word, "type") || is(word, "alias")) {
@@ -151,17 +159,31 @@ bool MciParser::SplitWords(const QString& text, QStringList& words, quint32& err
             ++i;
         if (i >= n) break;
         if (text.at(i) == QLatin1Char('"')) {
-            const qsizetype close = text.indexOf(QLatin1Char('"'), i + 1);
-            if (close < 0) {
+            // Inside quotes a doubled quote stands for one, so any file name can be written.
+            QString word;
+            qsizetype at = i + 1;
+            bool closed = false;
+            while (at < n) {
+                if (text.at(at) != QLatin1Char('"')) {
+                    word += text.at(at++);
+                } else if (at + 1 < n && text.at(at + 1) == QLatin1Char('"')) {
+                    word += QLatin1Char('"');
+                    at += 2;
+                } else {
+                    closed = true;
+                    break;
+                }
+            }
+            if (!closed) {
                 error = NoClosingQuote;
                 return false;
             }
-            if (close + 1 < n && !text.at(close + 1).isSpace()) {
+            if (at + 1 < n && !text.at(at + 1).isSpace()) {
                 error = ExtraCharacters;
                 return false;
             }
-            words << text.mid(i + 1, close - i - 1);
-            i = close + 1;
+            words << word;
+            i = at + 1;
         } else {
             const qsizetype start = i;
             while (i < n && !text.at(i).isSpace())

@@ -32,7 +32,8 @@ class MciParser {
 public:
     static Command Parse(const QString& text);
 
-    // The words of a command: blanks separate them, double quotes group a word with blanks in it.
+    // The words of a command: blanks separate them, double quotes group a word with blanks in it, and
+    // inside them two quotes stand for one.
     // Returns false with the error code when a quote is left open or text follows a closing quote.
     static bool SplitWords(const QString& text, QStringList& words, quint32& error);
 };

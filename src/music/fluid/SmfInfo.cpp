@@ -1,6 +1,7 @@
 #include "music/fluid/SmfInfo.h"
 
-#include <QFile>
+#include "base/RegularFile.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -36,18 +37,21 @@ bool SmfInfo::fail(const char* why) {
     return false;
 }
 
+QByteArray SmfInfo::ReadSongBytes(const QString& path, QString* problem) {
+    RegularFile::Read read = RegularFile::ReadAll(path, kMaxFileBytes);
+    if (problem) *problem = read.Problem;
+    return read.Bytes;
+}
+
 SmfInfo SmfInfo::ReadFile(const QString& path) {
-    QFile file(path);
-    SmfInfo info;
-    if (!file.open(QIODevice::ReadOnly)) {
-        info.fail("cannot be read");
+    QString problem;
+    const QByteArray data = ReadSongBytes(path, &problem);
+    if (!problem.isEmpty()) {
+        SmfInfo info;
+        info.problem_ = problem;
         return info;
     }
-    if (file.size() > kMaxFileBytes) {
-        info.fail("too large");
-        return info;
-    }
-    return Read(file.readAll());
+    return Read(data);
 }
 
 SmfInfo SmfInfo::Read(const QByteArray& data) {

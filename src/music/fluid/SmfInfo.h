@@ -15,6 +15,8 @@ public:
     // Reads the whole file; any fault in its structure makes it invalid with a reason.
     static SmfInfo Read(const QByteArray& data);
     static SmfInfo ReadFile(const QString& path);
+    // Reads the file's bytes: at most the size a song may have; empty with the reason when it cannot.
+    static QByteArray ReadSongBytes(const QString& path, QString* problem = nullptr);
 
     bool valid() const { return problem_.isEmpty(); }
     QString problem() const { return problem_; }
