@@ -1,3 +1,5 @@
+#include "agent/AgentController.h"
+#include "app/AppGlobals.h"
 #include "app/AppSetup.h"
 #include "app/ExitGuard.h"
 #include "app/FormMain.h"
@@ -62,7 +64,15 @@ int main(int argc, char** argv) {
     FormMain* form = Main(factory, hooks);
     if (!form) return 1;
     factory.SetDialogParent(form);
-    if (bench) BenchWatchFirstLoad(*form, clock);
+    if (bench) {
+        BenchWatchFirstLoad(*form, clock);
+        // The idle character is measured once it has said all it had to say.
+        if (AgentController* agent = App().Agent.get())
+            QObject::connect(agent, &AgentController::idleStarted, form, [&clock] {
+                std::printf("bench: character idle %lld\n", static_cast<long long>(clock.elapsed()));
+                std::fflush(stdout);
+            });
+    }
     instance.Listen();
     QObject::connect(&instance, &SingleInstance::activated, form, [form] {
         if (form->isMinimized()) form->showNormal();
