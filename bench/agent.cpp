@@ -24,10 +24,11 @@ int main(int argc, char** argv) {
     parser.addOption(programOption);
     parser.addOption(secondsOption);
     parser.addOption(characterOption);
-    parser.addPositionalArgument(QStringLiteral("runs"), QStringLiteral("Runs of each side (default 1)."));
+    parser.addPositionalArgument(QStringLiteral("runs"),
+                                 QStringLiteral("Runs of each side (default 5; the median counts)."));
     parser.process(app);
     const int runs =
-        parser.positionalArguments().isEmpty() ? 1 : parser.positionalArguments().first().toInt();
+        parser.positionalArguments().isEmpty() ? 5 : parser.positionalArguments().first().toInt();
     const int seconds = parser.value(secondsOption).toInt();
     const QString program = parser.value(programOption);
     if (runs < 1 || seconds < 1) parser.showHelp(1);
@@ -43,11 +44,14 @@ int main(int argc, char** argv) {
     QList<double> on, off;
     for (int i = 1; i <= runs; ++i)
         for (const bool character : {true, false}) {
-            // The greeting is over before the reading starts: the character only idles then.
+            // The character only idles while the reading lasts.
             const QHash<QString, QString> settings{
                 {QStringLiteral("Use agent"), character ? QStringLiteral("1") : QStringLiteral("0")},
                 {QStringLiteral("Agent name"), parser.value(characterOption)}};
-            const bench::IdleRun r = bench::RunIdle(program, page, true, seconds, settings, 12000);
+            // With the character on, the reading starts once it has finished its greeting and idles;
+            // off, once the page has loaded. Either way after the same settle.
+            const bench::IdleRun r = bench::RunIdle(program, page, true, seconds, settings, 3000,
+                                                    character ? "bench: character idle" : "bench: loaded");
             const char* side = character ? "character" : "floor";
             if (r.ok) {
                 (character ? on : off).append(r.cpuPercent);

@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -29,6 +30,8 @@ struct StartupRun {
     // The program's own clock, started in main(): what it adds to the time the system takes to launch it.
     qint64 ownShownMs = -1;
     qint64 ownLoadedMs = -1;
+    // The program's own start-up steps, in their order, each at its moment on the program's clock.
+    QList<QPair<QString, qint64>> steps;
     bench::TreeMemory memory;
     QString problem;
 };
@@ -86,6 +89,11 @@ StartupRun runOnce(const QString& program, int restorePages = 0) {
         while ((end = pending.indexOf('\n')) >= 0) {
             const QByteArray line = pending.left(end).trimmed();
             pending.remove(0, end + 1);
+            if (line.startsWith("bench: step ")) {
+                const qsizetype space = line.lastIndexOf(' ');
+                run.steps.append(
+                    {QString::fromUtf8(line.mid(12, space - 12)), line.mid(space + 1).toLongLong()});
+            }
             if (line.startsWith("bench: shown ") && run.shownMs < 0) {
                 run.shownMs = now;
                 run.ownShownMs = line.mid(13).toLongLong();
@@ -141,13 +149,32 @@ StartupRun runOnce(const QString& program, int restorePages = 0) {
 struct Series {
     QList<double> shown, loaded;
     bench::MemorySeries memory;
+    QStringList stepNames;
+    QHash<QString, QList<double>> steps;
 
     void add(const StartupRun& run) {
         shown.append(double(run.shownMs));
         loaded.append(double(run.loadedMs));
         memory.Add(run.memory);
+        for (const auto& [name, ms] : run.steps) {
+            if (!stepNames.contains(name)) stepNames.append(name);
+            steps[name].append(double(ms));
+        }
     }
 };
+
+// Where the program's start-up time goes: the median moment of each step and the time since the one
+// before, so that a regression shows where it lies.
+void reportSteps(const Series& series) {
+    if (series.stepNames.isEmpty()) return;
+    std::printf("\nthe program's start-up steps (ms on its own clock, median of the runs)\n");
+    double before = 0;
+    for (const QString& name : series.stepNames) {
+        const double at = bench::Summarise(series.steps.value(name)).median;
+        std::printf("    %-18s at %6.0f   +%5.0f\n", qPrintable(name), at, at - before);
+        before = at;
+    }
+}
 
 void report(const char* who, int index, const StartupRun& run) {
     if (run.ok)
@@ -231,6 +258,7 @@ int main(int argc, char** argv) {
     std::printf("processes: program %d, floor %d\n", programSeries.memory.processes,
                 floorSeries.memory.processes);
     std::printf("aim: start-up within 15%% of the floor\n");
+    reportSteps(programSeries);
     if (restore > 0 && !oneSeries.loaded.isEmpty()) {
         std::printf("\n%d pages restored beside one page restored (the \"floor\" column):\n", restore);
         QList<bench::Figure> beside{

@@ -2,6 +2,7 @@
 // to the last page loaded, and the memory of the process tree with all of them open. Each run starts
 // fresh processes: the browser side is this program again in worker mode, driving a real main window.
 #include "app/AppSetup.h"
+#include "app/Graphics.h"
 #include "app/Startup.h"
 #include "app/WindowProbe.h"
 #include "browse/BrowserControl.h"
@@ -29,6 +30,7 @@ int runBrowserWorker(int argc, char** argv, const QUrl& url, int count) {
     PrepareBeforeApplication();
     QApplication app(argc, argv);
     NameApplication();
+    ChooseComposition(); // as the program does
 
     WebEngineBrowserFactory factory(true);
     InitGlobals();
@@ -85,6 +87,7 @@ int runSwitchWorker(int argc, char** argv, const QString& folder) {
     PrepareBeforeApplication();
     QApplication app(argc, argv);
     NameApplication();
+    ChooseComposition(); // as the program does
     WebEngineBrowserFactory factory(true);
     InitGlobals();
     FormMain form(factory);

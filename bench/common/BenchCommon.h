@@ -125,7 +125,10 @@ struct IdleRun {
     int processes = 0;
     QString problem;
 };
+// The reading starts settleMs after the program printed startAfter ("bench: loaded", or "bench:
+// character idle" once the character has said all it had to say).
 IdleRun RunIdle(const QString& program, const QString& page, bool browser, int seconds,
-                const QHash<QString, QString>& settings = {}, int settleMs = 3000);
+                const QHash<QString, QString>& settings = {}, int settleMs = 3000,
+                const QByteArray& startAfter = "bench: loaded");
 
 } // namespace bench

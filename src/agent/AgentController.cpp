@@ -153,6 +153,7 @@ bool AgentController::SelectAgent(const QString& requested, bool centre) {
     char_->Apply(CharacterSettings::Load());
     connect(char_.get(), &AgentCharacter::idleStart, this, [this] {
         if (char_) char_->SetBalloonVisible(false);
+        emit idleStarted();
     });
     connect(char_.get(), &AgentCharacter::commandChosen, this, &AgentController::command);
     charLoaded_ = true;

@@ -106,6 +106,8 @@ signals:
     void readThePageRequested();
     // The user changed the character's properties; they are saved already.
     void characterSettingsChanged();
+    // The character has done all it was asked and idles now.
+    void idleStarted();
     // A character folder could not be used; the line says which and why.
     void characterRefused(const QString& line);
     // A character was loaded or unloaded, or it appeared or went.

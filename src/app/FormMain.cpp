@@ -4,6 +4,7 @@
 #include "app/AppGlobals.h"
 #include "app/CharacterRequests.h"
 #include "app/MainMenus.h"
+#include "app/StartupTrace.h"
 #include "app/Widgets.h"
 #include "base/ProductProfile.h"
 #include "base/RegUtil.h"
@@ -179,18 +180,24 @@ bool FormMain::DoInit() {
     shownBackground_ = App().Prefs.Values().BackgroundIndex;
     placeWindow();
     layOut();
+    StartupTrace::Step("layout");
     const int first = m_.Pages->NewBrowser(TabImageBrowser);
     if (first == 0) return false;
     m_.Pages->SelectInterface_Browser();
     m_.Pages->ActivateBrowser(first);
+    StartupTrace::Step("first page");
     m_.Desktop->LoadCards();
+    StartupTrace::Step("cards");
     m_.BookmarkList->LoadBookmarks();
+    StartupTrace::Step("bookmarks");
     // The music box shows only where a MIDI sequencer exists.
     ui_.ImgRadio->ShowSwitchedOn(false);
     ui_.ImgRadio->setVisible(Midi::MidiAvailable());
+    StartupTrace::Step("music box");
     connectAgent(); // first, so that the character knows where the box is when the music starts
     m_.Jukebox->StartAtLaunch();
     m_.Character->Script(QStringLiteral("startup"));
+    StartupTrace::Step("character");
     m_.Pages->StartDeadPageCheck();
     m_.Snow->Start();
     if (const QString problem = App().Prefs.Values().DataFolderProblem; !problem.isEmpty())

@@ -3,6 +3,7 @@
 #include "agent/AgentController.h"
 #include "app/AppGlobals.h"
 #include "app/FormMain.h"
+#include "app/StartupTrace.h"
 #include "base/ProductProfile.h"
 #include "base/Random.h"
 #include "dialogs/FormAboutSplash.h"
@@ -30,13 +31,17 @@ FormMain* Main(BrowserFactory& factory, const StartupHooks& hooks, const QString
     auto* splash = new FormAboutSplash();
     splash->Init(false);
     splash->show();
+    StartupTrace::Step("splash");
     QCoreApplication::processEvents();
 
     SeedRandomFromClock();
     InitGlobals();
+    StartupTrace::Step("globals");
     InitMusic();
+    StartupTrace::Step("music library");
 
     auto* form = new FormMain(factory);
+    StartupTrace::Step("window made");
     if (!form->DoInit()) {
         splash->CloseSplash();
         const QString title = ProductProfile().Product_FullName();
@@ -53,6 +58,7 @@ FormMain* Main(BrowserFactory& factory, const StartupHooks& hooks, const QString
 
     if (PlayThemeAtStart()) form->StartThemeSongTimer();
     form->show();
+    StartupTrace::Step("window shown");
     QCoreApplication::processEvents();
     splash->CloseSplash();
     delete splash;

@@ -1,10 +1,14 @@
+#include "agent/AgentController.h"
+#include "app/AppGlobals.h"
 #include "app/AppSetup.h"
 #include "app/CommandLine.h"
 #include "app/ExitGuard.h"
 #include "app/FormMain.h"
+#include "app/Graphics.h"
 #include "app/SignalRelay.h"
 #include "app/SingleInstance.h"
 #include "app/Startup.h"
+#include "app/StartupTrace.h"
 #include "browse/BrowserControl.h"
 #include "browse/WebEngineBrowser.h"
 
@@ -35,9 +39,11 @@ void BenchWatchFirstLoad(FormMain& form, const QElapsedTimer& clock) {
 int main(int argc, char** argv) {
     QElapsedTimer clock; // from the very start, so the program's own figures include everything
     clock.start();
+    StartupTrace::Begin();
     PrepareBeforeApplication();
     QApplication app(argc, argv);
     NameApplication();
+    StartupTrace::Step("application");
 
     // One program per profile: a second start brings the first to the front, hands it the addresses
     // it was given, and ends.
@@ -45,6 +51,8 @@ int main(int argc, char** argv) {
     SingleInstance instance(
         SingleInstance::NameFor(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
     if (instance.HandOver(addresses)) return 0;
+    ChooseComposition(); // before the first page view
+    StartupTrace::Step("composition");
     // A signal from the system ends the program as File > Exit does, storage written.
     SignalRelay systemSignals;
 
@@ -60,7 +68,15 @@ int main(int argc, char** argv) {
     FormMain* form = Main(factory, hooks, addresses);
     if (!form) return 1;
     factory.SetDialogParent(form);
-    if (bench) BenchWatchFirstLoad(*form, clock);
+    if (bench) {
+        BenchWatchFirstLoad(*form, clock);
+        // The idle character is measured once it has said all it had to say.
+        if (AgentController* agent = App().Agent.get())
+            QObject::connect(agent, &AgentController::idleStarted, form, [&clock] {
+                std::printf("bench: character idle %lld\n", static_cast<long long>(clock.elapsed()));
+                std::fflush(stdout);
+            });
+    }
     instance.Listen();
     auto toFront = [form] {
         if (form->isMinimized()) form->showNormal();

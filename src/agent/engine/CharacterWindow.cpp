@@ -66,16 +66,14 @@ QPixmap CharacterWindow::picture(int index) const {
 }
 
 QRegion CharacterWindow::shape(int index) const {
-    const quint64 k = key(index, engine_.Size(), 1);
+    const qreal ratio = devicePixelRatioF();
+    const quint64 k = key(index, engine_.Size(), ratio);
     if (QRegion* cached = shapes_.object(k)) return *cached;
-    // The shape at the window's own pixels: whatever the figure covers at least a little.
-    QImage image(engine_.Size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    if (index >= 0 && index < engine_.Data().Pictures.size()) {
-        QPainter p(&image);
-        engine_.Data().Pictures.at(index)->render(&p, QRectF(QPointF(0, 0), engine_.Size()));
-    }
-    QRegion region(QBitmap::fromImage(image.createAlphaMask()));
+    // The shape at the window's own pixels: whatever the figure covers at least a little. It comes from
+    // the picture already drawn, so a frame's drawing is done once.
+    QImage alpha =
+        picture(index).toImage().scaled(engine_.Size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    QRegion region(QBitmap::fromImage(alpha.createAlphaMask()));
     if (region.isEmpty()) region = QRegion(0, 0, 1, 1); // an empty mask would show the whole window
     shapes_.insert(k, new QRegion(region));
     return region;
