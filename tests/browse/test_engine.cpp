@@ -160,17 +160,20 @@ private slots:
         QApplication::clipboard()->clear();
         m.ItemEditCopy->trigger();
         QTRY_COMPARE(QApplication::clipboard()->text(), QStringLiteral("Deck the halls"));
-        // Pasted into the page's own field.
-        page->runJavaScript(QStringLiteral("document.getElementById('box').focus()"));
-        QTRY_VERIFY_WITH_TIMEOUT(current()->CanEdit(BrowserControl::EditPaste), kLoadTimeoutMs);
-        m.ItemEditPaste->trigger();
+        // Pasted into the page's own field, once the page has really put the caret there: the
+        // engine pastes into whatever holds the focus at that moment.
         auto value = std::make_shared<QString>();
-        auto ask = [page, value] {
-            page->runJavaScript(QStringLiteral("document.getElementById('box').value"),
-                                [value](const QVariant& v) { *value = v.toString(); });
+        auto ask = [page, value](const QString& script) {
+            page->runJavaScript(script, [value](const QVariant& v) { *value = v.toString(); });
             return *value;
         };
-        QTRY_COMPARE_WITH_TIMEOUT(ask(), QStringLiteral("Deck the halls"), kLoadTimeoutMs);
+        page->runJavaScript(QStringLiteral("document.getElementById('box').focus()"));
+        QTRY_COMPARE_WITH_TIMEOUT(ask(QStringLiteral("document.hasFocus() && document.activeElement.id")),
+                                  QStringLiteral("box"), kLoadTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(current()->CanEdit(BrowserControl::EditPaste), kLoadTimeoutMs);
+        m.ItemEditPaste->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(ask(QStringLiteral("document.getElementById('box').value")),
+                                  QStringLiteral("Deck the halls"), kLoadTimeoutMs);
     }
 
     void ownPagesAndTypedAddressesLoad() {
