@@ -34,6 +34,9 @@ void ImageButton::mouseReleaseEvent(QMouseEvent* event) {
 QSize TabStrip::tabSizeHint(int index) const {
     QSize hint = QTabBar::tabSizeHint(index);
     hint.setWidth(qMin(hint.width(), kMaxTabWidth));
+    // The strip is a fixed band above the surface; a tab taller than the band (a close button
+    // makes it so) would lose the bottom of its title.
+    if (height() > 0) hint.setHeight(qMin(hint.height(), height()));
     return hint;
 }
 

@@ -94,6 +94,9 @@ private slots:
             tabs->style()->styleHint(QStyle::SH_TabBar_CloseButtonPosition, nullptr, tabs));
         QVERIFY(!tabs->tabButton(0, side) && !tabs->tabButton(1, side));
         QVERIFY(tabs->tabButton(2, side) && tabs->tabButton(3, side));
+        // A close button does not make a tab taller than its strip, which would cut off the titles.
+        for (int i = 0; i < tabs->count(); ++i)
+            QVERIFY2(tabs->rect().contains(tabs->tabRect(i)), qPrintable(QString::number(i)));
 
         // The menu of a tab behind the one in front acts on that tab.
         MainMenus& m = *w.ui->Menus;
