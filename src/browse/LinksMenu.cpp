@@ -153,9 +153,7 @@ void LinksMenu::ReadThePage() {
             return;
         }
         // The page's words are read as they stand: the speech mark-up is for the program's own lines.
-        emit speakRequested(QStringLiteral("Page title: ") +
-                                    doc.value(QStringLiteral("title")).toString());
-        emit speakRequested(QStringLiteral("Page text: ") +
-                                    doc.value(QStringLiteral("body")).toString());
+        emit speakRequested(QStringLiteral("Page title: ") + doc.value(QStringLiteral("title")).toString());
+        emit speakRequested(QStringLiteral("Page text: ") + doc.value(QStringLiteral("body")).toString());
     });
 }

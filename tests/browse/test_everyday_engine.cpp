@@ -75,7 +75,8 @@ private slots:
     void pagesComeBackAfterARestartWithTheirBackList() {
         form->OpenStartupPage();
         const QString alpha = write(QStringLiteral("alpha.html"), "<title>Alpha</title><p>first");
-        const QString bravo = write(QStringLiteral("bravo.html"), "<title>Bravo carol sheet</title><p>second");
+        const QString bravo =
+            write(QStringLiteral("bravo.html"), "<title>Bravo carol sheet</title><p>second");
         const QString charlie = write(QStringLiteral("charlie.html"), "<title>Charlie</title><p>third");
         const QString delta = write(QStringLiteral("delta.html"), "<title>Delta</title><p>fourth");
         go(alpha);
@@ -88,7 +89,8 @@ private slots:
         mod().Pages->SelectTab(4); // Charlie in front
         form->FileExit();
         const QString file = App().Prefs.Values().SessionFile;
-        QTRY_VERIFY_WITH_TIMEOUT(SessionFile::Read(file) && SessionFile::Read(file)->current == 1, kTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(SessionFile::Read(file) && SessionFile::Read(file)->current == 1,
+                                 kTimeoutMs);
         form.reset();
 
         // The next start, told to open the pages from last time.

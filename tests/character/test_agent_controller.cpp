@@ -19,8 +19,8 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QSpinBox>
-#include <QTest>
 #include <QSvgRenderer>
+#include <QTest>
 #include <QThread>
 #include <QTimer>
 
