@@ -1,7 +1,7 @@
 // File > Downloads on the real engine: a download from a local server shows in the window with its
 // progress, can be opened, shown in its folder or cancelled, and its end is told without a box.
+#include "EngineWindow.h"
 #include "RecordingAgent.h"
-#include "TestEnvironment.h"
 #include "TinyHttp.h"
 #include "app/AppGlobals.h"
 #include "app/MainMenus.h"
@@ -38,26 +38,14 @@ bool anyModalBox() {
 }
 } // namespace
 
-class TestDownloadsWindow : public QObject {
+class TestDownloadsWindow : public QObject, EngineWindowFixture {
     Q_OBJECT
-    std::unique_ptr<TestEnvironment> env;
-    std::unique_ptr<WebEngineBrowserFactory> factory;
-    std::unique_ptr<FormMain> form;
     std::unique_ptr<TinyHttp> http;
     QTemporaryDir folder;
 
-    MainModules& mod() const { return FormMainProbe::Modules(*form); }
-    BrowserControl* current() const { return mod().Pages->Current(); }
-
 private slots:
     void init() {
-        env = std::make_unique<TestEnvironment>();
-        env->InitGlobalsWithRecorder();
-        factory = std::make_unique<WebEngineBrowserFactory>(true);
-        form = std::make_unique<FormMain>(*factory);
-        factory->SetDialogParent(form.get());
-        QVERIFY(form->DoInit());
-        form->show();
+        QVERIFY(StartEngineWindow());
         http = std::make_unique<TinyHttp>();
         http->Route("/carols.txt", [](QTcpSocket* socket) {
             socket->write("HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\n"
@@ -78,10 +66,8 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(current()->LocationName(), QStringLiteral("Start"), kTimeoutMs);
     }
     void cleanup() {
-        form.reset();
-        factory.reset();
+        EndEngineWindow();
         http.reset();
-        env.reset();
     }
 
     void aDownloadShowsItsProgressAndCanBeOpened() {
@@ -108,7 +94,7 @@ private slots:
         QCOMPARE(saved.readAll(), kCarols);
         // Told in the status bar, never in a box that waits.
         QVERIFY(!anyModalBox());
-        QVERIFY(FormMainProbe::Controls(*form).PicStatusBar->Text().contains(QStringLiteral("carols.txt")));
+        QVERIFY(ui().PicStatusBar->Text().contains(QStringLiteral("carols.txt")));
 
         QStringList opened, shown;
         window->OpenFile = [&](const QString& file) {
@@ -127,7 +113,7 @@ private slots:
 
         // File > Downloads brings it back after the user closed it.
         window->close();
-        FormMainProbe::Controls(*form).Menus->ItemFileDownloads->trigger();
+        ui().Menus->ItemFileDownloads->trigger();
         QVERIFY(window->isVisible());
     }
 

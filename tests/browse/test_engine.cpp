@@ -1,6 +1,6 @@
 // The real engine on local pages: what the window sees of frames, pop-ups, links and dying pages.
+#include "EngineWindow.h"
 #include "RecordingAgent.h"
-#include "TestEnvironment.h"
 #include "app/AppGlobals.h"
 #include "app/AppSetup.h"
 #include "app/MainMenus.h"
@@ -32,11 +32,8 @@ namespace {
 constexpr int kLoadTimeoutMs = 30000;
 }
 
-class TestEngine : public QObject {
+class TestEngine : public QObject, EngineWindowFixture {
     Q_OBJECT
-    std::unique_ptr<TestEnvironment> env;
-    std::unique_ptr<WebEngineBrowserFactory> factory;
-    std::unique_ptr<FormMain> form;
     QTemporaryDir site;
 
     QString write(const QString& name, const QByteArray& html) {
@@ -45,9 +42,6 @@ class TestEngine : public QObject {
         file.write(html);
         return QUrl::fromLocalFile(file.fileName()).toString();
     }
-    MainModules& mod() const { return FormMainProbe::Modules(*form); }
-    MainControls& ui() const { return FormMainProbe::Controls(*form); }
-    BrowserControl* current() const { return mod().Pages->Current(); }
     // The page shows the address and has finished loading it.
     bool loaded(int slot, const QString& url) const {
         return mod().Pages->InUse(slot) && mod().Pages->Control(slot)->LocationURL() == url &&
@@ -55,19 +49,8 @@ class TestEngine : public QObject {
     }
 
 private slots:
-    void init() {
-        env = std::make_unique<TestEnvironment>();
-        env->InitGlobalsWithRecorder();
-        factory = std::make_unique<WebEngineBrowserFactory>(true);
-        form = std::make_unique<FormMain>(*factory);
-        QVERIFY(form->DoInit());
-        form->show();
-    }
-    void cleanup() {
-        form.reset();
-        factory.reset();
-        env.reset();
-    }
+    void init() { QVERIFY(StartEngineWindow()); }
+    void cleanup() { EndEngineWindow(); }
 
     void framesAddAHistoryLineEach() {
         write(QStringLiteral("a.html"), "<title>A</title><p>a</p>");

@@ -1,7 +1,7 @@
 // The real engine on local pages: pages back after a restart, find's counter, PDF documents in the
 // page, each site's zoom, and words typed into the address box.
+#include "EngineWindow.h"
 #include "RecordingAgent.h"
-#include "TestEnvironment.h"
 #include "TinyHttp.h"
 #include "app/AppGlobals.h"
 #include "app/WindowProbe.h"
@@ -30,11 +30,8 @@ namespace {
 constexpr int kTimeoutMs = 30000;
 }
 
-class TestEverydayEngine : public QObject {
+class TestEverydayEngine : public QObject, EngineWindowFixture {
     Q_OBJECT
-    std::unique_ptr<TestEnvironment> env;
-    std::unique_ptr<WebEngineBrowserFactory> factory;
-    std::unique_ptr<FormMain> form;
     QTemporaryDir site;
 
     QString write(const QString& name, const QByteArray& bytes) {
@@ -43,16 +40,8 @@ class TestEverydayEngine : public QObject {
         file.write(bytes);
         return QUrl::fromLocalFile(file.fileName()).toString();
     }
-    MainModules& mod() const { return FormMainProbe::Modules(*form); }
-    MainControls& ui() const { return FormMainProbe::Controls(*form); }
-    BrowserControl* current() const { return mod().Pages->Current(); }
     bool loaded(const QString& url) const {
         return current() && current()->LocationURL() == url && !current()->Busy();
-    }
-    void newWindow() {
-        form = std::make_unique<FormMain>(*factory);
-        QVERIFY(form->DoInit());
-        form->show();
     }
     void go(const QString& url) {
         current()->Navigate(url);
@@ -60,17 +49,8 @@ class TestEverydayEngine : public QObject {
     }
 
 private slots:
-    void init() {
-        env = std::make_unique<TestEnvironment>();
-        env->InitGlobalsWithRecorder();
-        factory = std::make_unique<WebEngineBrowserFactory>(true);
-        newWindow();
-    }
-    void cleanup() {
-        form.reset();
-        factory.reset();
-        env.reset();
-    }
+    void init() { QVERIFY(StartEngineWindow()); }
+    void cleanup() { EndEngineWindow(); }
 
     void pagesComeBackAfterARestartWithTheirBackList() {
         form->OpenStartupPage();
@@ -96,7 +76,7 @@ private slots:
         // The next start, told to open the pages from last time.
         RegUtil::SetRegString(RegUtil::kProductKey, RegUtil::kRestorePages, QStringLiteral("1"));
         env->InitGlobalsWithRecorder();
-        newWindow();
+        QVERIFY(OpenWindow());
         form->OpenStartupPage();
         QTabBar* tabs = ui().TabMain;
         QCOMPARE(tabs->count(), 5);

@@ -1,7 +1,7 @@
 // Pages written to misbehave, on the real engine: pop-up floods, dialog loops, pages that will not
 // be left, links for other programs, downloads whose server dies. What the user sees and keeps.
+#include "EngineWindow.h"
 #include "RecordingAgent.h"
-#include "TestEnvironment.h"
 #include "TinyHttp.h"
 #include "app/AppGlobals.h"
 #include "app/AppSetup.h"
@@ -70,17 +70,11 @@ struct DialogAnswerer {
 };
 } // namespace
 
-class TestHostilePages : public QObject {
+class TestHostilePages : public QObject, EngineWindowFixture {
     Q_OBJECT
-    std::unique_ptr<TestEnvironment> env;
-    std::unique_ptr<WebEngineBrowserFactory> factory;
-    std::unique_ptr<FormMain> form;
     std::unique_ptr<TinyHttp> http;
     QTemporaryDir site;
 
-    MainModules& mod() const { return FormMainProbe::Modules(*form); }
-    MainControls& ui() const { return FormMainProbe::Controls(*form); }
-    BrowserControl* current() const { return mod().Pages->Current(); }
     QWidget* pageSurface() const {
         auto* view = qobject_cast<QWebEngineView*>(current()->View());
         return view && view->focusProxy() ? view->focusProxy() : current()->View();
@@ -104,22 +98,15 @@ class TestHostilePages : public QObject {
 
 private slots:
     void init() {
-        env = std::make_unique<TestEnvironment>();
-        env->InitGlobalsWithRecorder();
-        factory = std::make_unique<WebEngineBrowserFactory>(true);
-        form = std::make_unique<FormMain>(*factory);
-        QVERIFY(form->DoInit());
+        QVERIFY(StartEngineWindow());
         form->ShowMessage = [](const QString&, const QString&) {};
-        form->show();
         http = std::make_unique<TinyHttp>();
     }
     void cleanup() {
         ExternalLinks::SetQuestionForTesting(nullptr);
         ExternalLinks::SetOpenerForTesting(nullptr);
-        form.reset();
-        factory.reset();
+        EndEngineWindow();
         http.reset();
-        env.reset();
     }
 
     void popUpsOnlyFollowAClick() {
