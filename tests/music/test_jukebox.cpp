@@ -1,3 +1,4 @@
+#include "JukeboxEar.h"
 #include "JukeboxFakeDevice.h"
 #include "TestEnvironment.h"
 #include "base/Random.h"
@@ -27,15 +28,7 @@ class TestJukebox : public QObject {
             for (const QString& file : files)
                 QFile(songs.filePath(file)).open(QIODevice::WriteOnly);
             box.Folders = [this] { return QStringList{songs.path()}; };
-            connect(&box, &Jukebox::scriptRequested, &box,
-                    [this](const QString& name, bool, const QVariantList& args) {
-                        heard << "script:" + name +
-                                     (args.isEmpty() ? QString() : " " + args.first().toString());
-                    });
-            connect(&box, &Jukebox::speakRequested, &box,
-                    [this](const QString& text) { heard << "speak:" + text; });
-            connect(&box, &Jukebox::statusText, &box,
-                    [this](const QString& text) { heard << "status:" + text; });
+            ListenToJukebox(box, heard);
             Midi::CheckSequencer();
             SeedRandom(7);
         }

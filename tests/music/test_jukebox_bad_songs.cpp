@@ -1,6 +1,7 @@
 // The jukebox over the real device when a music folder holds songs that cannot be played: each is
 // named with its reason and skipped, the good ones are heard, and only a folder with nothing playable
 // switches the box off, saying so.
+#include "JukeboxEar.h"
 #include "TestEnvironment.h"
 #include "TestSongs.h"
 #include "WavStats.h"
@@ -30,15 +31,7 @@ class TestJukeboxBadSongs : public QObject {
         Rig() {
             Midi::ResetForTesting();
             box.Folders = [this] { return QStringList{songs.path()}; };
-            connect(&box, &Jukebox::scriptRequested, &box,
-                    [this](const QString& name, bool, const QVariantList& args) {
-                        heard << "script:" + name +
-                                     (args.isEmpty() ? QString() : " " + args.first().toString());
-                    });
-            connect(&box, &Jukebox::speakRequested, &box,
-                    [this](const QString& text) { heard << "speak:" + text; });
-            connect(&box, &Jukebox::statusText, &box,
-                    [this](const QString& text) { heard << "status:" + text; });
+            ListenToJukebox(box, heard);
             Midi::CheckSequencer();
         }
         ~Rig() {
