@@ -100,10 +100,11 @@ void FormMain::followScreen() {
     QWindow* window = windowHandle();
     if (!window) return;
     auto watch = [this](QScreen* screen) {
+        disconnect(workAreaWatch_);
         if (!screen) return;
         // A window that filled the old work area fills the new one; any change of the screen lays
         // the window out again (a new pixel ratio needs new pictures).
-        connect(screen, &QScreen::availableGeometryChanged, this, [this](const QRect& work) {
+        workAreaWatch_ = connect(screen, &QScreen::availableGeometryChanged, this, [this](const QRect& work) {
             if (!isMaximized() && !isFullScreen() && workAreaFilled_) setGeometry(work);
             layOut();
         });
@@ -120,7 +121,13 @@ void FormMain::layOut() {
     const qreal dpr = ui_.Surface->devicePixelRatioF();
     if (inner.isEmpty() || (inner == laidOutFor_ && dpr == laidOutRatio_)) return;
     laidOutFor_ = inner;
-    laidOutRatio_ = dpr;
+    if (dpr != laidOutRatio_) {
+        laidOutRatio_ = dpr;
+        bulbColours_ = LoadBulbColours(dpr);
+        bulbMask_ = LoadBulbMask(dpr);
+        m_.Snow->SetFlake(LoadSnowflake(dpr));
+        tileOf_ = -1;
+    }
     QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     workAreaFilled_ = screen && geometry() == screen->availableGeometry();
 
@@ -153,7 +160,7 @@ void FormMain::layOut() {
     m_.Commands->PlaceFindBar();
     m_.Lights->Place(layout_.Counts(),
                      std::make_unique<BulbPainter>(*ui_.Surface, layout_.regionBulbs, layout_.Counts(),
-                                                   LoadBulbColours(dpr), LoadBulbMask(dpr)));
+                                                   bulbColours_, bulbMask_));
     m_.BulbDrag->Place(layout_.Counts());
     // The music box stays where the user put it while that is still free surface.
     const QRect box = ui_.ImgRadio->geometry();
@@ -163,7 +170,6 @@ void FormMain::layOut() {
     updateBadDropRects();
     QVector<QRect> avoid(m_.Drops.Rects().begin(), m_.Drops.Rects().end());
     m_.Desktop->SetDesktop(layout_.desktop, avoid);
-    m_.Snow->SetFlake(LoadSnowflake(dpr));
     m_.Snow->SetArea(SnowAreaOf(layout_));
     m_.Snow->ResizeSnow();
     m_.Snow->KeepFlakesInColumns();
@@ -172,7 +178,11 @@ void FormMain::layOut() {
 
 void FormMain::DrawBackground(int n) {
     shownBackground_ = n;
-    ui_.Surface->DrawBackground(LoadBackgroundTile(n, ui_.Surface->devicePixelRatioF()), layout_.desktop);
+    if (n != tileOf_) {
+        backgroundTile_ = LoadBackgroundTile(n, ui_.Surface->devicePixelRatioF());
+        tileOf_ = n;
+    }
+    ui_.Surface->DrawBackground(backgroundTile_, layout_.desktop);
     m_.Lights->CaptureStripBackgrounds();
 }
 

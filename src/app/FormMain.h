@@ -100,9 +100,15 @@ private:
     MainLayout layout_;
     QSize laidOutFor_;
     qreal laidOutRatio_ = 0;
+    // Pictures decoded for that pixel ratio: a resize alone does not decode them again.
+    QImage bulbColours_;
+    QImage bulbMask_;
+    QImage backgroundTile_;
+    int tileOf_ = -1; // the background design backgroundTile_ holds, -1 for none yet
     int shownBackground_ = 1;
     bool workAreaFilled_ = false;
     bool screenFollowed_ = false;
+    QMetaObject::Connection workAreaWatch_; // on the screen the window is on, only
     MainControls ui_;
     MainModules m_;
     int menuTabSlot_ = 0; // the page whose tab's menu is open, 0 for a list tab
