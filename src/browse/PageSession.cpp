@@ -62,9 +62,12 @@ void PageSession::Start() {
 }
 
 void PageSession::Finish() {
-    if (!file_.isEmpty()) SessionFile::Write(file_, Current());
+    // The last write, at once, through the writer itself: nothing is left waiting that could later
+    // write the released pages over it. The window is closing, so a failure is not told.
     started_ = false;
     saver_->disconnect(this);
+    saver_->Changed();
+    saver_->SaveNow();
 }
 
 bool PageSession::Waiting(int slot) const {

@@ -199,6 +199,15 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(SessionFile::Read(file())->pages.size(), 2, 10000);
         QCOMPARE(SessionFile::Read(file())->pages.last().title, QStringLiteral("New"));
         QCOMPARE(SessionFile::Read(file())->current, 1);
+
+        // The last write at exit leaves nothing waiting that could later write the released pages
+        // (none) over it.
+        run.page(2)->Title(QStringLiteral("Newer"));
+        QVERIFY(run.session.Saver().Pending());
+        run.session.Finish();
+        QVERIFY(!run.session.Saver().Pending());
+        run.fake.pages->ReleaseAll();
+        QCOMPARE(SessionFile::Read(file())->pages.last().title, QStringLiteral("Newer"));
     }
 
     void theDelayedWriterWritesABurstOnceAndNeverWaitsForever() {
