@@ -13,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QRandomGenerator>
 #include <QScreen>
 #include <cmath>
@@ -136,12 +137,16 @@ bool AgentController::SelectAgent(const QString& requested, bool centre) {
     lastRefusal_.clear();
     if (!info_->FindByName(name) && !info_->FindByFile(name) && !info_->FindByFile(QStringLiteral("merlin")))
         return false;
+    // Events run while a character loads: the program may end meanwhile, and this controller with it.
+    const QPointer<AgentController> alive(this);
     CharacterLoad load = info_->LoadSelected();
+    if (!alive) return false;
     if (!load.Character) {
         refuse(load.Problem);
         name = QStringLiteral("Merlin");
         if (!info_->FindByFile(QStringLiteral("merlin"))) return false;
         load = info_->LoadSelected();
+        if (!alive) return false;
         if (!load.Character) {
             refuse(load.Problem);
             return false;

@@ -153,6 +153,14 @@ private slots:
         QVERIFY(ticks > 0);
         // The pictures made on the loading thread are used on this one.
         QCOMPARE(load.Character->Pictures.first()->thread(), QThread::currentThread());
+
+        // The program may end while a character loads, and the controller with it.
+        TestEnvironment env;
+        RegUtil::SetRegString(RegUtil::kProductKey, RegUtil::kUseAgent, QStringLiteral("0"));
+        auto* ending = new AgentController([] { return std::make_unique<SilentVoice>(); }, {program});
+        ending->SetUseAgent(true);
+        QTimer::singleShot(0, [ending] { delete ending; });
+        QVERIFY(!ending->SelectAgent(QStringLiteral("Merlin"), false));
     }
 
     void scriptsAndCommandsReachTheLoadedCharacter() {
