@@ -50,7 +50,10 @@ EditCommands::EditCommands(MainMenus& menus, QLineEdit& addressBox, Browsers& pa
     // Whatever may change what the items can do.
     connect(menus_.MenuEdit, &QMenu::aboutToShow, this, &EditCommands::Update);
     connect(qApp, &QApplication::focusChanged, this, &EditCommands::Update);
-    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &EditCommands::Update);
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this] {
+        readClipboard();
+        Update();
+    });
     connect(&address_, &QLineEdit::selectionChanged, this, &EditCommands::Update);
     connect(&bookmarks_, &Bookmarks::selectionChanged, this, &EditCommands::Update);
     connect(&history_, &History::selectionChanged, this, &EditCommands::Update);
@@ -62,7 +65,16 @@ EditCommands::EditCommands(MainMenus& menus, QLineEdit& addressBox, Browsers& pa
         disconnect(qApp, nullptr, this, nullptr);
         disconnect(QApplication::clipboard(), nullptr, this, nullptr);
     });
+    readClipboard();
     followPage();
+}
+
+void EditCommands::readClipboard() {
+    // Read once a change, not at every move of the focus: reading links out of a large copied page
+    // takes a while, and another program's clipboard is a round trip.
+    const QMimeData* clipboard = QApplication::clipboard()->mimeData();
+    clipboardText_ = clipboard && clipboard->hasText() && !clipboard->text().isEmpty();
+    clipboardLinks_ = Bookmarks::CanPaste(clipboard);
 }
 
 void EditCommands::followPage() {
@@ -98,12 +110,11 @@ EditCommands::Target EditCommands::CurrentTarget() const {
 EditCommands::Situation EditCommands::situation() const {
     Situation s;
     s.target = CurrentTarget();
-    const QMimeData* clipboard = QApplication::clipboard()->mimeData();
     switch (s.target) {
     case Target::AddressBox:
         s.selected = address_.hasSelectedText();
         s.editable = address_.isEnabled() && !address_.isReadOnly();
-        s.clipboardText = clipboard && clipboard->hasText() && !clipboard->text().isEmpty();
+        s.clipboardText = clipboardText_;
         break;
     case Target::Page:
         if (const BrowserControl* page = pages_.Current()) {
@@ -114,7 +125,7 @@ EditCommands::Situation EditCommands::situation() const {
         break;
     case Target::BookmarkList:
         s.selected = bookmarks_.SelectedRow() >= 0;
-        s.clipboardLinks = Bookmarks::CanPaste(clipboard);
+        s.clipboardLinks = clipboardLinks_;
         break;
     case Target::HistoryList:
         s.selected = !history_.SelectedAddress().isEmpty();

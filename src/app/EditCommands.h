@@ -50,6 +50,7 @@ public:
 private:
     Situation situation() const;
     void followPage();
+    void readClipboard();
 
     MainMenus& menus_;
     QLineEdit& address_;
@@ -57,4 +58,6 @@ private:
     Bookmarks& bookmarks_;
     History& history_;
     QMetaObject::Connection pageEdits_;
+    bool clipboardText_ = false; // what the clipboard holds, as read at its last change
+    bool clipboardLinks_ = false;
 };
