@@ -113,8 +113,15 @@ int Cards::NewCard(int icon, const QString& address, const QString& name, QPoint
 void Cards::SetDesktop(const QRect& desktop, const QVector<QRect>& avoid) {
     desktop_ = desktop;
     avoid_ = avoid;
-    for (int index = 1; index <= CardSlots(); ++index)
-        if (InUse(index) && images_[index] && !images_[index]->isHidden()) showCard(index);
+    // The pictures depend on the pixel ratio alone: a new size only moves the cards.
+    const qreal ratio = area_.devicePixelRatioF();
+    const bool redraw = ratio != picturesRatio_;
+    picturesRatio_ = ratio;
+    for (int index = 1; index <= CardSlots(); ++index) {
+        if (!InUse(index) || !images_[index] || images_[index]->isHidden()) continue;
+        if (redraw) showPicture(index);
+        placeCard(index);
+    }
 }
 
 void Cards::showPicture(int index) {
@@ -127,11 +134,15 @@ void Cards::showPicture(int index) {
 }
 
 void Cards::showCard(int index) {
+    showPicture(index);
+    placeCard(index);
+}
+
+void Cards::placeCard(int index) {
     const CardRecord& card = cards_[index];
     QLabel* image = images_[index];
     // A card saved on a larger screen, or whose place the window now needs, is shown at the nearest
     // free place it can be reached; its record keeps the stored place until the user moves it.
-    showPicture(index);
     // The card takes its picture and the name under it.
     const CardName* name = names_[index];
     const int width = qMax(32, name->width());

@@ -58,6 +58,7 @@ protected:
 private:
     // Shows the card's picture at its place, or at the nearest place inside the desktop.
     void showCard(int index);
+    void placeCard(int index);
     void moved(int index, QPoint topLeft);
     void showPicture(int index);
     // A mouse event on the card's name acts as one on its picture.
@@ -68,6 +69,7 @@ private:
     QString file_;
     QRect desktop_;
     QVector<QRect> avoid_;
+    qreal picturesRatio_ = 0;   // the pixel ratio the cards' pictures were last drawn for
     QVector<CardRecord> cards_; // element 0 unused
     QVector<QLabel*> images_;   // element 0 unused
     QVector<CardName*> names_;  // element 0 unused
