@@ -87,10 +87,10 @@ void connectPages(MainModules& m) {
                      });
     QObject::connect(events, &PageEvents::titleChanged, history, &History::SetPageTitle);
     QObject::connect(events, &PageEvents::pageIdle, events, [&m](int slot) {
-        // A page finished loading: stop image, flasher, Links menu and the character.
+        // A page finished loading: stop image, Links menu and the character (the light string
+        // follows the page events itself).
         m.Events->UpdateCorner(slot, CornerStop, false);
         if (slot == m.Pages->CurBrowser()) {
-            m.Lights->PageIdle(slot);
             m.Links->PopulateLinksMenu();
         } else if (BrowserControl* page = m.Pages->Control(slot)) {
             m.Links->Forget(page); // read again when it becomes current

@@ -24,6 +24,7 @@ void LightString::Follow(PageEvents& events) {
     connect(&events, &PageEvents::navigationStarted, this, &LightString::AddBulb);
     connect(&events, &PageEvents::navigationCommitted, this, &LightString::MarkBulbLoaded);
     connect(&events, &PageEvents::pageBusy, this, &LightString::PageBusy);
+    connect(&events, &PageEvents::pageIdle, this, &LightString::PageIdle);
     connect(&events, &PageEvents::titleChanged, this, &LightString::SetBulbTitle);
     connect(this, &LightString::currentPageSettled, &events, &PageEvents::SettlePage);
 }
