@@ -4,6 +4,7 @@
 #include "agent/voice/VoiceListener.h"
 #include "app/AppGlobals.h"
 #include "app/AssistantTray.h"
+#include "app/CharacterRequests.h"
 #include "app/DialogWatch.h"
 #include "app/FormMain.h"
 #include "app/MainMenus.h"
@@ -22,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
 #include <QTabBar>
 
@@ -66,9 +68,10 @@ void FormMain::connectAgent() {
     agent.Settle(); // a character loaded before the window was there may stand in its way
 
     // Out of the way of every dialog that opens, and of those open already.
+    CharacterRequests* character = m_.Character.get();
     auto* dialogs = new DialogWatch(
-        [](const QRect& dialog) {
-            if (App().Agent) App().Agent->StepAside(dialog);
+        [character = QPointer(character)](const QRect& dialog) {
+            if (character) character->StepAside(dialog); // the watch outlives the modules by a moment
         },
         this);
     for (const QRect& open : dialogs->OpenDialogs())
@@ -84,14 +87,9 @@ void FormMain::connectAgent() {
     };
     connect(&agent, &AgentController::presenceChanged, this, presence);
     presence();
-    auto bringBack = [] {
-        if (App().Agent) App().Agent->BringBack();
-    };
-    connect(ui_.Menus->ItemHelpShowAssistant, &QAction::triggered, this, bringBack);
-    connect(tray, &AssistantTray::showRequested, this, bringBack);
-    connect(tray, &AssistantTray::hideRequested, this, [] {
-        if (App().Agent) App().Agent->Hide();
-    });
+    connect(ui_.Menus->ItemHelpShowAssistant, &QAction::triggered, character, &CharacterRequests::BringBack);
+    connect(tray, &AssistantTray::showRequested, character, &CharacterRequests::BringBack);
+    connect(tray, &AssistantTray::hideRequested, character, &CharacterRequests::Hide);
 
     // A chosen command waits for the next tick, after the character's event has returned.
     m_.AgentCommands = std::make_unique<CommandMailbox>();

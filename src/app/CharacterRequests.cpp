@@ -35,6 +35,18 @@ void CharacterRequests::VoiceCommandVisible(const QString& command, bool visible
     if (AgentController* a = agent()) a->VoiceCommandVisible(command, visible);
 }
 
+void CharacterRequests::StepAside(const QRect& dialog) {
+    if (AgentController* a = agent()) a->StepAside(dialog);
+}
+
+void CharacterRequests::BringBack() {
+    if (AgentController* a = agent()) a->BringBack();
+}
+
+void CharacterRequests::Hide() {
+    if (AgentController* a = agent()) a->Hide();
+}
+
 void CharacterRequests::TellProblem(const QString& script, const QString& message) {
     AgentController* a = agent();
     if (a) a->Script(script, false, {message});

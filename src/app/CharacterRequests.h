@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QRect>
 #include <QString>
 #include <QVariantList>
 
@@ -21,6 +22,10 @@ public:
     void Interrupt();
     void Script(const QString& name, bool immediately = false, const QVariantList& args = {});
     void VoiceCommandVisible(const QString& command, bool visible);
+    // Where it stands and whether it shows.
+    void StepAside(const QRect& dialog);
+    void BringBack();
+    void Hide();
     // A file could not be read or written: the character's script tells it, and the status bar.
     void TellProblem(const QString& script, const QString& message);
 
