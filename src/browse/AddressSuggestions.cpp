@@ -3,15 +3,13 @@
 #include "browse/HistoryStore.h"
 
 #include <QHash>
-#include <QRegularExpression>
 #include <algorithm>
 
 namespace AddressSuggestions {
 namespace {
 
 QStringList wordsOf(const QString& text) {
-    static const QRegularExpression separators(QStringLiteral("[^\\p{L}\\p{N}]+"));
-    return text.toCaseFolded().split(separators, Qt::SkipEmptyParts);
+    return HistoryStore::Words(text.toCaseFolded());
 }
 
 bool startsAddress(const QString& typed, const QString& address) {

@@ -51,11 +51,6 @@ const char* const kWordIndex[] = {
 
 const QString kColumns = QStringLiteral("url, title, visit_count, last_visit");
 
-QStringList wordsOf(const QString& text) {
-    static const QRegularExpression separators(QStringLiteral("[^\\p{L}\\p{N}]+"));
-    return text.split(separators, Qt::SkipEmptyParts);
-}
-
 } // namespace
 
 HistoryStore::HistoryStore(const QString& file, QObject* parent)
@@ -174,6 +169,11 @@ bool HistoryStore::Keeps(const QString& address) {
              url.path() == QLatin1String(PageSchemeHandler::kNotAnAddressPath));
 }
 
+QStringList HistoryStore::Words(const QString& text) {
+    static const QRegularExpression separators(QStringLiteral("[^\\p{L}\\p{N}]+"));
+    return text.split(separators, Qt::SkipEmptyParts);
+}
+
 QString HistoryStore::HostKey(const QString& address) {
     QString key = address.trimmed().toLower();
     static const QRegularExpression scheme(QStringLiteral("^[a-z][a-z0-9+.-]*://"));
@@ -227,7 +227,7 @@ void HistoryStore::SetTitle(const QString& address, const QString& title) {
 }
 
 QString HistoryStore::wordMatch(const QString& text, QList<QString>* likeWords) const {
-    const QStringList words = wordsOf(text);
+    const QStringList words = Words(text);
     if (wordIndex_) {
         QStringList terms;
         for (const QString& word : words)

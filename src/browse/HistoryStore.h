@@ -30,6 +30,8 @@ public:
     static bool Keeps(const QString& address);
     // The address as completion compares it: no scheme, no "www.", lower case.
     static QString HostKey(const QString& address);
+    // The words of a title or address: runs of letters and digits.
+    static QStringList Words(const QString& text);
 
     // Records a visit of the address now.
     void AddVisit(const QString& address);

@@ -175,10 +175,9 @@ void PageEvents::TitleChange(int slot, const QString& text) {
     PageShown* page = shown(slot);
     if (!page) return;
     emit titleChanged(slot, text);
-    page->WindowCaption = WindowCaptionFor(text);
     QString caption = TabCaption(text, pages_.BrowserCount());
     pages_.SetTitle(slot, text, caption.replace(QLatin1Char('&'), QStringLiteral("&&")));
-    if (isCurrent(slot)) emit windowCaptionChanged(page->WindowCaption);
+    if (isCurrent(slot)) emit windowCaptionChanged(WindowCaptionFor(text));
 }
 
 void PageEvents::NewWindow2(BrowserControl** target) {

@@ -16,7 +16,6 @@ struct PageShown {
     QString AddressText;
     int SelStart = 0;
     int SelLength = 0;
-    QString WindowCaption;
     QString StatusText;
     PageBusy Busy;
     bool NavButtons[5] = {false, false, false, false, false}; // by Corner; element 0 unused
