@@ -2,6 +2,7 @@
 // kept for the next start, each site's zoom. How these modules are made and meet the others.
 #include "app/MainModules.h"
 #include "base/Preferences.h"
+#include "base/WarnLater.h"
 #include "bookmarks/Bookmarks.h"
 #include "browse/AddressBox.h"
 #include "browse/BrowserControl.h"
@@ -20,7 +21,6 @@
 #include "decor/DesktopSurface.h"
 
 #include <QLineEdit>
-#include <QMessageBox>
 
 namespace {
 
@@ -28,10 +28,7 @@ namespace {
 // does not stop the user from browsing.
 void tellUser(PageEvents& events, QWidget& parent, const QString& text) {
     events.SetStatusBarText(text);
-    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Glisterwood 99"), text, QMessageBox::Ok,
-                                &parent);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    WarnLater(&parent, QStringLiteral("Glisterwood 99"), text);
 }
 
 // The bookmarks that fit what the user typed.

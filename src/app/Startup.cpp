@@ -6,6 +6,7 @@
 #include "app/StartupTrace.h"
 #include "base/ProductProfile.h"
 #include "base/Random.h"
+#include "base/WarnLater.h"
 #include "dialogs/FormAboutSplash.h"
 #include "music/Music.h"
 
@@ -67,12 +68,9 @@ FormMain* Main(BrowserFactory& factory, const StartupHooks& hooks, const QString
 
     if (const QString problem = App().Prefs.Values().DataFolderProblem; !problem.isEmpty()) {
         // Told once, without stopping the user from browsing.
-        auto* box = new QMessageBox(QMessageBox::Warning, ProductProfile().Product_Name(),
-                                    problem + QStringLiteral("\n\nBookmarks, desktop cards, the history and "
-                                                             "the open pages cannot be saved in this run."),
-                                    QMessageBox::Ok, form);
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->open();
+        WarnLater(form, ProductProfile().Product_Name(),
+                  problem + QStringLiteral("\n\nBookmarks, desktop cards, the history and the open pages "
+                                           "cannot be saved in this run."));
     }
     return form;
 }

@@ -1,12 +1,12 @@
 #include "browse/Downloads.h"
 
+#include "base/WarnLater.h"
 #include "browse/DownloadName.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QWebEngineDownloadRequest>
@@ -36,11 +36,7 @@ Downloads::Downloads(QWebEngineProfile* profile, QWidget* dialogParent)
     Tell = [this](const QString& text, bool failed) {
         // A saved download shows in the Downloads window; a failure before it started gets a box
         // that does not stop the user.
-        if (!failed) return;
-        auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Download"), text, QMessageBox::Ok,
-                                    dialogParent_);
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->open();
+        if (failed) WarnLater(dialogParent_, QStringLiteral("Download"), text);
     };
     connect(profile, &QWebEngineProfile::downloadRequested, this, &Downloads::onRequested);
 }
