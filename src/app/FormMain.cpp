@@ -157,7 +157,6 @@ void FormMain::layOut() {
     ui_.ListBookmarks->setGeometry(layout_.pane());
     m_.HistoryList->List()->setGeometry(layout_.pane());
     m_.Pages->Place(layout_.pane());
-    m_.Commands->PlaceFindBar();
     m_.Lights->Place(layout_.Counts(),
                      std::make_unique<BulbPainter>(*ui_.Surface, layout_.regionBulbs, layout_.Counts(),
                                                    bulbColours_, bulbMask_));

@@ -33,6 +33,7 @@ void Browsers::Place(const QRect& pane) {
     // Every page follows, so a page shown later is already in place.
     for (int slot = 1; slot <= BrowserSlots(); ++slot)
         if (InUse(slot)) pages_[slot].Control->View()->setGeometry(pane_);
+    emit placed(pane_);
 }
 
 void Browsers::StartDeadPageCheck() {

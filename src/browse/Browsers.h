@@ -100,6 +100,8 @@ signals:
     // A page whose renderer died was closed; its address is what it showed.
     void pageCrashed(const QString& address, const QString& title);
     void paneChanged(Interface pane);
+    // The pages have a new place in the window; what stands on their corners follows.
+    void placed(const QRect& pane);
 
 private:
     // Removes a page's slot, control and tab; common to both ways of closing.

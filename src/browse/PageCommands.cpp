@@ -21,6 +21,7 @@ PageCommands::PageCommands(Browsers& pages, QWidget& window, QWidget& area)
     , window_(window)
     , findBar_(new FindBar(&area)) {
     RunOpenDialog = [](FormOpen& dialog) { dialog.exec(); };
+    QObject::connect(&pages_, &Browsers::placed, findBar_, [this] { PlaceFindBar(); });
     QObject::connect(findBar_, &FindBar::Find, findBar_, [this](const QString& text, bool backward) {
         BrowserControl* page = pages_.Current();
         if (!page) return;

@@ -3,7 +3,6 @@
 #include "browse/Browsers.h"
 
 #include <QMouseEvent>
-#include <QTimer>
 #include <cmath>
 
 ZoomBadge::ZoomBadge(Browsers& pages, QWidget* area)
@@ -16,16 +15,9 @@ ZoomBadge::ZoomBadge(Browsers& pages, QWidget* area)
     setStyleSheet(QStringLiteral("QLabel#ZoomBadge{background:rgba(255,255,240,235);color:#222;"
                                  "border:1px solid #888;border-radius:4px;padding:2px 8px;}"));
     hide();
-    // The window's layout moves the pane; the badge follows once the pages have their new place.
-    area->installEventFilter(this);
-}
-
-bool ZoomBadge::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == parent() && event->type() == QEvent::Resize)
-        QTimer::singleShot(0, this, [this] {
-            if (isVisible()) place();
-        });
-    return QLabel::eventFilter(watched, event);
+    connect(&pages_, &Browsers::placed, this, [this] {
+        if (isVisible()) place();
+    });
 }
 
 void ZoomBadge::place() {

@@ -19,7 +19,6 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void place();

@@ -6,6 +6,9 @@
 #include "app/WindowProbe.h"
 #include "bookmarks/Cards.h"
 #include "browse/Browsers.h"
+#include "browse/FindBar.h"
+#include "browse/PageCommands.h"
+#include "browse/ZoomBadge.h"
 #include "decor/DesktopSurface.h"
 #include "decor/Snowfall.h"
 #include "lights/LightString.h"
@@ -47,10 +50,17 @@ private slots:
         Cards& cards = *w.mod->Desktop;
         QCOMPARE(cards.NewCard(4, QStringLiteral("http://card.example/"), QStringLiteral("Card"), right), 1);
         const QPoint stored(cards.Card(1).Left, cards.Card(1).Top);
+        // The find bar and the zoom badge on the page's corners.
+        w.mod->Commands->ItemEditFind_Click();
+        w.mod->ZoomShown->Show(1.25);
 
         resize(w, QSize(900, 600));
         const MainLayout& small = w.form->Layout();
         QCOMPARE(page(w, 1)->View()->geometry(), small.pane());
+        const QRect find = w.mod->Commands->Finder()->geometry();
+        const QRect badge = w.mod->ZoomShown->geometry();
+        QVERIFY(small.pane().contains(find) && find.right() > small.pane().right() - 10);
+        QVERIFY(small.pane().contains(badge) && badge.bottom() > small.pane().bottom() - 20);
         QVERIFY(QRect(QPoint(0, 0), w.ui->Surface->size()).contains(small.regionBulbs[1]));
         QVERIFY(small.slotCount < slotsBefore);
         // Every bulb is kept, also those beyond the shorter string; the newest is where it was.
